@@ -1,0 +1,7 @@
+// VeluCtrl.h - umbrella header: every public header of the library.
+#ifndef VELU_VELUCTRL_H
+#define VELU_VELUCTRL_H
+
+#include "frame/VeluFrame.h"
+
+#endif // VELU_VELUCTRL_H
