@@ -1,0 +1,39 @@
+# make test | make demo | make bench — each installs what is missing, then builds.
+BUILD   ?= build
+BUILD32 ?= build-i686
+JOBS    ?= 2
+WINE_RUN = cmake/wine-run $(abspath $(BUILD))/wineprefix
+
+.PHONY: all bootstrap configure build test demo bench i686 clean
+
+all: build
+
+bootstrap:
+	@sh scripts/bootstrap
+
+configure: bootstrap
+	@cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64.cmake \
+	    -DCMAKE_BUILD_TYPE=Release >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	@ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure
+
+demo: build
+	@rm -rf out/gallery && mkdir -p out/gallery
+	@$(WINE_RUN) $(BUILD)/bin/gallery.exe --out out/gallery
+	@echo "gallery written to out/gallery/index.html"
+
+bench: build
+	@$(WINE_RUN) $(BUILD)/bin/bench.exe
+
+# The 32-bit build is compiled, not run.
+i686: bootstrap
+	@cmake -S . -B $(BUILD32) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686.cmake \
+	    -DCMAKE_BUILD_TYPE=Release -DVELU_RUN_UNDER_WINE=OFF >/dev/null
+	@cmake --build $(BUILD32) -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(BUILD32) out
