@@ -116,8 +116,10 @@ extern AFX_EXT_DATA CBrush     g_brushToolBar;        // solid kBarBackground
 // for; a failed creation is not tried again. They use CImageList::Create with
 // the strip's name, so the caller decides which resource handle is current.
 // Return whether the list holds images.
+extern "C" {
 AFX_EXT_API BOOL VeluCreateCtrlBarImageList();
 AFX_EXT_API BOOL VeluCreateButtonListImageList();
+}
 
 /////////////////////////////////////////////////////////////////////////////
 // XZP resources: find a "BINARY" resource, inflate its raw DEFLATE stream into
