@@ -74,6 +74,7 @@ private:
 
 	void CopyFrom(const CRoundBitmap& src);
 	void DrawCorners(HDC hDC, HDC hSkinDC, int nCornerW) const;
+	void DrawCorner(HDC hDC, HDC hSkinDC, int nCornerW, BOOL bLeft, BOOL bTop) const;
 	void DrawEdges(HDC hDC, HDC hSkinDC, int nCornerW, int nCornerH) const;
 	void DrawCentre(HDC hDC, HDC hSkinDC, int nCornerW, int nCornerH) const;
 };
