@@ -12,10 +12,10 @@ const Rgb kInk = {48, 56, 72};
 void Arrow(Raster& r, int ox, int dx, int dy)
 {
     const int c = 6;
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < 5; ++k)
         for (int s = -k; s <= k; ++s)
         {
-            const int along = c - 2 + k;          // rows 4..7 for an up arrow
+            const int along = c - 2 + k;          // rows 4..8 for an up arrow
             const int x = dy != 0 ? c + s : (dx < 0 ? along : 12 - along);
             const int y = dy != 0 ? (dy < 0 ? along : 12 - along) : c + s;
             r.Set(ox + x, y, kInk);

@@ -107,8 +107,8 @@ Raster DrawDialogSkin()
         for (int x = px0; x < px1; ++x)
         {
             // Distance outside the corner circle, for a one-pixel soft edge.
-            const double cx = x < px0 + radius ? px0 + radius - 0.5 : (x >= px1 - radius ? px1 - radius - 0.5 : x + 0.5);
-            const double cy = y < py0 + radius ? py0 + radius - 0.5 : (y >= py1 - radius ? py1 - radius - 0.5 : y + 0.5);
+            const double cx = x < px0 + radius ? px0 + radius : (x >= px1 - radius ? px1 - radius : x + 0.5);
+            const double cy = y < py0 + radius ? py0 + radius : (y >= py1 - radius ? py1 - radius : y + 0.5);
             const double d = std::hypot(x + 0.5 - cx, y + 0.5 - cy) - radius;
             const Rgb face = (y == py0) ? kWhite : panel;
             if (d <= -0.5)
