@@ -3,5 +3,8 @@
 #define VELU_VELUCTRL_H
 
 #include "frame/VeluFrame.h"
+#include "tips/VeluTips.h"
+#include "panes/VeluPanes.h"
+#include "buttons/VeluButtons.h"
 
 #endif // VELU_VELUCTRL_H
