@@ -220,6 +220,7 @@ TEST_F(BarBitmapTest, PaintingBarsLeaksNothing)
 	DrawBar(rc, skin.bitmap(), true);
 	HGDIOBJ hBitmapBefore = ::GetCurrentObject(m_canvas, OBJ_BITMAP);
 	const int nObjectsBefore = vt::GdiObjectCount();
+	ASSERT_GT(nObjectsBefore, 0) << "the GDI object counter works here";
 
 	for (int i = 0; i < 100; i++)
 	{
@@ -229,6 +230,10 @@ TEST_F(BarBitmapTest, PaintingBarsLeaksNothing)
 
 	EXPECT_EQ(nObjectsBefore, vt::GdiObjectCount());
 	EXPECT_EQ(hBitmapBefore, ::GetCurrentObject(m_canvas, OBJ_BITMAP));
+	// The skin was let go each time: it can still be drawn.
+	m_canvas.Fill(kBackground);
+	DrawBar(rc, skin.bitmap(), true);
+	EXPECT_TRUE(EndsAreDrawn(rc, true, 101));
 }
 
 } // namespace

@@ -151,6 +151,7 @@ TEST_F(BitmapUtilsTest, RecolouringAColourIntoItselfIsAPlainCopy)
 TEST_F(BitmapUtilsTest, CopiesFromAnInvalidContextFailWithoutLeaking)
 {
 	const int nObjectsBefore = vt::GdiObjectCount();
+	ASSERT_GT(nObjectsBefore, 0) << "the GDI object counter works here";
 	HDC hBogus = reinterpret_cast<HDC>(static_cast<ULONG_PTR>(0x7A5C0));
 	EXPECT_TRUE(VeluMakeGrayBitmap(hBogus, m_src, 16, 15) == NULL);
 	EXPECT_TRUE(VeluMakeTransparentBitmap(hBogus, m_src, 16, 15, kKey, RGB(0, 0, 0)) == NULL);
@@ -241,8 +242,10 @@ TEST_F(BitmapUtilsTest, RepeatedUseLeaksNoGdiObjects)
 	Paint(m_src, [](int x, int y) { return GlyphPixel(x % 16, y % 15); });
 	HGDIOBJ hDestBitmap = ::GetCurrentObject(m_dest, OBJ_BITMAP);
 	HGDIOBJ hSrcBitmap = ::GetCurrentObject(m_src, OBJ_BITMAP);
+	VeluTransparentBlt(m_dest, 1, 1, 16, 15, m_src, 0, 0, 16, 15, kKey);
 	::DeleteObject(VeluMakeGrayBitmap(m_dest, m_src, 16, 15));
 	const int nObjectsBefore = vt::GdiObjectCount();
+	ASSERT_GT(nObjectsBefore, 0) << "the GDI object counter works here";
 
 	for (int i = 0; i < 50; i++)
 	{
