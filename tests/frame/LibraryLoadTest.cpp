@@ -1,0 +1,239 @@
+// LibraryLoadTest.cpp - loading and unloading the library: shared resources made, kept and released.
+#include "FrameTestSupport.h"
+
+#include "frame/VeluFrame.h"
+
+#include <afxx_test.h>
+
+#include <vector>
+
+using frametest::Module;
+
+namespace {
+
+typedef HBITMAP (*LoadSharedSkinFn)(HBITMAP*, LPCSTR);
+typedef BOOL (*CreateListFn)();
+typedef BOOL (WINAPI* EntryFn)(HINSTANCE, DWORD, LPVOID);
+
+const char* const kFixedSkinHolders[] = {
+    "g_hSkinBtnDefault", "g_hSkinBtnNormal", "g_hSkinBtnDisabled",
+    "g_hSkinBtnHot", "g_hSkinBtnDown", "g_hSkinCheck",
+};
+
+struct LazySkin
+{
+    const char* holder;
+    const char* resource;
+    HBITMAP* linkedHolder;   // the same holder in the library this test links to
+};
+
+const LazySkin kLazySkins[] = {
+    {"g_hSkinBalloon", VELU_XZP_BALLOON, &g_hSkinBalloon},
+    {"g_hSkinToolTip", VELU_XZP_TOOLTIP, &g_hSkinToolTip},
+    {"g_hSkinDialog", VELU_XZP_DIALOG, &g_hSkinDialog},
+    {"g_hSkinProgress", VELU_XZP_PROGRESS, &g_hSkinProgress},
+};
+
+// Every handle holder of a loaded copy, in a fixed order, for comparisons.
+std::vector<void*> HolderValues(const Module& module)
+{
+    std::vector<void*> values;
+    for (const char* name : {"g_hVeluInstance", "g_hCursorHand", "g_hBrushFocus"})
+        values.push_back(*module.Data<void*>(name));
+    for (const char* name : kFixedSkinHolders)
+        values.push_back(*module.Data<void*>(name));
+    for (const LazySkin& lazy : kLazySkins)
+        values.push_back(*module.Data<void*>(lazy.holder));
+    return values;
+}
+
+// Loads a copy, uses every lazily made resource, frees it.
+void LoadUseAndFree(const std::string& path)
+{
+    Module module(::LoadLibraryA(path.c_str()));
+    ASSERT_NE(nullptr, module.get());
+    LoadSharedSkinFn load = reinterpret_cast<LoadSharedSkinFn>(::GetProcAddress(module.get(), "VeluLoadSharedSkin"));
+    ASSERT_NE(nullptr, load);
+    for (const LazySkin& lazy : kLazySkins)
+        EXPECT_NE(nullptr, load(module.Data<HBITMAP>(lazy.holder), lazy.resource)) << lazy.resource;
+    for (const char* name : {"VeluCreateCtrlBarImageList", "VeluCreateButtonListImageList"})
+    {
+        CreateListFn create = reinterpret_cast<CreateListFn>(::GetProcAddress(module.get(), name));
+        ASSERT_NE(nullptr, create);
+        EXPECT_TRUE(create()) << name;
+    }
+}
+
+EntryFn EntryPointOf(HMODULE module)
+{
+    const BYTE* base = reinterpret_cast<const BYTE*>(module);
+    const IMAGE_DOS_HEADER* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const IMAGE_NT_HEADERS* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    return reinterpret_cast<EntryFn>(const_cast<BYTE*>(base) + nt->OptionalHeader.AddressOfEntryPoint);
+}
+
+DWORD WINAPI DoNothing(LPVOID)
+{
+    return 0;
+}
+
+}  // namespace
+
+TEST(LibraryLoad, AttachMakesTheFixedResourcesAndNoLazyOne)
+{
+    frametest::TempFolder folder;
+    const std::string path = frametest::CopyLibrary(folder, "velufresh.dll");
+    ASSERT_FALSE(path.empty());
+    Module module(::LoadLibraryA(path.c_str()));
+    ASSERT_NE(nullptr, module.get());
+    EXPECT_EQ(static_cast<void*>(module.get()), *module.Data<void*>("g_hVeluInstance"));
+    EXPECT_NE(nullptr, *module.Data<HCURSOR>("g_hCursorHand"));
+    EXPECT_NE(nullptr, *module.Data<HBRUSH>("g_hBrushFocus"));
+    for (const char* name : kFixedSkinHolders)
+        EXPECT_NE(nullptr, *module.Data<HBITMAP>(name)) << name;
+    for (const LazySkin& lazy : kLazySkins)
+        EXPECT_EQ(nullptr, *module.Data<HBITMAP>(lazy.holder)) << lazy.holder;
+}
+
+TEST(LibraryLoad, SharedFontsAreNineAndTenPointOfTheNamedFace)
+{
+    LOGFONTA nine = {}, ten = {};
+    ASSERT_NE(nullptr, g_fontShared9.GetSafeHandle());
+    ASSERT_NE(nullptr, g_fontShared10.GetSafeHandle());
+    ASSERT_TRUE(::GetObjectA(g_fontShared9.GetSafeHandle(), sizeof(nine), &nine));
+    ASSERT_TRUE(::GetObjectA(g_fontShared10.GetSafeHandle(), sizeof(ten), &ten));
+    EXPECT_STREQ("MS San Serif", nine.lfFaceName);
+    EXPECT_STREQ("MS San Serif", ten.lfFaceName);
+    vt::WindowDC screen(NULL);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    EXPECT_EQ(-(90 * dpi / 720), nine.lfHeight);
+    EXPECT_EQ(-(100 * dpi / 720), ten.lfHeight);
+    EXPECT_EQ(FW_NORMAL, nine.lfWeight);
+    EXPECT_FALSE(nine.lfItalic);
+}
+
+TEST(LibraryLoad, FocusBrushPaintsTheCheckerboard)
+{
+    ASSERT_NE(nullptr, g_hBrushFocus);
+    vt::MemoryCanvas canvas(16, 16, RGB(0, 128, 255));
+    RECT all = {0, 0, 16, 16};
+    ::FillRect(canvas, &all, g_hBrushFocus);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            EXPECT_EQ((x + y) % 2 == 0 ? RGB(0, 0, 0) : RGB(255, 255, 255), canvas.At(x, y))
+                << "at (" << x << ", " << y << ")";
+}
+
+TEST(LibraryLoad, LoadingAndFreeingRepeatedlyLeavesNoGdiObjectOrWindow)
+{
+    frametest::TempFolder folder;
+    const std::string path = frametest::CopyLibrary(folder, "velucycle.dll");
+    ASSERT_FALSE(path.empty());
+    LoadUseAndFree(path);   // warm up the loader and GDI's own caches
+    {
+        Module untouched(::LoadLibraryA(path.c_str()));
+    }
+    const int gdi = vt::GdiObjectCount();
+    const int windows = vt::ThreadWindowCount();
+    for (int i = 0; i < 5; ++i)
+    {
+        LoadUseAndFree(path);
+        EXPECT_EQ(gdi, vt::GdiObjectCount()) << "after cycle " << i << " with every lazy skin used";
+        {
+            Module untouched(::LoadLibraryA(path.c_str()));
+            ASSERT_NE(nullptr, untouched.get());
+        }
+        EXPECT_EQ(gdi, vt::GdiObjectCount()) << "after cycle " << i << " with no lazy skin used";
+    }
+    EXPECT_EQ(windows, vt::ThreadWindowCount());
+}
+
+TEST(LibraryLoad, ThreadAttachAndDetachChangeNothing)
+{
+    frametest::TempFolder folder;
+    const std::string path = frametest::CopyLibrary(folder, "veluthread.dll");
+    ASSERT_FALSE(path.empty());
+    Module module(::LoadLibraryA(path.c_str()));
+    ASSERT_NE(nullptr, module.get());
+    const std::vector<void*> holders = HolderValues(module);
+    const int gdi = vt::GdiObjectCount();
+
+    HANDLE thread = ::CreateThread(NULL, 0, DoNothing, NULL, 0, NULL);
+    ASSERT_NE(nullptr, thread);
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(thread, 5000));
+    ::CloseHandle(thread);
+
+    const EntryFn entry = EntryPointOf(module.get());
+    EXPECT_EQ(TRUE, entry(reinterpret_cast<HINSTANCE>(module.get()), DLL_THREAD_ATTACH, NULL));
+    EXPECT_EQ(TRUE, entry(reinterpret_cast<HINSTANCE>(module.get()), DLL_THREAD_DETACH, NULL));
+
+    EXPECT_EQ(holders, HolderValues(module));
+    EXPECT_EQ(gdi, vt::GdiObjectCount());
+}
+
+TEST(LibraryLoad, FailedMfcRegistrationFailsTheLoadAndCreatesNothing)
+{
+    frametest::TempFolder folder;
+    const std::string path = frametest::CopyLibrary(folder, "velurefused.dll");
+    ASSERT_FALSE(path.empty());
+    {
+        Module warm(::LoadLibraryA(path.c_str()));
+        ASSERT_NE(nullptr, warm.get());
+    }
+    const int gdi = vt::GdiObjectCount();
+    const int windows = vt::ThreadWindowCount();
+
+    mfcx::FailNextExtensionInit(TRUE);
+    Module refused(::LoadLibraryA(path.c_str()));
+    mfcx::FailNextExtensionInit(FALSE);
+    EXPECT_EQ(nullptr, refused.get());
+    EXPECT_EQ(nullptr, ::GetModuleHandleA("velurefused.dll")) << "the module is not left mapped";
+    EXPECT_EQ(gdi, vt::GdiObjectCount());
+    EXPECT_EQ(windows, vt::ThreadWindowCount());
+
+    Module again(::LoadLibraryA(path.c_str()));
+    EXPECT_NE(nullptr, again.get()) << "a later load registers normally";
+}
+
+// The image is a copy whose hot-skin resource was renamed out of reach.
+TEST(LibraryLoad, ImageWithoutTheHotSkinStillLoadsWithOnlyThatHolderNull)
+{
+    frametest::TempFolder folder;
+    const std::string path = frametest::CopyLibrary(folder, "velunohot.dll");
+    ASSERT_FALSE(path.empty());
+    ASSERT_TRUE(frametest::RenameResource(path, VELU_XZP_BTNHOT, "IDB_BTNHOT_XZQ"));
+    Module module(::LoadLibraryA(path.c_str()));
+    ASSERT_NE(nullptr, module.get());
+    ASSERT_EQ(nullptr, ::FindResourceA(module.get(), VELU_XZP_BTNHOT, VELU_XZP_TYPE)) << "the resource is gone";
+    EXPECT_EQ(nullptr, *module.Data<HBITMAP>("g_hSkinBtnHot"));
+    for (const char* name : kFixedSkinHolders)
+    {
+        if (std::string(name) != "g_hSkinBtnHot")
+            EXPECT_NE(nullptr, *module.Data<HBITMAP>(name)) << name;
+    }
+    EXPECT_NE(nullptr, *module.Data<HBRUSH>("g_hBrushFocus"));
+    EXPECT_NE(nullptr, *module.Data<HCURSOR>("g_hCursorHand"));
+}
+
+TEST(LibraryLoad, SecondUserOfALazySkinGetsTheSameHandle)
+{
+    for (const LazySkin& lazy : kLazySkins)
+    {
+        SCOPED_TRACE(lazy.resource);
+        const HBITMAP first = VeluLoadSharedSkin(lazy.linkedHolder, lazy.resource);
+        ASSERT_NE(nullptr, first);
+        EXPECT_EQ(first, *lazy.linkedHolder);
+        const int gdi = vt::GdiObjectCount();
+        EXPECT_EQ(first, VeluLoadSharedSkin(lazy.linkedHolder, lazy.resource));
+        EXPECT_EQ(gdi, vt::GdiObjectCount()) << "no second bitmap";
+    }
+}
+
+TEST(LibraryLoad, LazySkinThatCannotBeFoundStaysNull)
+{
+    HBITMAP holder = NULL;
+    const int gdi = vt::GdiObjectCount();
+    EXPECT_EQ(nullptr, VeluLoadSharedSkin(&holder, "NO_SUCH_XZP"));
+    EXPECT_EQ(nullptr, holder);
+    EXPECT_EQ(gdi, vt::GdiObjectCount());
+}

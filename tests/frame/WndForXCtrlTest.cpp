@@ -1,0 +1,220 @@
+// WndForXCtrlTest.cpp - the base window of self-drawn controls: focus on click, swallowed input, OnPrepareDC then OnDraw.
+#include "support/harness.h"
+
+#include "frame/VeluFrame.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+const COLORREF kDrawnColour = RGB(30, 160, 90);
+const CRect kControlRect(20, 20, 140, 50);
+const UINT kControlId = 1001;
+
+// Records the order of the drawing hooks and paints its client area.
+class CRecordingCtrl : public CWndForXCtrl
+{
+public:
+    std::vector<std::string> calls;
+    HDC prepareDC = NULL;
+    HDC drawDC = NULL;
+
+protected:
+    void OnPrepareDC(CDC* pDC) override
+    {
+        calls.push_back("OnPrepareDC");
+        prepareDC = pDC->GetSafeHdc();
+    }
+
+    void OnDraw(CDC* pDC) override
+    {
+        calls.push_back("OnDraw");
+        drawDC = pDC->GetSafeHdc();
+        CRect client;
+        GetClientRect(&client);
+        pDC->FillSolidRect(&client, kDrawnColour);
+    }
+};
+
+class WndForXCtrlTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_control.Create(WS_CHILD | WS_VISIBLE, kControlRect, &m_host, kControlId));
+        ASSERT_TRUE(m_other.CreateEx(0, _T("EDIT"), _T(""), WS_CHILD | WS_VISIBLE | WS_BORDER,
+                                     CRect(20, 80, 140, 104), &m_host, kControlId + 1));
+        vt::Activate(m_host.m_hWnd);
+        m_host.UpdateWindow();
+        vt::PumpPending();
+    }
+
+    void TearDown() override
+    {
+        m_other.DestroyWindow();
+        m_control.DestroyWindow();
+        vt::ParkCursor();
+    }
+
+    POINT ControlCentre() const { return m_host.ToScreen(kControlRect.CenterPoint()); }
+
+    vt::HostWnd m_host;
+    CRecordingCtrl m_control;
+    CWnd m_other;
+};
+
+bool SameCapture(const vt::Capture& a, const vt::Capture& b)
+{
+    if (a.width() != b.width() || a.height() != b.height())
+        return false;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.At(x, y) != b.At(x, y))
+                return false;
+    return true;
+}
+
+}  // namespace
+
+TEST_F(WndForXCtrlTest, PaintingPreparesTheDeviceContextThenDraws)
+{
+    m_control.calls.clear();
+    m_control.Invalidate();
+    m_control.UpdateWindow();
+    ASSERT_EQ(2u, m_control.calls.size());
+    EXPECT_EQ("OnPrepareDC", m_control.calls[0]);
+    EXPECT_EQ("OnDraw", m_control.calls[1]);
+    EXPECT_NE(nullptr, m_control.drawDC);
+    EXPECT_EQ(m_control.prepareDC, m_control.drawDC);
+    EXPECT_FALSE(::GetUpdateRect(m_control.m_hWnd, NULL, FALSE)) << "the paint request is completed";
+    const vt::Capture shot = vt::Capture::FromWindow(m_control.m_hWnd);
+    EXPECT_PIXEL(shot, shot.width() / 2, shot.height() / 2, kDrawnColour);
+}
+
+TEST_F(WndForXCtrlTest, ClickTakesTheFocusAndASecondClickChangesNothing)
+{
+    m_other.SetFocus();
+    ASSERT_EQ(m_other.m_hWnd, ::GetFocus());
+    vt::Click(ControlCentre());
+    EXPECT_TRUE(vt::PumpUntil([&] { return ::GetFocus() == m_control.m_hWnd; }));
+
+    vt::MessageRecorder recorder;
+    recorder.Watch(m_control.m_hWnd);
+    recorder.Only({WM_SETFOCUS, WM_KILLFOCUS, WM_LBUTTONUP});
+    vt::Click(ControlCentre());
+    EXPECT_TRUE(vt::PumpUntil([&] { return !recorder.Messages(m_control.m_hWnd).empty(); }));
+    vt::PumpFor(50);
+    EXPECT_TRUE(vt::SequenceIs(recorder.Messages(m_control.m_hWnd), {WM_LBUTTONUP}));
+    EXPECT_EQ(m_control.m_hWnd, ::GetFocus());
+}
+
+TEST_F(WndForXCtrlTest, TypedKeysChangeNeitherTextNorLooks)
+{
+    m_control.SetWindowText(_T("abc"));
+    m_control.SetFocus();
+    m_control.UpdateWindow();
+    vt::PumpPending();
+    const vt::Capture before = vt::Capture::FromWindow(m_control.m_hWnd);
+
+    vt::MessageRecorder recorder;
+    recorder.Watch(m_control.m_hWnd);
+    recorder.Only({WM_CHAR, WM_KEYUP});
+    vt::TypeText("xyz");
+    vt::KeyPress(VK_BACK);
+    vt::KeyPress(VK_HOME, true);
+    vt::KeyPress(VK_DELETE);
+    ASSERT_TRUE(vt::PumpUntil([&] { return recorder.Messages().size() >= 9; }))
+        << "the keys reached the control";
+    vt::PumpFor(50);
+
+    CString text;
+    m_control.GetWindowText(text);
+    EXPECT_STREQ("abc", (LPCTSTR)text);
+    GUITHREADINFO gui = {sizeof(gui)};
+    ASSERT_TRUE(::GetGUIThreadInfo(::GetCurrentThreadId(), &gui));
+    EXPECT_NE(m_control.m_hWnd, gui.hwndCaret) << "no caret is shown";
+    const vt::Capture after = vt::Capture::FromWindow(m_control.m_hWnd);
+    EXPECT_TRUE(SameCapture(before, after)) << vt::DumpForCurrentTest(after, "after-typing");
+}
+
+TEST_F(WndForXCtrlTest, WheelAndRightClicksDoNotReachTheParent)
+{
+    m_control.SetFocus();
+    vt::MoveCursor(ControlCentre());
+    m_host.ClearReceived();
+    vt::MessageRecorder recorder;
+    recorder.Watch(m_control.m_hWnd);
+    recorder.Watch(m_host.m_hWnd);
+    recorder.Only({WM_MOUSEWHEEL, WM_CONTEXTMENU, WM_RBUTTONUP});
+
+    vt::Wheel(-WHEEL_DELTA);
+    vt::Click(ControlCentre(), true);
+    vt::Click(ControlCentre(), true);
+    ASSERT_TRUE(vt::PumpUntil([&] {
+        std::vector<UINT> seen = recorder.Messages(m_control.m_hWnd);
+        return std::count(seen.begin(), seen.end(), UINT(WM_RBUTTONUP)) >= 2;
+    }));
+    vt::PumpFor(50);
+
+    const std::vector<UINT> atControl = recorder.Messages(m_control.m_hWnd);
+    EXPECT_EQ(1, std::count(atControl.begin(), atControl.end(), UINT(WM_MOUSEWHEEL))) << "the wheel reached the control";
+    EXPECT_EQ(0, std::count(atControl.begin(), atControl.end(), UINT(WM_CONTEXTMENU)));
+    EXPECT_EQ(0, m_host.CountReceived(WM_MOUSEWHEEL));
+    EXPECT_EQ(0, m_host.CountReceived(WM_CONTEXTMENU));
+    EXPECT_EQ(m_control.m_hWnd, ::GetFocus());
+}
+
+TEST_F(WndForXCtrlTest, ControlWithoutOwnDrawingStillCompletesEachPaint)
+{
+    CWndForXCtrl plain;
+    ASSERT_TRUE(plain.Create(_T("named"), WS_CHILD | WS_VISIBLE, CRect(160, 20, 220, 50), &m_host, kControlId + 2));
+    for (int i = 0; i < 3; ++i)
+    {
+        plain.Invalidate();
+        plain.UpdateWindow();
+        EXPECT_FALSE(::GetUpdateRect(plain.m_hWnd, NULL, FALSE));
+    }
+    MSG msg;
+    EXPECT_FALSE(::PeekMessage(&msg, plain.m_hWnd, WM_PAINT, WM_PAINT, PM_NOREMOVE));
+    CString text;
+    plain.GetWindowText(text);
+    EXPECT_STREQ("named", (LPCTSTR)text);
+    plain.DestroyWindow();
+}
+
+TEST_F(WndForXCtrlTest, IsAnEditWindowWithItsOwnRuntimeClass)
+{
+    char className[32] = {};
+    ::GetClassNameA(m_control.m_hWnd, className, sizeof(className));
+    EXPECT_EQ(0, ::lstrcmpiA("edit", className));
+    EXPECT_EQ(kControlId, UINT(m_control.GetDlgCtrlID()));
+    const CRuntimeClass* runtime = RUNTIME_CLASS(CWndForXCtrl);
+    EXPECT_STREQ("CWndForXCtrl", runtime->m_lpszClassName);
+    EXPECT_EQ(0xFFFFu, runtime->m_wSchema);
+    EXPECT_EQ(nullptr, runtime->m_pfnCreateObject);
+    EXPECT_TRUE(m_control.IsKindOf(RUNTIME_CLASS(CWnd)));
+    EXPECT_TRUE(m_control.IsKindOf(RUNTIME_CLASS(CWndForXCtrl)));
+}
+
+TEST(WndForXCtrlLeaks, CreatePaintDestroyLeavesNothingBehind)
+{
+    vt::HostWnd host;
+    auto cycle = [&host] {
+        CRecordingCtrl control;
+        ASSERT_TRUE(control.Create(WS_CHILD | WS_VISIBLE, kControlRect, &host, kControlId));
+        control.Invalidate();
+        control.UpdateWindow();
+        control.DestroyWindow();
+    };
+    cycle();
+    vt::PumpPending();
+    const int gdi = vt::GdiObjectCount();
+    const int windows = vt::ThreadWindowCount();
+    for (int i = 0; i < 40; ++i)
+        cycle();
+    vt::PumpPending();
+    EXPECT_EQ(gdi, vt::GdiObjectCount());
+    EXPECT_EQ(windows, vt::ThreadWindowCount());
+}
