@@ -1,0 +1,297 @@
+// Tooltip manager window: delay and hide timing, placement, capture hand-back, painting and leaks.
+#include "ToolTipFixture.h"
+
+namespace tips_test {
+namespace {
+
+CRect WorkArea()
+{
+    CRect rc;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rc, 0);
+    return rc;
+}
+
+TEST_F(ToolTipTest, RestingOnToolShowsTipAfterDelayUntilHideTimer)
+{
+    ASSERT_TRUE(m_tip.AddTool(m_toolA, "Rest here"));
+    RestOn(m_toolA);
+    EXPECT_FALSE(TipVisible());
+    EXPECT_EQ(kToolTipDelayTimerId, m_tip.RunningTimer());
+
+    FireTimer(kToolTipDelayTimerId);
+    ASSERT_TRUE(TipVisible());
+    const CPoint cursor = CentreOf(m_toolA);
+    EXPECT_EQ(cursor.x + 10, TipRect().left);
+    EXPECT_EQ(cursor.y + 10, TipRect().top);
+    EXPECT_EQ(m_tip.m_hWnd, ::GetCapture());
+    EXPECT_EQ(kToolTipHideTimerId, m_tip.RunningTimer());
+
+    FireTimer(kToolTipHideTimerId);
+    EXPECT_FALSE(TipVisible());
+    EXPECT_NE(m_tip.m_hWnd, ::GetCapture());
+    EXPECT_EQ(0u, m_tip.RunningTimer());
+}
+
+TEST_F(ToolTipTest, LeavingDuringDelayShowsNothing)
+{
+    ASSERT_TRUE(m_tip.AddTool(m_toolA, "Too late"));
+    for (bool relayLeave : {false, true})
+    {
+        SCOPED_TRACE(relayLeave ? "leave relayed" : "leave not relayed");
+        RestOn(m_toolA);
+        ASSERT_EQ(kToolTipDelayTimerId, m_tip.RunningTimer());
+        vt::MoveCursor(m_host.ToScreen(kHostBlankPoint));
+        if (relayLeave)
+            Relay(WM_MOUSEMOVE);
+        FireTimer(kToolTipDelayTimerId);
+        EXPECT_FALSE(TipVisible());
+        EXPECT_NE(m_tip.m_hWnd, ::GetCapture());
+        LeaveTools();
+    }
+}
+
+TEST_F(ToolTipTest, TimedOutTipReturnsOnlyAfterCursorLeavesAndComesBack)
+{
+    ASSERT_TRUE(m_tip.AddTool(m_toolA, "Once per visit"));
+    ShowFor(m_toolA);
+    FireTimer(kToolTipHideTimerId);
+    ASSERT_FALSE(TipVisible());
+
+    // Still on the tool: moving and pressing start nothing.
+    vt::MoveCursor(CentreOf(m_toolA) + CPoint(5, 3));
+    Relay(WM_MOUSEMOVE);
+    Relay(WM_LBUTTONUP);
+    EXPECT_EQ(0u, m_tip.RunningTimer());
+    vt::PumpFor(2 * kToolTipDelay);
+    EXPECT_FALSE(TipVisible());
+
+    LeaveTools();
+    RestOn(m_toolA);
+    EXPECT_EQ(kToolTipDelayTimerId, m_tip.RunningTimer());
+    FireTimer(kToolTipDelayTimerId);
+    EXPECT_TRUE(TipVisible());
+}
+
+TEST_F(ToolTipTest, MovingToAnotherToolHidesTipAndStartsANewDelay)
+{
+    ASSERT_TRUE(m_tip.AddTool(m_toolA, "Alpha"));
+    ASSERT_TRUE(m_tip.AddTool(m_toolB, "Beta"));
+    ShowFor(m_toolA);
+
+    // The tip holds the capture, so the move reaches it without any relaying.
+    vt::MoveCursor(CentreOf(m_toolB));
+    EXPECT_TRUE(vt::PumpUntil([&] { return !TipVisible(); }, 1000));
+    EXPECT_NE(m_tip.m_hWnd, ::GetCapture());
+
+    Relay(WM_MOUSEMOVE);
+    EXPECT_FALSE(TipVisible());
+    EXPECT_EQ(kToolTipDelayTimerId, m_tip.RunningTimer());
+    FireTimer(kToolTipDelayTimerId);
+    ASSERT_TRUE(TipVisible());
+    EXPECT_EQ("Beta", m_tip.Text());
+}
+
+TEST_F(ToolTipTest, ButtonOverAnotherWindowHidesTipButOverTheToolKeepsIt)
+{
+    ASSERT_TRUE(m_tip.AddTool(m_toolA, "Pressed on"));
+    ShowFor(m_toolA);
+    Relay(WM_LBUTTONDOWN);
+    EXPECT_TRUE(TipVisible());
+
+    // Relayed directly: a real move would reach the tip through its capture and hide it first.
+    ::SetCursorPos(m_host.ToScreen(kHostBlankPoint).x, m_host.ToScreen(kHostBlankPoint).y);
+    Relay(WM_RBUTTONUP);
+    EXPECT_FALSE(TipVisible());
+}
+
+TEST_F(ToolTipTest, ShowMeAtAPointOrBesideTheCursor)
+{
+    const char kText[] = "Shown on request";
+    const CSize size = MeasureLines(kText) + CSize(2 * kToolTipMargin, 2 * kToolTipMargin);
+    vt::MoveCursor(m_host.ToScreen(kHostBlankPoint));
+    const CPoint cursor = m_host.ToScreen(kHostBlankPoint);
+    const struct Case
+    {
+        int x, y;
+        CPoint expected;
+    } cases[] = {
+        {-1, -1, cursor + CPoint(10, 10)},
+        {-1, 100, CPoint(-1, 100)},
+        {100, -1, CPoint(100, -1)},
+        {30, 40, CPoint(30, 40)},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "x " << c.x << " y " << c.y);
+        m_tip.ShowMe(kText, 3000, c.x, c.y);
+        ASSERT_TRUE(TipVisible());
+        EXPECT_EQ(c.expected, TipRect().TopLeft());
+        EXPECT_EQ(size, TipRect().Size());
+        EXPECT_EQ(kToolTipHideTimerId, m_tip.RunningTimer());
+        EXPECT_EQ(m_tip.m_hWnd, ::GetCapture());
+        m_tip.HideMe();
+    }
+}
+
+TEST_F(ToolTipTest, TipStaysFivePixelsInsideTheWorkAreasRightAndBottom)
+{
+    const CRect work = WorkArea();
+    const char kText[] = "Near the edge of the work area";
+    const CSize size = MeasureLines(kText) + CSize(2 * kToolTipMargin, 2 * kToolTipMargin);
+    const struct Case
+    {
+        const char* name;
+        CPoint cursor;
+        CPoint expected;
+    } cases[] = {
+        {"right edge", CPoint(work.right - 3, work.top + 100),
+         CPoint(work.right - size.cx - 5, work.top + 110)},
+        {"bottom edge", CPoint(work.left + 100, work.bottom - 3),
+         CPoint(work.left + 110, work.bottom - size.cy - 5)},
+        {"bottom right corner", CPoint(work.right - 2, work.bottom - 2),
+         CPoint(work.right - size.cx - 5, work.bottom - size.cy - 5)},
+        {"just fits", CPoint(work.right - size.cx - 10, work.bottom - size.cy - 10),
+         CPoint(work.right - size.cx, work.bottom - size.cy)},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        ::SetCursorPos(c.cursor.x, c.cursor.y);
+        m_tip.ShowMe(kText, 3000, -1, -1);
+        EXPECT_EQ(c.expected, TipRect().TopLeft());
+        m_tip.HideMe();
+    }
+}
+
+TEST_F(ToolTipTest, MultiLineTipIsAsWideAsItsWidestLineAndAsHighAsAllLines)
+{
+    const char kText[] = "Short\nA much longer middle line\nEnd";
+    const CSize lines = MeasureLines(kText);
+    const struct Case
+    {
+        int cxMargin, cyMargin;
+    } cases[] = {{5, 5}, {8, 2}, {0, 0}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "margins " << c.cxMargin << ", " << c.cyMargin);
+        m_tip.SetMarginToAdjustSize(c.cxMargin, c.cyMargin);
+        m_tip.ShowMe(kText, 3000, 50, 60);
+        EXPECT_EQ(lines.cx + 2 * c.cxMargin, TipRect().Width());
+        EXPECT_EQ(lines.cy + 2 * c.cyMargin, TipRect().Height());
+        m_tip.HideMe();
+    }
+}
+
+TEST_F(ToolTipTest, SecondManagersTipHandsTheCaptureBackToItsEarlierHolder)
+{
+    ProbeToolTip other;
+    ASSERT_TRUE(other.Create());
+    ::SetCapture(m_host.m_hWnd);
+
+    m_tip.ShowMe("First manager", 5000, 100, 100);
+    ASSERT_TRUE(TipVisible());
+    EXPECT_EQ(m_tip.m_hWnd, ::GetCapture());
+
+    other.ShowMe("Second manager", 5000, 100, 200);
+    EXPECT_FALSE(TipVisible());
+    EXPECT_TRUE(::IsWindowVisible(other.m_hWnd));
+    EXPECT_EQ(other.m_hWnd, ::GetCapture());
+
+    other.HideMe();
+    EXPECT_EQ(m_host.m_hWnd, ::GetCapture());
+
+    // The first manager's hide timer still runs out later, on a tip already down.
+    FireTimer(kToolTipHideTimerId);
+    EXPECT_EQ(m_host.m_hWnd, ::GetCapture());
+    ::ReleaseCapture();
+}
+
+TEST_F(ToolTipTest, TipOfADestroyedToolStaysUntilItsTimerOrAPress)
+{
+    for (bool byPress : {false, true})
+    {
+        SCOPED_TRACE(byPress ? "ended by a press" : "ended by the hide timer");
+        HWND tool = MakeTool(CRect(150, 10, 250, 50), 3);
+        ASSERT_TRUE(m_tip.AddTool(tool, "Soon gone"));
+        ShowFor(tool);
+        ::DestroyWindow(tool);
+
+        vt::MoveCursor(m_host.ToScreen(kHostBlankPoint));
+        vt::PumpFor(50);
+        EXPECT_TRUE(TipVisible());
+
+        if (byPress)
+        {
+            // The press is taken by the tip and replayed to the window under the cursor.
+            m_host.ClearReceived();
+            vt::MouseDown();
+            EXPECT_TRUE(vt::PumpUntil([&] { return !TipVisible(); }, 1000));
+            EXPECT_TRUE(vt::PumpUntil([&] { return m_host.CountReceived(WM_LBUTTONDOWN) > 0; }, 1000));
+            vt::MouseUp();
+            EXPECT_TRUE(vt::PumpUntil([&] { return m_host.CountReceived(WM_LBUTTONUP) > 0; }, 1000));
+        }
+        else
+        {
+            FireTimer(kToolTipHideTimerId);
+            EXPECT_FALSE(TipVisible());
+        }
+        EXPECT_NE(m_tip.m_hWnd, ::GetCapture());
+        m_tip.Clear();
+        LeaveTools();
+    }
+}
+
+TEST_F(ToolTipTest, TipPaintsItsTextOnTheTooltipSkin)
+{
+    const COLORREF kText = RGB(200, 0, 0);
+    m_tip.SetTipColor(kText);
+    m_tip.ShowMe("Skin", 3000, 60, 60);
+    m_tip.UpdateWindow();
+    const vt::Capture shot = vt::Capture::FromWindow(m_tip.m_hWnd);
+    const int w = shot.width(), h = shot.height();
+    ASSERT_EQ(TipRect().Width(), w);
+
+    EXPECT_PIXEL(shot, 0, h / 2, RGB(0, 60, 115));        // frame
+    EXPECT_PIXEL(shot, w / 2, 0, RGB(0, 60, 115));
+    EXPECT_PIXEL(shot, w - 3, h / 2, RGB(255, 255, 231)); // face, in the right margin
+    EXPECT_PIXEL(shot, w / 2, h - 4, RGB(255, 255, 231)); // face, in the bottom margin
+
+    // Ink only inside the margins, and some of it there.
+    const InkCount ink = CountInk(shot, kToolTipMargin, kToolTipMargin);
+    EXPECT_GT(ink.inside, 0);
+    EXPECT_EQ(0, ink.outside);
+    if (HasFailure())
+        vt::DumpForCurrentTest(shot, "tip");
+}
+
+TEST_F(ToolTipTest, ManyShowsHidesAndManagersLeakNothing)
+{
+    ASSERT_TRUE(m_tip.AddTool(m_toolA, "Shown again and again"));
+    auto cycle = [&] {
+        ShowFor(m_toolA);
+        m_tip.UpdateWindow();
+        FireTimer(kToolTipHideTimerId);
+        LeaveTools();
+
+        ProbeToolTip other;
+        ASSERT_TRUE(other.Create());
+        ASSERT_TRUE(other.AddTool(m_toolB, "Another manager"));
+        other.ShowMe("Two\nlines", 1000, 80, 80);
+        other.UpdateWindow();
+        m_tip.ShowMe("Taking over", 1000, 80, 80);
+        m_tip.UpdateWindow();
+        m_tip.HideMe();
+    };
+    cycle();
+    vt::PumpPending();
+    const int gdiBefore = vt::GdiObjectCount();
+    const int windowsBefore = vt::ThreadWindowCount();
+    for (int i = 0; i < 40; i++)
+        cycle();
+    vt::PumpPending();
+    EXPECT_EQ(gdiBefore, vt::GdiObjectCount());
+    EXPECT_EQ(windowsBefore, vt::ThreadWindowCount());
+}
+
+} // namespace
+} // namespace tips_test
