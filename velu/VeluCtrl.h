@@ -5,8 +5,6 @@
 #include "frame/VeluFrame.h"
 #include "tips/VeluTips.h"
 #include "panes/VeluPanes.h"
-#include "tips/VeluTips.h"
-#include "panes/VeluPanes.h"
 #include "buttons/VeluButtons.h"
 
 #endif // VELU_VELUCTRL_H
