@@ -216,8 +216,11 @@ TEST_F(ToolTipTest, LongTextsAreCutAt511Bytes)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.length);
-        std::string text(c.length, 'w');
-        text[0] = 'A';
+        // Lines keep the tip narrower than the screen, which could clamp a window's size.
+        std::string text;
+        while (text.size() < c.length)
+            text += "Forty-eight bytes of text on every line, w w w.\n";
+        text.resize(c.length);
 
         m_tip.Clear();
         ASSERT_TRUE(m_tip.AddTool(m_toolA, text.c_str()));
