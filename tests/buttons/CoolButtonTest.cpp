@@ -372,19 +372,26 @@ TEST_F(CoolButtonTest, FocusRectangleIsACheckerboardThreePixelsInsideOnlyWhenAsk
     button.SetDrawFocusedRect(TRUE);
     button.Invalidate();
     const vt::Capture shot = Shot();
+    // The focus pattern is monochrome: its dots take the DC's text colour
+    // (black here) and background colour in turn.
+    const COLORREF dot = shot.At(kButtonFocusInset, kButtonFocusInset);
+    const COLORREF gap = shot.At(kButtonFocusInset + 1, kButtonFocusInset);
+    EXPECT_NE(dot, gap);
+    EXPECT_TRUE(dot == RGB(0, 0, 0) || gap == RGB(0, 0, 0));
+    auto isDot = [&](int x, int y) { return shot.At(x, y) == ((x + y) % 2 == 0 ? dot : gap); };
     const int last = rect.Width() - 1 - kButtonFocusInset;
     const int bottom = rect.Height() - 1 - kButtonFocusInset;
-    for (int x = kButtonFocusInset; x < last; ++x) {
-        EXPECT_TRUE(IsBlackOrWhite(shot.At(x, kButtonFocusInset))) << "top row at x " << x;
-        EXPECT_NE(shot.At(x, kButtonFocusInset), shot.At(x + 1, kButtonFocusInset)) << "top row at x " << x;
-        EXPECT_TRUE(IsBlackOrWhite(shot.At(x, bottom))) << "bottom row at x " << x;
+    for (int x = kButtonFocusInset; x <= last; ++x) {
+        EXPECT_TRUE(isDot(x, kButtonFocusInset)) << "top row at x " << x;
+        EXPECT_TRUE(isDot(x, bottom)) << "bottom row at x " << x;
     }
-    for (int y = kButtonFocusInset; y < bottom; ++y) {
-        EXPECT_NE(shot.At(kButtonFocusInset, y), shot.At(kButtonFocusInset, y + 1)) << "left column at y " << y;
-        EXPECT_TRUE(IsBlackOrWhite(shot.At(last, y))) << "right column at y " << y;
+    for (int y = kButtonFocusInset; y <= bottom; ++y) {
+        EXPECT_TRUE(isDot(kButtonFocusInset, y)) << "left column at y " << y;
+        EXPECT_TRUE(isDot(last, y)) << "right column at y " << y;
     }
     // One pixel further out the skin is untouched.
-    EXPECT_FALSE(IsBlackOrWhite(shot.At(mid, kButtonFocusInset - 1)));
+    EXPECT_PIXEL(shot, mid, kButtonFocusInset - 1,
+                 SkinPixel(g_hSkinBtnDefault, bm.bmWidth / 2, kButtonFocusInset - 1));
 }
 
 TEST_F(CoolButtonTest, NegativeShapeIsIgnored)

@@ -86,7 +86,7 @@ void CCoolButton::PreSubclassWindow()
 {
     // The owner-draw type replaces the push-button type bits, so the default
     // style has to be remembered before it is lost.
-    if ((GetStyle() & 0x0F) == BS_DEFPUSHBUTTON)
+    if (GetStyle() & BS_DEFPUSHBUTTON)
         m_bIsDefault = TRUE;
     ModifyStyle(0, BS_OWNERDRAW, SWP_FRAMECHANGED);
     CButton::PreSubclassWindow();
