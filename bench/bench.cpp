@@ -167,6 +167,7 @@ int RunAll(int argc, char** argv)
 		if (!c->SetUp())
 		{
 			printf("%-32s skipped: %s\n", e.strName.c_str(), c->Note());
+			c->TearDown();
 			continue;
 		}
 		Result r = Measure(*c, opt);

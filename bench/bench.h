@@ -12,7 +12,8 @@ class Case
 {
 public:
 	virtual ~Case() {}
-	virtual bool SetUp() { return true; }   // false skips the case, with Note() saying why
+	// false skips the case, with Note() saying why; TearDown runs either way.
+	virtual bool SetUp() { return true; }
 	virtual void TearDown() {}
 	virtual void RunSubject() = 0;
 	virtual void RunBaseline() = 0;

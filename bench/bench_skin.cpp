@@ -27,7 +27,7 @@ public:
 		: m_phHolder(phHolder), m_pszSkin(pszSkin), m_sizeSkin(sizeSkin), m_sizeDest(sizeDest),
 		  m_pInsets(pInsets), m_nCornerSize(nCornerSize),
 		  m_hDC(NULL), m_hDest(NULL), m_hOldDest(NULL), m_hSkinDC(NULL), m_hOldSkin(NULL),
-		  m_hSkin(NULL), m_hOwnSkin(NULL)
+		  m_hSkin(NULL), m_hOwnSkin(NULL), m_hBaselineSkin(NULL)
 	{
 	}
 
@@ -46,16 +46,17 @@ public:
 		m_hDC = ::CreateCompatibleDC(NULL);
 		m_hDest = MakeDib(m_sizeDest.cx, m_sizeDest.cy);
 		m_hSkinDC = ::CreateCompatibleDC(NULL);
-		if (m_hSkin == NULL || m_hDC == NULL || m_hDest == NULL || m_hSkinDC == NULL)
+		m_hBaselineSkin = CopyOfSkin();
+		if (m_hSkin == NULL || m_hDC == NULL || m_hDest == NULL || m_hSkinDC == NULL || m_hBaselineSkin == NULL)
 		{
 			m_strNote = "could not make the drawing surfaces";
 			return false;
 		}
 		m_hOldDest = ::SelectObject(m_hDC, m_hDest);
-		m_hOldSkin = ::SelectObject(m_hSkinDC, m_hSkin);
+		m_hOldSkin = ::SelectObject(m_hSkinDC, m_hBaselineSkin);
 		// The painter keeps the destination's stretch mode; controls draw with this one.
 		::SetStretchBltMode(m_hDC, COLORONCOLOR);
-		return true;
+		return PainterDraws();
 	}
 
 	void TearDown() override
@@ -70,6 +71,8 @@ public:
 			::DeleteDC(m_hDC);
 		if (m_hDest != NULL)
 			::DeleteObject(m_hDest);
+		if (m_hBaselineSkin != NULL)
+			::DeleteObject(m_hBaselineSkin);
 		if (m_hOwnSkin != NULL)
 			::DeleteObject(m_hOwnSkin);
 	}
@@ -82,7 +85,9 @@ public:
 		painter.ShowMe(m_hDC, &rc, m_hSkin, m_pInsets, m_nCornerSize);
 	}
 
-	// The baseline keeps its skin selected: it is the cheapest way to cover the same area.
+	// The baseline keeps a copy of the skin selected, the cheapest way to
+	// cover the same area. (A bitmap is selected into one DC at a time, so
+	// the painter could not select the skin itself while the baseline held it.)
 	void RunBaseline() override
 	{
 		::StretchBlt(m_hDC, 0, 0, m_sizeDest.cx, m_sizeDest.cy,
@@ -112,6 +117,40 @@ private:
 		return hBitmap;
 	}
 
+	// Timing a painter that draws nothing would flatter it: check it covers the centre.
+	bool PainterDraws()
+	{
+		const COLORREF crMarker = RGB(1, 254, 3);
+		const int x = m_sizeDest.cx / 2;
+		const int y = m_sizeDest.cy / 2;
+		::SetPixel(m_hDC, x, y, crMarker);
+		RunSubject();
+		if (::GetPixel(m_hDC, x, y) != crMarker)
+			return true;
+		m_strNote = "the painter left the destination's centre unpainted";
+		return false;
+	}
+
+	// A screen-compatible copy, as the library's own skins are.
+	HBITMAP CopyOfSkin() const
+	{
+		HDC hScreen = ::GetDC(NULL);
+		HBITMAP hCopy = ::CreateCompatibleBitmap(hScreen, m_sizeSkin.cx, m_sizeSkin.cy);
+		::ReleaseDC(NULL, hScreen);
+		if (hCopy == NULL)
+			return NULL;
+		HDC hFrom = ::CreateCompatibleDC(NULL);
+		HDC hTo = ::CreateCompatibleDC(NULL);
+		HGDIOBJ hOldFrom = ::SelectObject(hFrom, m_hSkin);
+		HGDIOBJ hOldTo = ::SelectObject(hTo, hCopy);
+		::BitBlt(hTo, 0, 0, m_sizeSkin.cx, m_sizeSkin.cy, hFrom, 0, 0, SRCCOPY);
+		::SelectObject(hTo, hOldTo);
+		::SelectObject(hFrom, hOldFrom);
+		::DeleteDC(hTo);
+		::DeleteDC(hFrom);
+		return hCopy;
+	}
+
 	HBITMAP MakeStandIn() const
 	{
 		void* pBits = NULL;
@@ -139,6 +178,7 @@ private:
 	HGDIOBJ m_hOldSkin;
 	HBITMAP m_hSkin;      // shared, or m_hOwnSkin
 	HBITMAP m_hOwnSkin;
+	HBITMAP m_hBaselineSkin;
 	std::string m_strNote;
 };
 
