@@ -43,6 +43,12 @@ public:
 		BITMAP bm;
 		if (m_hSkin != NULL && ::GetObject(m_hSkin, sizeof(bm), &bm) == sizeof(bm))
 			m_sizeSkin = MakeSize(bm.bmWidth, bm.bmHeight);
+		// Where selecting a device-dependent bitmap into a DC is costly (Wine),
+		// it dominates a small paint; say which kind was timed.
+		DIBSECTION ds;
+		if (m_hOwnSkin == NULL)
+			m_strNote = (::GetObject(m_hSkin, sizeof(ds), &ds) == sizeof(ds))
+				? "the library's skin, a DIB section" : "the library's skin, a device-dependent bitmap";
 		m_hDC = ::CreateCompatibleDC(NULL);
 		m_hDest = MakeDib(m_sizeDest.cx, m_sizeDest.cy);
 		m_hSkinDC = ::CreateCompatibleDC(NULL);
