@@ -1,0 +1,240 @@
+// Test harness: host windows, a message pump, real input, a message recorder,
+// pixel capture and a GDI object counter, shared by every suite.
+#pragma once
+
+#include <afxwin.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vt {
+
+// ---------------------------------------------------------------- pumping
+
+// Runs queued messages through the application's pre-translate walk and
+// dispatch, as CWinThread::Run does, until cond() holds or timeoutMs passes.
+// Idle processing (temporary-object cleanup) runs whenever the queue empties.
+bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs = 2000);
+
+// Pumps for the whole of ms; for checks that something does NOT happen.
+void PumpFor(DWORD ms);
+
+// Pumps what is queued now and returns.
+void PumpPending();
+
+// ---------------------------------------------------------------- hosts
+
+// A top-level MFC window at a known screen position, used as the parent of
+// the control under test.  Its client area starts at kHostOrigin on screen.
+// Messages it receives are appended to received() for later inspection.
+class HostWnd : public CWnd
+{
+public:
+    struct Msg { UINT message; WPARAM wParam; LPARAM lParam; };
+
+    explicit HostWnd(int clientWidth = 320, int clientHeight = 240,
+                     COLORREF background = RGB(255, 255, 255));
+    ~HostWnd() override;
+
+    // Screen position of a point given in client coordinates.
+    CPoint ToScreen(CPoint client) const;
+    COLORREF Background() const { return m_background; }
+
+    const std::vector<Msg>& received() const { return m_received; }
+    void ClearReceived() { m_received.clear(); }
+    int CountReceived(UINT message) const;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    COLORREF m_background;
+    HBRUSH m_brush;
+    std::vector<Msg> m_received;
+};
+
+constexpr POINT kHostOrigin = {40, 40};
+
+// ---------------------------------------------------------------- input
+
+// Moves the real cursor (screen coordinates) and lets the move arrive.
+void MoveCursor(POINT screen);
+// Moves the cursor somewhere no test window lives.
+void ParkCursor();
+void MouseDown(bool right = false);
+void MouseUp(bool right = false);
+void Click(POINT screen, bool right = false);
+void DoubleClick(POINT screen);
+void Wheel(int delta);
+// Key down and up of one virtual key, with optional held modifiers.
+void KeyPress(WORD vk, bool shift = false, bool ctrl = false);
+void KeyDown(WORD vk);
+void KeyUp(WORD vk);
+// Types printable ANSI text through the keyboard layout (VkKeyScan).
+void TypeText(const char* text);
+// Makes the host the foreground window so that keys reach its focus.
+void Activate(HWND topLevel);
+
+// ---------------------------------------------------------------- messages
+
+// Records messages that reach chosen windows (sent and posted), in order.
+class MessageRecorder
+{
+public:
+    struct Entry
+    {
+        HWND hwnd;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        bool posted;
+    };
+
+    MessageRecorder();
+    ~MessageRecorder();
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    void Watch(HWND hwnd) { m_windows.push_back(hwnd); }
+    // Only these messages are kept; empty keeps everything.
+    void Only(std::vector<UINT> messages) { m_filter = std::move(messages); }
+    void Clear() { m_entries.clear(); }
+    const std::vector<Entry>& entries() const { return m_entries; }
+    std::vector<UINT> Messages(HWND hwnd = nullptr) const;
+
+private:
+    static LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK GetMsgProc(int code, WPARAM wParam, LPARAM lParam);
+    void Record(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool posted);
+
+    HHOOK m_callHook;
+    HHOOK m_getHook;
+    std::vector<HWND> m_windows;
+    std::vector<UINT> m_filter;
+    std::vector<Entry> m_entries;
+    MessageRecorder* m_previous;
+};
+
+// Compares recorded message ids with an expected list; the failure message
+// shows both sequences with names.
+::testing::AssertionResult SequenceIs(const std::vector<UINT>& actual,
+                                      const std::vector<UINT>& expected);
+std::string MessageName(UINT message);
+
+// ---------------------------------------------------------------- pixels
+
+// A 32-bpp copy of a rectangle of a window or DC, read back pixel by pixel.
+class Capture
+{
+public:
+    // The client area (or, with wholeWindow, the window rectangle) of hwnd.
+    static Capture FromWindow(HWND hwnd, bool wholeWindow = false);
+    static Capture FromDC(HDC dc, const RECT& rect);
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    COLORREF At(int x, int y) const;
+    // Writes a PNG; returns false on failure.
+    bool SavePng(const std::string& path) const;
+
+private:
+    int m_width = 0;
+    int m_height = 0;
+    std::vector<DWORD> m_pixels;   // 0x00RRGGBB rows, top-down
+};
+
+// Writes the capture under test-output/ named after the running test.
+std::string DumpForCurrentTest(const Capture& capture, const char* tag = "capture");
+
+::testing::AssertionResult PixelIs(const Capture& capture, int x, int y, COLORREF expected);
+
+#define EXPECT_PIXEL(capture, x, y, color) EXPECT_TRUE(::vt::PixelIs((capture), (x), (y), (color)))
+#define ASSERT_PIXEL(capture, x, y, color) ASSERT_TRUE(::vt::PixelIs((capture), (x), (y), (color)))
+
+// ---------------------------------------------------------------- leaks
+
+// Live GDI objects of this process (stock objects excluded).  Uses
+// GetGuiResources where the platform implements it, else the process's GDI
+// handle table, which is what Wine maintains.
+int GdiObjectCount();
+// Windows (top-level and child) owned by this thread.
+int ThreadWindowCount();
+
+// ---------------------------------------------------------------- RAII
+
+// Scoped DC of a window, released on every path.
+class WindowDC
+{
+public:
+    explicit WindowDC(HWND hwnd) : m_hwnd(hwnd), m_dc(::GetDC(hwnd)) {}
+    ~WindowDC() { ::ReleaseDC(m_hwnd, m_dc); }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    operator HDC() const { return m_dc; }
+
+private:
+    HWND m_hwnd;
+    HDC m_dc;
+};
+
+// A memory DC holding a 32-bpp top-down DIB section of the given size,
+// filled with one colour; for painting tests without a window.
+class MemoryCanvas
+{
+public:
+    MemoryCanvas(int width, int height, COLORREF fill = RGB(255, 255, 255));
+    ~MemoryCanvas();
+    MemoryCanvas(const MemoryCanvas&) = delete;
+    MemoryCanvas& operator=(const MemoryCanvas&) = delete;
+
+    HDC dc() const { return m_dc; }
+    operator HDC() const { return m_dc; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    COLORREF At(int x, int y) const;
+    void Fill(COLORREF colour);
+    Capture Snapshot() const;
+
+private:
+    int m_width;
+    int m_height;
+    HDC m_dc;
+    HBITMAP m_bitmap;
+    HGDIOBJ m_oldBitmap;
+    DWORD* m_bits;
+};
+
+// Selects a GDI object into a DC for the lifetime of the guard.
+class SelectGuard
+{
+public:
+    SelectGuard(HDC dc, HGDIOBJ object) : m_dc(dc), m_old(::SelectObject(dc, object)) {}
+    ~SelectGuard() { ::SelectObject(m_dc, m_old); }
+    SelectGuard(const SelectGuard&) = delete;
+    SelectGuard& operator=(const SelectGuard&) = delete;
+
+private:
+    HDC m_dc;
+    HGDIOBJ m_old;
+};
+
+// Owns any GDI object and deletes it on scope exit.
+class GdiObject
+{
+public:
+    explicit GdiObject(HGDIOBJ object = nullptr) : m_object(object) {}
+    ~GdiObject() { if (m_object) ::DeleteObject(m_object); }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+    HGDIOBJ get() const { return m_object; }
+    operator HGDIOBJ() const { return m_object; }
+    HBITMAP bitmap() const { return static_cast<HBITMAP>(m_object); }
+    HBRUSH brush() const { return static_cast<HBRUSH>(m_object); }
+
+private:
+    HGDIOBJ m_object;
+};
+
+}  // namespace vt

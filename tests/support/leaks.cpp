@@ -1,0 +1,74 @@
+// Counting what a control could leak: GDI objects and windows.
+#include "support/harness.h"
+
+#include <intrin.h>
+
+namespace vt {
+namespace {
+
+// Wine keeps a per-process GDI handle table laid out as on 64-bit Windows
+// and points the PEB at it; an entry is live while its type byte is set.
+struct GdiHandleEntry
+{
+    UINT64 object;
+    UINT32 owner;
+    UINT16 unique;   // bit 7 of the low byte marks a stock object
+    UINT8 type;
+    UINT8 flags;
+    UINT64 userPointer;
+};
+static_assert(sizeof(GdiHandleEntry) == 24, "GDI handle table entries are 24 bytes");
+
+constexpr int kGdiTableEntries = 0x10000;
+
+const GdiHandleEntry* GdiHandleTable()
+{
+#if defined(_WIN64)
+    const BYTE* peb = reinterpret_cast<const BYTE*>(__readgsqword(0x60));
+    return *reinterpret_cast<GdiHandleEntry* const*>(peb + 0xF8);
+#else
+    const BYTE* peb = reinterpret_cast<const BYTE*>(__readfsdword(0x30));
+    return *reinterpret_cast<GdiHandleEntry* const*>(peb + 0x94);
+#endif
+}
+
+BOOL CALLBACK CountChild(HWND, LPARAM counter)
+{
+    ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+}
+
+BOOL CALLBACK CountTopLevel(HWND hwnd, LPARAM counter)
+{
+    ++*reinterpret_cast<int*>(counter);
+    ::EnumChildWindows(hwnd, CountChild, counter);
+    return TRUE;
+}
+
+}  // namespace
+
+int GdiObjectCount()
+{
+    ::GdiFlush();
+    const DWORD reported = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    if (reported != 0)
+        return static_cast<int>(reported);
+    const GdiHandleEntry* table = GdiHandleTable();
+    if (table == nullptr)
+        return -1;
+    int live = 0;
+    for (int i = 0; i < kGdiTableEntries; ++i) {
+        if (table[i].type != 0 && (table[i].unique & 0x80) == 0)
+            ++live;
+    }
+    return live;
+}
+
+int ThreadWindowCount()
+{
+    int count = 0;
+    ::EnumThreadWindows(::GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+}  // namespace vt
