@@ -141,7 +141,8 @@ TEST_F(HotSpotTest, AWindowOverlappingTheHotSpotTakesHotAway)
     ASSERT_TRUE(Make());
     CWnd cover;
     const CRect coverRect(rect.CenterPoint().x, rect.top - 5, rect.right + 20, rect.bottom + 5);
-    ASSERT_TRUE(cover.Create("STATIC", "", WS_CHILD | WS_VISIBLE, coverRect, &host, 2));
+    // SS_NOTIFY: a plain static is transparent to hit-testing and so to WindowFromPoint.
+    ASSERT_TRUE(cover.Create("STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOTIFY, coverRect, &host, 2));
     cover.SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 
     ASSERT_TRUE(MoveTo(host.ToScreen(CPoint(rect.left + 10, rect.top + 10)), kStateHot));
