@@ -36,7 +36,8 @@ public:
     virtual ~CDynLinkLibrary();
 };
 
-// Takes over the classes the DLL's raw entry hook parked in the module state.
+// Takes over the classes the DLL's static objects registered (its raw entry
+// hook parked the host's lists meanwhile) and gives the host its lists back.
 // Returns FALSE when the DLL cannot be registered; the DLL's load should fail.
 AFX_CORE_API BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule);
 // Deletes the DLL's CDynLinkLibrary objects (every library's with bAll).

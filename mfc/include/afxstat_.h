@@ -32,8 +32,9 @@ public:
     // Object factories (none are created by this layer, the list is kept for
     // extension DLLs that hand theirs over).
     CTypedSimpleList<COleObjectFactory*> m_factoryList;
-    // Heads parked here by an extension DLL's raw entry hook before its static
-    // objects are constructed; AfxInitExtensionModule takes them over.
+    // The host's list heads, parked here by an extension DLL's raw entry hook
+    // before the DLL's static objects register theirs; AfxInitExtensionModule
+    // takes the DLL's over and puts these back.
     CRuntimeClass* m_pClassInit;
     COleObjectFactory* m_pFactoryInit;
 

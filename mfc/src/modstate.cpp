@@ -139,10 +139,18 @@ HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
 }
 
 // ---------------------------------------------------------------- extension DLLs
+// The DLL's raw entry hook parked the host's class and factory lists in the
+// "initial" slots, so the lists now hold only what the DLL's static objects
+// registered: those become the DLL's, and the host's lists come back.
 BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule)
 {
-    if (afxFailExtensionInit)
+    AFX_MODULE_STATE* pModuleState = AfxGetModuleState();
+    if (afxFailExtensionInit) {
+        // A refused DLL's classes are dropped with it.
+        pModuleState->m_classList.m_pHead = pModuleState->m_pClassInit;
+        pModuleState->m_factoryList.m_pHead = pModuleState->m_pFactoryInit;
         return FALSE;
+    }
     // A second registration (another thread or process attach) only refreshes.
     if (state.bInitialized)
         return TRUE;
@@ -151,11 +159,10 @@ BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule)
         state.hModule = hModule;
         state.hResource = hModule;
     }
-    AFX_MODULE_STATE* pModuleState = AfxGetModuleState();
-    state.pFirstSharedClass = pModuleState->m_pClassInit;
-    pModuleState->m_pClassInit = NULL;
-    state.pFirstSharedFactory = pModuleState->m_pFactoryInit;
-    pModuleState->m_pFactoryInit = NULL;
+    state.pFirstSharedClass = pModuleState->m_classList.GetHead();
+    pModuleState->m_classList.m_pHead = pModuleState->m_pClassInit;
+    state.pFirstSharedFactory = pModuleState->m_factoryList.GetHead();
+    pModuleState->m_factoryList.m_pHead = pModuleState->m_pFactoryInit;
     return TRUE;
 }
 

@@ -1,0 +1,169 @@
+// CDialog: modeless and modal dialogs from in-memory templates.
+#include "support/harness.h"
+
+#include <vector>
+
+namespace {
+
+// Builds a DLGTEMPLATE with one push button (IDOK) and one edit (id 101).
+class TemplateBuilder
+{
+public:
+    explicit TemplateBuilder(DWORD dwStyle)
+    {
+        DLGTEMPLATE dt = {};
+        dt.style = dwStyle | DS_SETFONT;
+        dt.cdit = 2;
+        dt.cx = 160;
+        dt.cy = 80;
+        Append(&dt, sizeof(dt));
+        Word(0);                 // no menu
+        Word(0);                 // default class
+        String(L"Test dialog");  // caption
+        Word(8);                 // point size
+        String(L"MS Sans Serif");
+        Item(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 10, 50, 50, 14, IDOK, 0x0080, L"OK");
+        Item(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER, 10, 10, 100, 14, 101, 0x0081, L"");
+    }
+    LPCDLGTEMPLATE Get() const { return (LPCDLGTEMPLATE)m_words.data(); }
+
+private:
+    void Align() { if (m_words.size() % 2) m_words.push_back(0); }
+    void Append(const void* p, size_t n) { const WORD* w = (const WORD*)p; m_words.insert(m_words.end(), w, w + n / 2); }
+    void Word(WORD w) { m_words.push_back(w); }
+    void String(const wchar_t* s) { do { m_words.push_back((WORD)*s); } while (*s++); }
+    void Item(DWORD style, short x, short y, short cx, short cy, WORD id, WORD atom, const wchar_t* text)
+    {
+        Align();
+        DLGITEMTEMPLATE it = {};
+        it.style = style;
+        it.x = x;
+        it.y = y;
+        it.cx = cx;
+        it.cy = cy;
+        it.id = id;
+        Append(&it, sizeof(it) - (sizeof(it) % 2));
+        Word(0xFFFF);
+        Word(atom);
+        String(text);
+        Word(0);   // no creation data
+    }
+
+    std::vector<WORD> m_words;   // WORD-aligned; DWORD items aligned by Align
+};
+
+class CTestDialog : public CDialog
+{
+public:
+    int m_nInits = 0;
+    BOOL m_bEndAtInit = FALSE;
+    BOOL m_bPostOkAtInit = FALSE;
+    BOOL m_bParentDisabledDuringLoop = FALSE;
+    CWnd* m_pWatchParent = NULL;
+    int m_nOkClicks = 0;
+
+    virtual BOOL OnInitDialog()
+    {
+        CDialog::OnInitDialog();
+        m_nInits++;
+        if (m_bEndAtInit)
+            EndDialog(IDCANCEL);
+        if (m_bPostOkAtInit)
+            PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(m_hWnd, IDOK));
+        return TRUE;
+    }
+
+protected:
+    virtual void OnOK()
+    {
+        m_nOkClicks++;
+        if (m_pWatchParent != NULL)
+            m_bParentDisabledDuringLoop = !m_pWatchParent->IsWindowEnabled();
+        CDialog::OnOK();
+    }
+};
+
+}  // namespace
+
+TEST(DlgCore, ModelessFromTemplateRunsOnInitDialogAndOwnsItsWindow)
+{
+    vt::HostWnd host;
+    TemplateBuilder tmpl(WS_POPUP | WS_CAPTION | WS_VISIBLE);
+    CTestDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(tmpl.Get(), &host));
+    EXPECT_EQ(dialog.m_nInits, 1);
+    EXPECT_EQ(CWnd::FromHandlePermanent(dialog.m_hWnd), &dialog);
+    EXPECT_TRUE(dialog.GetDlgItem(IDOK) != NULL);
+    EXPECT_EQ(::GetWindow(dialog.m_hWnd, GW_OWNER), host.m_hWnd);
+    // The dialog font from the template reached the window.
+    EXPECT_TRUE(dialog.SendMessage(WM_GETFONT) != 0);
+    dialog.DestroyWindow();
+    EXPECT_TRUE(dialog.m_hWnd == NULL);
+}
+
+TEST(DlgCore, ModelessDialogTabsBetweenControlsThroughThePreTranslateWalk)
+{
+    vt::HostWnd host;
+    TemplateBuilder tmpl(WS_POPUP | WS_CAPTION | WS_VISIBLE);
+    CTestDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(tmpl.Get(), &host));
+    vt::Activate(dialog.m_hWnd);
+    dialog.GotoDlgCtrl(dialog.GetDlgItem(101));
+    vt::PumpPending();
+    ASSERT_EQ(::GetFocus(), ::GetDlgItem(dialog.m_hWnd, 101));
+    vt::KeyPress(VK_TAB);
+    EXPECT_TRUE(vt::PumpUntil([&] { return ::GetFocus() == ::GetDlgItem(dialog.m_hWnd, IDOK); }));
+    dialog.DestroyWindow();
+}
+
+TEST(DlgCore, ModalDialogDisablesItsOwnerAndReturnsTheEndCode)
+{
+    vt::HostWnd host;
+    TemplateBuilder tmpl(WS_POPUP | WS_CAPTION);
+    CTestDialog dialog;
+    dialog.m_bPostOkAtInit = TRUE;
+    dialog.m_pWatchParent = &host;
+    ASSERT_TRUE(dialog.InitModalIndirect(tmpl.Get(), &host));
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.m_nInits, 1);
+    EXPECT_EQ(dialog.m_nOkClicks, 1);
+    EXPECT_TRUE(dialog.m_bParentDisabledDuringLoop);
+    EXPECT_TRUE(host.IsWindowEnabled());
+    EXPECT_TRUE(dialog.m_hWnd == NULL);
+}
+
+TEST(DlgCore, DialogEndedInOnInitDialogNeverRunsItsLoop)
+{
+    vt::HostWnd host;
+    TemplateBuilder tmpl(WS_POPUP | WS_CAPTION);
+    CTestDialog dialog;
+    dialog.m_bEndAtInit = TRUE;
+    ASSERT_TRUE(dialog.InitModalIndirect(tmpl.Get(), &host));
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(host.IsWindowEnabled());
+}
+
+TEST(DlgCore, EnterKeyInAModalDialogPressesTheDefaultButton)
+{
+    vt::HostWnd host;
+    TemplateBuilder tmpl(WS_POPUP | WS_CAPTION | WS_VISIBLE);
+    CTestDialog dialog;
+    ASSERT_TRUE(dialog.InitModalIndirect(tmpl.Get(), &host));
+    // The key is typed once the dialog's own loop runs; should it never
+    // arrive, a later timer cancels so the test fails instead of hanging.
+    static CTestDialog* s_pDialog;
+    s_pDialog = &dialog;
+    UINT_PTR nKey = ::SetTimer(NULL, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+        ::KillTimer(NULL, id);
+        vt::Activate(s_pDialog->m_hWnd);
+        vt::KeyPress(VK_RETURN);
+    });
+    UINT_PTR nGiveUp = ::SetTimer(NULL, 0, 5000, [](HWND, UINT, UINT_PTR id, DWORD) {
+        ::KillTimer(NULL, id);
+        s_pDialog->PostMessage(WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    ::KillTimer(NULL, nKey);
+    ::KillTimer(NULL, nGiveUp);
+    EXPECT_EQ(dialog.m_nOkClicks, 1);
+}
