@@ -189,7 +189,7 @@ void AddTips(gallery::PageWriter& page)
     };
     for (const auto& tip : tips)
     {
-        const CPoint at(kDialogRect.left + 170, kDialogRect.top + 40);
+        const CPoint at(kDialogRect.left + 120, kDialogRect.top + 30);
         dlg.Tip().ShowMe(tip.text, 5000, at.x, at.y);
         const gallery::Image shot = Shoot(dlg.Tip());
         page.Add(tip.name, tip.caption, shot, 2);
