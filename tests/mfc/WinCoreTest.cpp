@@ -91,6 +91,7 @@ TEST(WinCore, SubclassedEditStillWorksAndLosesOnlyWhatTheMapTakes)
     EXPECT_TRUE(eater.m_hWnd == NULL);
     EXPECT_TRUE(CWnd::FromHandlePermanent(hEdit) == NULL);
     EXPECT_EQ((WNDPROC)::GetWindowLongPtr(hEdit, GWLP_WNDPROC), pfnEdit);
+    ::SendMessage(hEdit, EM_SETSEL, 3, 3);
     ::SendMessage(hEdit, WM_CHAR, 'x', 1);
     EXPECT_EQ(eater.m_nChars, 1);
     TCHAR sz[16];

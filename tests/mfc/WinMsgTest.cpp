@@ -30,6 +30,8 @@ public:
     CWnd* m_pFocusOld = NULL;
     int m_nCommand = 0;
     UINT m_nRangeId = 0;
+    CPoint m_ptHit;
+    UINT m_nHitResult = HTCLIENT;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -59,7 +61,11 @@ protected:
     afx_msg void OnMove(int x, int y) { m_xMove = x; m_yMove = y; }
     afx_msg void OnCaptureChanged(CWnd* pWnd) { m_pCapture = pWnd; }
     afx_msg UINT OnGetDlgCode() { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
-    afx_msg UINT OnNcHitTest(CPoint point) { m_point = point; return HTCAPTION; }
+    afx_msg UINT OnNcHitTest(CPoint point)
+    {
+        m_ptHit = point;
+        return m_nHitResult;
+    }
     afx_msg void OnSetFocus(CWnd* pOldWnd) { m_pFocusOld = pOldWnd; }
     afx_msg LRESULT OnProbe(WPARAM wParam, LPARAM lParam)
     {
@@ -129,7 +135,8 @@ TEST_F(WinMsg, RealCursorMoveArrivesInClientCoordinates)
 {
     CPoint target = m_host.ToScreen(CPoint(10 + 30, 10 + 20));
     vt::MoveCursor(target);
-    EXPECT_TRUE(vt::PumpUntil([&] { return m_probe.m_point == CPoint(30, 20); }));
+    EXPECT_TRUE(vt::PumpUntil([&] { return m_probe.m_point == CPoint(30, 20); }))
+        << m_probe.m_point.x << "," << m_probe.m_point.y;
     vt::ParkCursor();
 }
 
@@ -192,8 +199,9 @@ TEST_F(WinMsg, CaptureChangedNamesTheNewCaptureWindow)
 TEST_F(WinMsg, ResultReturningHandlersAnswerTheMessage)
 {
     EXPECT_EQ(m_probe.SendMessage(WM_GETDLGCODE), (LRESULT)(DLGC_WANTARROWS | DLGC_WANTCHARS));
+    m_probe.m_nHitResult = HTCAPTION;
     EXPECT_EQ(m_probe.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(65, 70)), (LRESULT)HTCAPTION);
-    EXPECT_EQ(m_probe.m_point, CPoint(65, 70));
+    EXPECT_EQ(m_probe.m_ptHit, CPoint(65, 70));
 }
 
 TEST_F(WinMsg, FocusHandlerNamesThePreviousFocus)
