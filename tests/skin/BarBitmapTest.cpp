@@ -119,34 +119,26 @@ protected:
 	int m_nTailInsets[kThickness] = { 2, 1, 0, 0, 0, 1 };
 };
 
-TEST_F(BarBitmapTest, MiddleIsTiledBetweenHeadAndTail)
+TEST_F(BarBitmapTest, MiddleIsTiledAndTheLastTileCutWhereTheTailBegins)
 {
 	vt::GdiObject skin(MakeBarSkin(true));
-	const RECT rc = { 10, 4, 110, 24 };
-	DrawBar(rc, skin.bitmap(), true);
-
-	EXPECT_TRUE(EndsAreDrawn(rc, true, 100));
-	for (int j = 0; j < 9; j++)
+	// 100 long: nine whole tiles from 5 to 95. 101 long: the same nine and a
+	// tenth of 1 pixel at 95, before the tail at 96.
+	const int lengths[] = { 100, 101 };
+	for (int nBarLen : lengths)
 	{
-		SCOPED_TRACE(::testing::Message() << "tile " << j);
-		EXPECT_TRUE(TileAt(rc, true, kHeadLen + j * kMiddleLen, kMiddleLen));
-	}
-	EXPECT_TRUE(NothingPastThickness(rc, true));
-}
+		SCOPED_TRACE(::testing::Message() << "bar " << nBarLen << " long");
+		m_canvas.Fill(kBackground);
+		const RECT rc = { 10, 4, 10 + nBarLen, 24 };
+		DrawBar(rc, skin.bitmap(), true);
 
-TEST_F(BarBitmapTest, LastTileIsCutWhereTheTailBegins)
-{
-	vt::GdiObject skin(MakeBarSkin(true));
-	const RECT rc = { 10, 4, 111, 24 };
-	DrawBar(rc, skin.bitmap(), true);
-
-	EXPECT_TRUE(EndsAreDrawn(rc, true, 101));
-	for (int j = 0; j < 9; j++)
-	{
-		SCOPED_TRACE(::testing::Message() << "tile " << j);
-		EXPECT_TRUE(TileAt(rc, true, kHeadLen + j * kMiddleLen, kMiddleLen));
+		EXPECT_TRUE(EndsAreDrawn(rc, true, nBarLen));
+		for (int j = 0; j < 9; j++)
+			EXPECT_TRUE(TileAt(rc, true, kHeadLen + j * kMiddleLen, kMiddleLen)) << "tile " << j;
+		if (nBarLen == 101)
+			EXPECT_TRUE(TileAt(rc, true, 95, 1));
+		EXPECT_TRUE(NothingPastThickness(rc, true));
 	}
-	EXPECT_TRUE(TileAt(rc, true, 95, 1));
 }
 
 TEST_F(BarBitmapTest, VerticalBarRunsDownwards)
@@ -157,10 +149,7 @@ TEST_F(BarBitmapTest, VerticalBarRunsDownwards)
 
 	EXPECT_TRUE(EndsAreDrawn(rc, false, 101));
 	for (int j = 0; j < 9; j++)
-	{
-		SCOPED_TRACE(::testing::Message() << "tile " << j);
-		EXPECT_TRUE(TileAt(rc, false, kHeadLen + j * kMiddleLen, kMiddleLen));
-	}
+		EXPECT_TRUE(TileAt(rc, false, kHeadLen + j * kMiddleLen, kMiddleLen)) << "tile " << j;
 	EXPECT_TRUE(TileAt(rc, false, 95, 1));
 	EXPECT_TRUE(NothingPastThickness(rc, false));
 }
