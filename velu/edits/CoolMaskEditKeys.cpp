@@ -55,43 +55,92 @@ int CCoolMaskEdit::GetSlotWidth(int code) const
     return 0;
 }
 
-// Returns the code of the first slot holding the selection (0 for none), its span and the
-// start of the next item after it. A caret on an item's end belongs to that item; a
-// separator only holds a selection strictly inside it.
-int CCoolMaskEdit::FindItemAtSelection(int nStart, int nEnd, int* pItemStart, int* pItemEnd,
-                                       int* pNextItem)
+// Finds the first slot holding the selection; returns its code, 0 for none. A caret on an
+// item's end belongs to that item; a separator only holds a selection strictly inside it.
+int CCoolMaskEdit::FindItemAtSelection(int nStart, int nEnd, ItemSpan* pSpan)
 {
     int pos = 0;
     for (int i = 0; i < kLayoutSlots; ++i)
     {
         int code = m_nLayout[i];
-        int width = GetSlotWidth(code);
-        int end = pos + width;
+        int end = pos + GetSlotWidth(code);
         int isItem = code >= kMaskItemYear && code <= kMaskItemSecond;
         int isSeparator = code >= kSeparatorFirst && code <= kSeparatorLast;
         int contains = (isItem && nStart >= pos && nEnd <= end)
                     || (isSeparator && nStart > pos && nEnd < end);
-        if (contains)
+        if (!contains)
         {
-            *pItemStart = pos;
-            *pItemEnd = end;
-            *pNextItem = end;
-            int next = end;
-            for (int j = i + 1; j < kLayoutSlots; ++j)
-            {
-                int nextCode = m_nLayout[j];
-                if (nextCode >= kMaskItemYear && nextCode <= kMaskItemSecond)
-                {
-                    *pNextItem = next;
-                    break;
-                }
-                next += GetSlotWidth(nextCode);
-            }
-            return code;
+            pos = end;
+            continue;
         }
-        pos = end;
+        pSpan->code = code;
+        pSpan->start = pos;
+        pSpan->end = end;
+        // Without a following item the caret stays at this item's end.
+        pSpan->next = end;
+        int next = end;
+        for (int j = i + 1; j < kLayoutSlots; ++j)
+        {
+            int nextCode = m_nLayout[j];
+            if (nextCode >= kMaskItemYear && nextCode <= kMaskItemSecond)
+            {
+                pSpan->next = next;
+                break;
+            }
+            next += GetSlotWidth(nextCode);
+        }
+        return code;
     }
     return 0;
+}
+
+// Adds delta (+1 or -1) to the item; returns 0 when the year is at its limit and so
+// nothing at all may change. Every other item wraps around.
+int CCoolMaskEdit::StepItem(int code, int delta)
+{
+    int nMin, nMax;
+    GetItemRange(code, &nMin, &nMax);
+    short& value = m_nValues[code - 1];
+    int stepped = value + delta;
+    int past = (delta > 0) ? stepped > nMax : stepped < nMin;
+    if (!past)
+    {
+        value = (short)stepped;
+        return 1;
+    }
+    if (code == kMaskItemYear)
+        return 0;
+    value = (short)((delta > 0) ? nMin : nMax);
+    return 1;
+}
+
+// Overwrites the digit at the caret in the item's text and takes the clamped number as the
+// item's value; returns where the caret goes next.
+int CCoolMaskEdit::TypeDigit(char* text, UINT digit, int caret, const ItemSpan& span)
+{
+    // A caret on the item's end overwrites its last digit.
+    int place = (caret == span.end) ? span.end - 1 : caret;
+    text[place] = (char)digit;
+    text[span.end] = '\0';
+    int typed = atoi(text + span.start);
+    int nMin, nMax;
+    GetItemRange(span.code, &nMin, &nMax);
+    if (typed > nMax)
+        typed = nMax;
+    if (typed < nMin)
+        typed = nMin;
+    m_nValues[span.code - 1] = (short)typed;
+    return (caret + 1 < span.end) ? caret + 1 : span.next;
+}
+
+// After a year or month change the day may lie past the end of its month.
+void CCoolMaskEdit::RefitDay()
+{
+    int days = GetDaysOfCurrentMonth();
+    int day = m_nValues[kMaskItemDay - 1];
+    // A month without days (no month yet) is refused by the setter and leaves the day alone.
+    if (day < 1 || day > days)
+        SetDateTimeItemVal(kMaskItemDay, days);
 }
 
 void CCoolMaskEdit::PlaceCaret(int pos)
@@ -144,64 +193,24 @@ int CCoolMaskEdit::OnCharDateTime(UINT nCode, UINT /*nRepCnt*/, UINT /*nFlags*/)
         SetDateTime(now[0], now[1], now[2], now[3], now[4], now[5]);
     }
 
-    int itemStart, itemEnd, nextItem;
-    int code = FindItemAtSelection(nStart, nEnd, &itemStart, &itemEnd, &nextItem);
+    ItemSpan span;
+    int code = FindItemAtSelection(nStart, nEnd, &span);
     if (code < kMaskItemYear || code > kMaskItemSecond)
         return 1;
 
-    int nMin, nMax;
-    GetItemRange(code, &nMin, &nMax);
     int caret = nStart;
     char text[kTextBufferSize];
     int length = GetWindowText(text, kTextBufferSize);
-    short& value = m_nValues[code - 1];
+    if (nCode == kCodeUp || nCode == kCodeDown)
+    {
+        if (!StepItem(code, nCode == kCodeUp ? 1 : -1))
+            return 1;
+    }
+    else if (IsDigitCode(nCode) && nStart == nEnd && length >= span.start && span.end > span.start)
+        caret = TypeDigit(text, nCode, nStart, span);
 
-    if (nCode == kCodeUp)
-    {
-        if (value + 1 > nMax)
-        {
-            // The year stops at its limit; every other item wraps around.
-            if (code == kMaskItemYear)
-                return 1;
-            value = (short)nMin;
-        }
-        else
-            value = (short)(value + 1);
-    }
-    else if (nCode == kCodeDown)
-    {
-        if (value - 1 < nMin)
-        {
-            if (code == kMaskItemYear)
-                return 1;
-            value = (short)nMax;
-        }
-        else
-            value = (short)(value - 1);
-    }
-    else if (IsDigitCode(nCode) && nStart == nEnd && length >= itemStart && itemEnd > itemStart)
-    {
-        // A caret on the item's end overwrites its last digit.
-        int place = (nStart == itemEnd) ? itemEnd - 1 : nStart;
-        text[place] = (char)nCode;
-        text[itemEnd] = '\0';
-        int typed = atoi(text + itemStart);
-        if (typed > nMax)
-            typed = nMax;
-        if (typed < nMin)
-            typed = nMin;
-        value = (short)typed;
-        caret = (nStart + 1 < itemEnd) ? nStart + 1 : nextItem;
-    }
-
-    // A year or month change can leave the day past the end of its month.
     if (code == kMaskItemYear || code == kMaskItemMonth)
-    {
-        int days = GetDaysOfCurrentMonth();
-        int day = m_nValues[kMaskItemDay - 1];
-        if (day < 1 || day > days)
-            SetDateTimeItemVal(kMaskItemDay, days);
-    }
+        RefitDay();
 
     FormatDateTimeString(text);
     SetWindowText(text);

@@ -188,11 +188,23 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Where an item sits in the text, and where the item after it starts.
+    struct ItemSpan
+    {
+        int code;
+        int start;
+        int end;
+        int next;
+    };
+
     int IsLayoutItem(int code) const;
     int AreAllValuesZero() const;
     int GetItemRange(int code, int* pMin, int* pMax);
     int GetSlotWidth(int code) const;
-    int FindItemAtSelection(int nStart, int nEnd, int* pItemStart, int* pItemEnd, int* pNextItem);
+    int FindItemAtSelection(int nStart, int nEnd, ItemSpan* pSpan);
+    int StepItem(int code, int delta);
+    int TypeDigit(char* text, UINT digit, int caret, const ItemSpan& span);
+    void RefitDay();
     void ClearIfWholeTextSelected();
     void PlaceCaret(int pos);
 
