@@ -6,7 +6,14 @@
 namespace
 {
 const Rgb kMask = {0, 255, 0};
-const Rgb kInk = {48, 56, 72};
+
+// Image lists made from a strip by name default to 16 colours, so the
+// pictures keep to the standard 16-colour palette (lime being the mask).
+const Rgb kBlack = {0, 0, 0}, kWhite = {255, 255, 255};
+const Rgb kGrey = {128, 128, 128}, kSilver = {192, 192, 192};
+const Rgb kRed = {255, 0, 0}, kGreen = {0, 128, 0}, kBlue = {0, 0, 255}, kNavy = {0, 0, 128};
+const Rgb kYellow = {255, 255, 0}, kOlive = {128, 128, 0};
+const Rgb kInk = {0, 0, 0};
 
 // A filled triangle pointing along (dx, dy) with its apex at the centre's edge.
 void Arrow(Raster& r, int ox, int dx, int dy)
@@ -36,7 +43,7 @@ void Close(Raster& r, int ox)
 void Pin(Raster& r, int ox)
 {
     r.FrameRect(ox + 4, 2, ox + 9, 8, kInk);
-    r.VLine(ox + 7, 3, 7, Rgb{255, 255, 255});
+    r.VLine(ox + 7, 3, 7, kWhite);
     r.HLine(ox + 2, ox + 11, 8, kInk);
     r.VLine(ox + 6, 9, 12, kInk);
 }
@@ -65,7 +72,7 @@ void Check(Raster& r, int ox)
 
 void Folder(Raster& r, int ox)
 {
-    const Rgb edge = {176, 128, 24}, face = {248, 208, 96}, light = {252, 232, 160};
+    const Rgb edge = kOlive, face = kYellow, light = kWhite;
     r.FillRect(ox + 1, 3, ox + 7, 5, edge);
     r.FillRect(ox + 1, 4, ox + 14, 13, edge);
     r.FillRect(ox + 2, 5, ox + 13, 12, face);
@@ -74,8 +81,8 @@ void Folder(Raster& r, int ox)
 
 void Document(Raster& r, int ox)
 {
-    const Rgb edge = {96, 104, 120}, lines = {150, 170, 200};
-    r.FillRect(ox + 3, 1, ox + 12, 14, Rgb{255, 255, 255});
+    const Rgb edge = kGrey, lines = kNavy;
+    r.FillRect(ox + 3, 1, ox + 12, 14, kWhite);
     r.FrameRect(ox + 3, 1, ox + 12, 14, edge);
     for (int y = 4; y <= 11; y += 2)
         r.HLine(ox + 5, ox + 10, y, lines);
@@ -83,8 +90,8 @@ void Document(Raster& r, int ox)
 
 void Mail(Raster& r, int ox)
 {
-    const Rgb edge = {96, 104, 120};
-    r.FillRect(ox + 1, 3, ox + 14, 12, Rgb{250, 250, 240});
+    const Rgb edge = kGrey;
+    r.FillRect(ox + 1, 3, ox + 14, 12, kWhite);
     r.FrameRect(ox + 1, 3, ox + 14, 12, edge);
     r.Line(ox + 1, 3, ox + 7, 8, edge);
     r.Line(ox + 13, 3, ox + 7, 8, edge);
@@ -92,8 +99,8 @@ void Mail(Raster& r, int ox)
 
 void Calendar(Raster& r, int ox)
 {
-    const Rgb edge = {96, 104, 120}, head = {200, 60, 50}, grid = {170, 180, 196};
-    r.FillRect(ox + 1, 2, ox + 14, 14, Rgb{255, 255, 255});
+    const Rgb edge = kGrey, head = kRed, grid = kSilver;
+    r.FillRect(ox + 1, 2, ox + 14, 14, kWhite);
     r.FillRect(ox + 1, 2, ox + 14, 5, head);
     r.FrameRect(ox + 1, 2, ox + 14, 14, edge);
     for (int x = 4; x <= 11; x += 3)
@@ -104,7 +111,7 @@ void Calendar(Raster& r, int ox)
 
 void Contacts(Raster& r, int ox)
 {
-    const Rgb skin = {236, 190, 150}, shirt = {70, 110, 180};
+    const Rgb skin = kYellow, shirt = kNavy;
     for (int y = 0; y < 15; ++y)
         for (int x = 0; x < 15; ++x)
         {
@@ -117,7 +124,7 @@ void Contacts(Raster& r, int ox)
 
 void Note(Raster& r, int ox)
 {
-    const Rgb face = {255, 240, 130}, edge = {190, 160, 50};
+    const Rgb face = kYellow, edge = kOlive;
     r.FillRect(ox + 2, 2, ox + 13, 13, face);
     r.FrameRect(ox + 2, 2, ox + 13, 13, edge);
     r.Line(ox + 9, 12, ox + 12, 9, edge);
@@ -127,17 +134,17 @@ void Note(Raster& r, int ox)
 
 void Chart(Raster& r, int ox)
 {
-    const Rgb axis = {80, 80, 80};
+    const Rgb axis = kBlack;
     r.VLine(ox + 1, 1, 14, axis);
     r.HLine(ox + 1, ox + 14, 13, axis);
-    r.FillRect(ox + 3, 8, ox + 6, 13, Rgb{60, 140, 220});
-    r.FillRect(ox + 7, 4, ox + 10, 13, Rgb{230, 120, 40});
-    r.FillRect(ox + 11, 6, ox + 14, 13, Rgb{90, 170, 70});
+    r.FillRect(ox + 3, 8, ox + 6, 13, kBlue);
+    r.FillRect(ox + 7, 4, ox + 10, 13, kRed);
+    r.FillRect(ox + 11, 6, ox + 14, 13, kGreen);
 }
 
 void Gear(Raster& r, int ox)
 {
-    const Rgb metal = {120, 128, 140};
+    const Rgb metal = kGrey;
     for (int y = 0; y < 15; ++y)
         for (int x = 0; x < 15; ++x)
         {
