@@ -3,6 +3,7 @@
 #include "skin/VeluSkin.h"
 
 #include <mbstring.h>
+#include <stdlib.h>
 #include <string.h>
 
 namespace
