@@ -56,8 +56,11 @@ void WritePageHtml(FILE* html, const gallery::Page& page, const gallery::PageWri
         if (!open)
             std::fputs("<div class=\"sheet\">\n", html);
         open = true;
-        std::fprintf(html, "<figure><img src=\"%s\" alt=\"%s\"><figcaption>%s</figcaption></figure>\n",
-                     entry.file.c_str(), HtmlEscape(entry.caption).c_str(), HtmlEscape(entry.caption).c_str());
+        const std::string caption = HtmlEscape(entry.caption);
+        std::fprintf(html, "<figure><div class=\"pair\"><img src=\"%s\" alt=\"%s\">", entry.file.c_str(), caption.c_str());
+        if (!entry.enlarged.empty())
+            std::fprintf(html, "<img src=\"%s\" alt=\"%s, enlarged\">", entry.enlarged.c_str(), caption.c_str());
+        std::fprintf(html, "</div><figcaption>%s</figcaption></figure>\n", caption.c_str());
     }
     if (open)
         std::fputs("</div>\n", html);
@@ -79,7 +82,7 @@ int RenderGallery(const std::string& outDir, const std::string& pageFilter)
                ".sheet{display:flex;flex-wrap:wrap;gap:16px;align-items:flex-end}"
                "figure{margin:0;padding:8px;background:#fff;border:1px solid #d8dce6}"
                "figcaption{font-size:12px;color:#445;margin-top:4px;max-width:420px}"
-               "img{image-rendering:pixelated;display:block}</style></head><body>\n"
+               "img{image-rendering:pixelated;display:block}.pair{display:flex;gap:12px;align-items:flex-end}</style></head><body>\n"
                "<h1>VeluCtrl gallery</h1>\n", html);
     int failures = 0;
     for (const gallery::Page& page : gallery::RegisteredPages())

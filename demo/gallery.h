@@ -72,6 +72,7 @@ public:
         std::string heading;    // set on section starts only
         std::string file;       // empty for a heading or a note
         std::string caption;
+        std::string enlarged;   // the enlarged copy, if one was written
     };
 
     PageWriter(const std::string& outDir, const std::string& pageId);

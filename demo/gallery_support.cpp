@@ -169,27 +169,33 @@ PageWriter::PageWriter(const std::string& outDir, const std::string& pageId)
 
 void PageWriter::Heading(const std::string& text)
 {
-    m_entries.push_back(Entry{text, std::string(), std::string()});
+    m_entries.push_back(Entry{text, std::string(), std::string(), std::string()});
 }
 
 void PageWriter::Note(const std::string& text)
 {
-    m_entries.push_back(Entry{std::string(), std::string(), text});
+    m_entries.push_back(Entry{std::string(), std::string(), text, std::string()});
 }
 
 void PageWriter::Add(const std::string& name, const std::string& caption, const Image& image, int enlarge)
 {
     const std::string base = m_pageId + "-" + name;
-    const Image shown = enlarge > 1 ? image.Scaled(enlarge) : image;
-    const std::string file = enlarge > 1 ? base + "-x" + std::to_string(enlarge) + ".png" : base + ".png";
-    if (enlarge > 1 && !image.SavePng(m_outDir + "/" + base + ".png"))
-        ++m_failures;
-    if (!shown.SavePng(m_outDir + "/" + file))
+    Entry entry{std::string(), base + ".png", caption, std::string()};
+    if (!image.SavePng(m_outDir + "/" + entry.file))
     {
         ++m_failures;
         return;
     }
-    m_entries.push_back(Entry{std::string(), file, caption});
+    if (enlarge > 1)
+    {
+        entry.enlarged = base + "-x" + std::to_string(enlarge) + ".png";
+        if (!image.Scaled(enlarge).SavePng(m_outDir + "/" + entry.enlarged))
+        {
+            ++m_failures;
+            entry.enlarged.clear();
+        }
+    }
+    m_entries.push_back(entry);
 }
 
 // ---------------------------------------------------------------- registry
