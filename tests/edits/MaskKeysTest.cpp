@@ -155,10 +155,12 @@ TEST_F(MaskKeys, UpAndDownStepTheItemUnderTheCaretAndWrap)
     }
 }
 
-TEST_F(MaskKeys, AmpersandAndParenthesisCharactersStepLikeTheArrows)
+TEST_F(MaskKeys, AmpersandAndParenthesisStepLikeTheArrowsAndMarkTheBoxModified)
 {
     Start(kExample, 5, 5);
+    m_edit.SetModify(FALSE);
     PostChar('&');
+    EXPECT_TRUE(m_edit.GetModify());
     EXPECT_EQ("2014-06-06 08:03:09", TextOf(m_edit));
     PostChar('(');
     PostChar('(');
@@ -181,14 +183,6 @@ TEST_F(MaskKeys, YearOrMonthChangeRefitsTheDayToItsMonth)
     Start(january31, 6, 6);
     Type("4");
     EXPECT_EQ("2014-04-30 00:00:00", TextOf(m_edit));
-}
-
-TEST_F(MaskKeys, ArrowStepMarksTheBoxModified)
-{
-    Start(kExample, 5, 5);
-    m_edit.SetModify(FALSE);
-    Press(VK_UP);
-    EXPECT_TRUE(m_edit.GetModify());
 }
 
 TEST_F(MaskKeys, LeftAndRightMoveTheCaretAsUsual)

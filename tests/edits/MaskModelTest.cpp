@@ -58,9 +58,14 @@ TEST_F(MaskModel, EachFormatShowsItsPlaceholderThenItsValues)
     }
 }
 
-TEST_F(MaskModel, ShortcutsPickTheDateAndTimeFormats)
+TEST_F(MaskModel, ShortcutsPickFormatsAndEverySwitchClearsTheValues)
 {
     EXPECT_EQ(0, m_edit.GetMaskType());
+    m_edit.MaskDateTime(kMaskFormatDateTime);
+    ASSERT_EQ(1, m_edit.SetDateTime(2014, 5, 6, 8, 3, 9));
+    m_edit.MaskDateTime(kMaskFormatDateTime);
+    EXPECT_EQ(0, m_edit.GetYear());
+    EXPECT_EQ("YYYY-MM-DD HH:MM:SS", Formatted());
     m_edit.MaskDate();
     EXPECT_EQ("YYYY-MM-DD", Formatted());
     m_edit.MaskTime();
@@ -70,15 +75,6 @@ TEST_F(MaskModel, ShortcutsPickTheDateAndTimeFormats)
     m_edit.MaskDateTime(7);
     EXPECT_EQ(1, m_edit.IsMaskTime());
     EXPECT_EQ(12, m_edit.GetHour());
-}
-
-TEST_F(MaskModel, ChangingTheFormatClearsTheValues)
-{
-    m_edit.MaskDateTime(kMaskFormatDateTime);
-    ASSERT_EQ(1, m_edit.SetDateTime(2014, 5, 6, 8, 3, 9));
-    m_edit.MaskDateTime(kMaskFormatDateTime);
-    EXPECT_EQ(0, m_edit.GetYear());
-    EXPECT_EQ("YYYY-MM-DD HH:MM:SS", Formatted());
 }
 
 TEST_F(MaskModel, PackedValueOfTheItemsAndItsRoundTrip)
