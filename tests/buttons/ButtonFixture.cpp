@@ -90,6 +90,23 @@ CRect BoundsOf(const vt::Capture& shot, const RECT& rc, COLORREF colour)
     return bounds;
 }
 
+::testing::AssertionResult LeavesNothingBehind(const std::function<void()>& cycle)
+{
+    for (int i = 0; i < 3; ++i)
+        cycle();
+    const int gdi = vt::GdiObjectCount();
+    const int windows = vt::ThreadWindowCount();
+    for (int i = 0; i < 20; ++i)
+        cycle();
+    const int gdiAfter = vt::GdiObjectCount();
+    const int windowsAfter = vt::ThreadWindowCount();
+    if (gdiAfter != gdi)
+        return ::testing::AssertionFailure() << "GDI objects: " << gdi << " before, " << gdiAfter << " after";
+    if (windowsAfter != windows)
+        return ::testing::AssertionFailure() << "windows: " << windows << " before, " << windowsAfter << " after";
+    return ::testing::AssertionSuccess();
+}
+
 void Settle(HWND hwnd)
 {
     ::RedrawWindow(hwnd, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);

@@ -1,6 +1,7 @@
 // Shared pieces of the button suites: hosts, probes that expose the drawn state, pixel helpers.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,17 @@
 namespace btntest {
 
 const UINT kButtonId = 1001;
+
+// Parks the cursor before a fixture's host appears, so that no stale hover reaches a new control.
+struct CursorParked
+{
+    CursorParked() { vt::ParkCursor(); }
+};
+
+// Runs cycle (create, paint, destroy) a few times so that the system's DC
+// cache and lazily made objects settle, counts, runs it 20 more times and
+// succeeds when GDI objects and windows are back to that count.
+::testing::AssertionResult LeavesNothingBehind(const std::function<void()>& cycle);
 
 // Caption colours no skin uses, one per state: default, normal, disabled, hot, pressed.
 const COLORREF kCaptionColors[kStateCount] = {
