@@ -144,16 +144,14 @@ TEST_F(CoolButtonTest, PressedSkinShowsWhileHeldAndReleaseClicks)
     EXPECT_EQ(1, host.CountReceived(WM_COMMAND));
 }
 
-TEST_F(CoolButtonTest, DefaultButtonShowsTheDefaultSkinWithoutFocus)
+TEST_F(CoolButtonTest, DefaultButtonShowsTheDefaultSkinWithoutFocusCreatedOrFromATemplate)
 {
     ASSERT_TRUE(Make("OK", BS_DEFPUSHBUTTON));
     ASSERT_NE(button.m_hWnd, ::GetFocus());
     EXPECT_EQ(kStateDefault, button.LastState());
     EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnDefault));
-}
+    button.DestroyWindow();
 
-TEST_F(CoolButtonTest, DefaultButtonOfADialogTemplateKeepsItsDefaultLook)
-{
     TemplateDialog dialog("BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, "OK", rect);
     CoolButtonProbe templated;
     ASSERT_TRUE(dialog.Open(templated));
@@ -164,14 +162,6 @@ TEST_F(CoolButtonTest, DefaultButtonOfADialogTemplateKeepsItsDefaultLook)
     Settle(dialog.m_hWnd);
     EXPECT_TRUE(ShowsSkin(vt::Capture::FromWindow(templated.m_hWnd), g_hSkinBtnDefault));
     templated.DestroyWindow();
-}
-
-TEST_F(CoolButtonTest, FocusedButtonShowsTheDefaultSkin)
-{
-    ASSERT_TRUE(Make());
-    ASSERT_TRUE(FocusOn(host, button));
-    ASSERT_TRUE(WaitForState(button, kStateDefault));
-    EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnDefault));
 }
 
 TEST_F(CoolButtonTest, DisabledButtonShowsTheDisabledSkinAndGrayCaption)
@@ -269,7 +259,7 @@ TEST_F(CoolButtonTest, OnlyTheHotCaptionChangesAfterSetHotTextColor)
     EXPECT_EQ(0, CountColour(shot, ContentRect(), kCaptionColors[3]));
 }
 
-TEST_F(CoolButtonTest, IconAndCaptionAreCentredAsOneBlockWithAFivePixelGap)
+TEST_F(CoolButtonTest, IconAndCaptionAreCentredAsOneBlockWithAFivePixelGapAndNoGapAlone)
 {
     const COLORREF iconColour = RGB(0, 0, 255);
     SolidIcon icon(iconColour);
@@ -287,19 +277,12 @@ TEST_F(CoolButtonTest, IconAndCaptionAreCentredAsOneBlockWithAFivePixelGap)
     EXPECT_EQ(CRect(left, iconTop, left + 16, iconTop + 16), BoundsOf(shot, Whole(), iconColour));
     const CRect caption = BoundsOf(shot, Whole(), kCaptionColors[1]);
     EXPECT_EQ(left + iconWidth + InkOf(font.get(), "OK").left, caption.left);
-}
 
-TEST_F(CoolButtonTest, IconWithoutCaptionIsCentredWithoutAGap)
-{
-    const COLORREF iconColour = RGB(0, 0, 255);
-    SolidIcon icon(iconColour);
-    button.SetIcons(icon.get(), icon.get());
-    ASSERT_TRUE(Make(""));
-
-    const CRect rc = ContentRect();
-    const int left = rc.left + (rc.Width() - 16) / 2;
-    const int top = rc.top + (rc.Height() - 16) / 2;
-    EXPECT_EQ(CRect(left, top, left + 16, top + 16), BoundsOf(Shot(), Whole(), iconColour));
+    // Without a caption there is no gap: the icon alone is centred.
+    button.SetWindowText("");
+    button.Invalidate();
+    const int alone = rc.left + (rc.Width() - 16) / 2;
+    EXPECT_EQ(CRect(alone, iconTop, alone + 16, iconTop + 16), BoundsOf(Shot(), Whole(), iconColour));
 }
 
 TEST_F(CoolButtonTest, WithoutAHotIconTheHotButtonCentresItsCaptionAlone)
@@ -355,11 +338,12 @@ TEST_F(CoolButtonTest, FlatButtonShowsNoSkinUntilHoverAndNeverAFocusRectangle)
     EXPECT_FALSE(IsBlackOrWhite(shot.At(kButtonFocusInset, rect.Height() / 2)));
 }
 
-TEST_F(CoolButtonTest, FocusRectangleIsACheckerboardThreePixelsInsideOnlyWhenAskedFor)
+TEST_F(CoolButtonTest, FocusedButtonShowsDefaultSkinAndACheckerboardThreePixelsInsideOnlyWhenAsked)
 {
     ASSERT_TRUE(Make());
     ASSERT_TRUE(FocusOn(host, button));
     ASSERT_TRUE(WaitForState(button, kStateDefault));
+    EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnDefault));
     const BITMAP bm = BitmapInfo(g_hSkinBtnDefault);
     const int mid = rect.Width() / 2;
     EXPECT_PIXEL(Shot(), mid, kButtonFocusInset, SkinPixel(g_hSkinBtnDefault, bm.bmWidth / 2, kButtonFocusInset));
@@ -389,20 +373,7 @@ TEST_F(CoolButtonTest, FocusRectangleIsACheckerboardThreePixelsInsideOnlyWhenAsk
                  SkinPixel(g_hSkinBtnDefault, bm.bmWidth / 2, kButtonFocusInset - 1));
 }
 
-TEST_F(CoolButtonTest, NegativeShapeIsIgnored)
-{
-    button.SetButtonShape(kButtonShapeFlat);
-    button.SetButtonShape(-1);
-    button.SetButtonInfo(-1, NULL, NULL, NULL, NULL, NULL);
-    ASSERT_TRUE(Make());
-    EXPECT_TRUE(ShowsNoSkin(Shot(), host.Background()));
-
-    button.SetButtonShape(kButtonShapeStandard);
-    button.Invalidate();
-    EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnNormal));
-}
-
-TEST_F(CoolButtonTest, SetButtonInfoWithNullsPutsTheSharedSkinsBack)
+TEST_F(CoolButtonTest, NegativeShapesAreIgnoredAndNullSkinsPutTheSharedOnesBack)
 {
     const COLORREF own = RGB(10, 200, 30);
     vt::GdiObject skin(::CreateBitmap(42, 20, 1, 32, NULL));
@@ -422,6 +393,15 @@ TEST_F(CoolButtonTest, SetButtonInfoWithNullsPutsTheSharedSkinsBack)
     button.SetButtonInfo(-1, NULL, NULL, NULL, NULL, NULL);
     button.Invalidate();
     EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnNormal));
+
+    // A flat button in its normal state paints no skin; -1 leaves it flat.
+    button.SetButtonShape(kButtonShapeFlat);
+    button.SetButtonShape(-1);
+    button.SetButtonInfo(-1, NULL, NULL, NULL, NULL, NULL);
+    // The host paints the old skin away only where it does not clip its children.
+    host.ModifyStyle(WS_CLIPCHILDREN, 0);
+    host.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    EXPECT_TRUE(ShowsNoSkin(Shot(), host.Background()));
     button.DestroyWindow();
 }
 

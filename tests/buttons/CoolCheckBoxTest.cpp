@@ -240,7 +240,7 @@ TEST_F(CheckBoxTest, SpaceAndEnterToggleTheFocusedBox)
     EXPECT_STREQ("Keys", text);
 }
 
-TEST_F(CheckBoxTest, FocusFrameWithoutCaptionIsSevenPixelsWide)
+TEST_F(CheckBoxTest, FocusFrameIsSevenPixelsWideWithoutCaptionAndTwoBeyondTheCaptionWithOne)
 {
     ASSERT_TRUE(Make(""));
     ASSERT_TRUE(FocusOn(host, box));
@@ -260,22 +260,19 @@ TEST_F(CheckBoxTest, FocusFrameWithoutCaptionIsSevenPixelsWide)
     EXPECT_NE(shot.At(left, 2), shot.At(left + 1, 2));
     EXPECT_PIXEL(shot, left + 2, 1, kBackground);
     EXPECT_PIXEL(shot, left + 2, 18, kBackground);
-}
 
-TEST_F(CheckBoxTest, FocusFrameRunsTwoPixelsBeyondTheCaptionWidth)
-{
-    ASSERT_TRUE(Make("Remember"));
-    ASSERT_TRUE(FocusOn(host, box));
+    box.SetWindowText("Remember");
+    box.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE);
     // The frame is measured with the DC's own font, not the caption's.
     const int width = MeasureText(NULL, "Remember").cx;
-    const int right = kCheckFocusLeft + kCheckFocusExtra + width - 1;
-    const vt::Capture shot = Shot();
-    for (int x = kCheckFocusLeft; x <= right && x < shot.width(); ++x)
-        EXPECT_TRUE(IsBlackOrWhite(shot.At(x, 2))) << "top at x " << x;
-    if (right + 1 < shot.width()) {
-        EXPECT_PIXEL(shot, right + 1, 2, kBackground);
+    const int wideRight = kCheckFocusLeft + kCheckFocusExtra + width - 1;
+    const vt::Capture wide = Shot();
+    for (int x = kCheckFocusLeft; x <= wideRight && x < wide.width(); ++x)
+        EXPECT_TRUE(IsBlackOrWhite(wide.At(x, 2))) << "top at x " << x;
+    if (wideRight + 1 < wide.width()) {
+        EXPECT_PIXEL(wide, wideRight + 1, 2, kBackground);
     }
-    EXPECT_PIXEL(shot, kCheckFocusLeft - 1, 2, kBackground);
+    EXPECT_PIXEL(wide, kCheckFocusLeft - 1, 2, kBackground);
 
     box.SetDrawFocusedRect(FALSE);
     host.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
