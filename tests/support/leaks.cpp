@@ -1,7 +1,7 @@
 // Counting what a control could leak: GDI objects and windows.
 #include "support/harness.h"
 
-#include <intrin.h>
+#include <winternl.h>
 
 namespace vt {
 namespace {
@@ -24,12 +24,16 @@ constexpr int kGdiTableEntries = 0x10000;
 const GdiHandleEntry* GdiHandleTable()
 {
 #if defined(_WIN64)
-    const BYTE* peb = reinterpret_cast<const BYTE*>(__readgsqword(0x60));
-    return *reinterpret_cast<GdiHandleEntry* const*>(peb + 0xF8);
+    const size_t kTableOffset = 0xF8;
 #else
-    const BYTE* peb = reinterpret_cast<const BYTE*>(__readfsdword(0x30));
-    return *reinterpret_cast<GdiHandleEntry* const*>(peb + 0x94);
+    const size_t kTableOffset = 0x94;
 #endif
+    PROCESS_BASIC_INFORMATION info = {};
+    if (::NtQueryInformationProcess(::GetCurrentProcess(), ProcessBasicInformation, &info,
+                                    sizeof(info), NULL) != 0)
+        return nullptr;
+    const BYTE* peb = reinterpret_cast<const BYTE*>(info.PebBaseAddress);
+    return *reinterpret_cast<GdiHandleEntry* const*>(peb + kTableOffset);
 }
 
 BOOL CALLBACK CountChild(HWND, LPARAM counter)
