@@ -3,8 +3,10 @@
 #define VELU_VELUCTRL_H
 
 #include "frame/VeluFrame.h"
+#include "skin/VeluSkin.h"
+#include "buttons/VeluButtons.h"
+#include "edits/VeluEdits.h"
 #include "tips/VeluTips.h"
 #include "panes/VeluPanes.h"
-#include "buttons/VeluButtons.h"
 
 #endif // VELU_VELUCTRL_H
