@@ -87,7 +87,11 @@ private:
     HICON m_icon;
 };
 
-// Push button that logs each visual state it paints and every message its window gets.
+// Marks a paint in a probe's message log: kPaintMark plus the visual state painted.
+const UINT kPaintMark = WM_APP + 0x100;
+
+// Push button that logs each visual state it paints and every message its
+// window gets; paints also enter the message log, so their order shows.
 template <class Base>
 class ButtonProbe : public Base
 {
@@ -104,6 +108,7 @@ public:
     void DrawBackground(CDC* pDC, RECT* pRect, DWORD dwState) override
     {
         states.push_back(dwState);
+        messages.push_back(kPaintMark + dwState);
         Base::DrawBackground(pDC, pRect, dwState);
     }
 

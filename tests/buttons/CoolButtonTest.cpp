@@ -115,12 +115,15 @@ TEST_F(CoolButtonTest, HotSkinShowsOnlyAfterTheMouseRestsAndGoesOnLeave)
     ASSERT_TRUE(Hover());
 
     // The move alone repaints nothing: the hot look waits for the hover notification.
-    const auto hover = std::find(button.messages.begin(), button.messages.end(), (UINT)WM_MOUSEHOVER);
-    const auto move = std::find(button.messages.begin(), button.messages.end(), (UINT)WM_MOUSEMOVE);
-    EXPECT_TRUE(move != button.messages.end());
-    EXPECT_TRUE(hover != button.messages.end());
+    const auto& log = button.messages;
+    const auto move = std::find(log.begin(), log.end(), (UINT)WM_MOUSEMOVE);
+    const auto hover = std::find(log.begin(), log.end(), (UINT)WM_MOUSEHOVER);
+    const auto hotPaint = std::find(log.begin(), log.end(), kPaintMark + kStateHot);
+    ASSERT_TRUE(move != log.end());
+    ASSERT_TRUE(hover != log.end());
+    ASSERT_TRUE(hotPaint != log.end());
     EXPECT_TRUE(move < hover);
-    ASSERT_FALSE(button.states.empty());
+    EXPECT_TRUE(hover < hotPaint);
     EXPECT_EQ(kStateHot, button.states.front());
     EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnHot));
 
