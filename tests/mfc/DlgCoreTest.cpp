@@ -143,6 +143,25 @@ TEST(DlgCore, DialogEndedInOnInitDialogNeverRunsItsLoop)
     EXPECT_TRUE(host.IsWindowEnabled());
 }
 
+namespace {
+
+CDialog* s_pModalDialog = NULL;
+
+void CALLBACK TypeEnterIntoModalDialog(HWND, UINT, UINT_PTR nID, DWORD)
+{
+    ::KillTimer(NULL, nID);
+    vt::Activate(s_pModalDialog->m_hWnd);
+    vt::KeyPress(VK_RETURN);
+}
+
+void CALLBACK CancelModalDialog(HWND, UINT, UINT_PTR nID, DWORD)
+{
+    ::KillTimer(NULL, nID);
+    s_pModalDialog->PostMessage(WM_COMMAND, IDCANCEL, 0);
+}
+
+}  // namespace
+
 TEST(DlgCore, EnterKeyInAModalDialogPressesTheDefaultButton)
 {
     vt::HostWnd host;
@@ -151,17 +170,9 @@ TEST(DlgCore, EnterKeyInAModalDialogPressesTheDefaultButton)
     ASSERT_TRUE(dialog.InitModalIndirect(tmpl.Get(), &host));
     // The key is typed once the dialog's own loop runs; should it never
     // arrive, a later timer cancels so the test fails instead of hanging.
-    static CTestDialog* s_pDialog;
-    s_pDialog = &dialog;
-    UINT_PTR nKey = ::SetTimer(NULL, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
-        ::KillTimer(NULL, id);
-        vt::Activate(s_pDialog->m_hWnd);
-        vt::KeyPress(VK_RETURN);
-    });
-    UINT_PTR nGiveUp = ::SetTimer(NULL, 0, 5000, [](HWND, UINT, UINT_PTR id, DWORD) {
-        ::KillTimer(NULL, id);
-        s_pDialog->PostMessage(WM_COMMAND, IDCANCEL, 0);
-    });
+    s_pModalDialog = &dialog;
+    UINT_PTR nKey = ::SetTimer(NULL, 0, 100, TypeEnterIntoModalDialog);
+    UINT_PTR nGiveUp = ::SetTimer(NULL, 0, 5000, CancelModalDialog);
     EXPECT_EQ(dialog.DoModal(), IDOK);
     ::KillTimer(NULL, nKey);
     ::KillTimer(NULL, nGiveUp);
