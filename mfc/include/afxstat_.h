@@ -3,11 +3,14 @@
 
 #include "afx.h"
 
+#include <commctrl.h>
+
 class CWnd;
 class CWinApp;
 class CWinThread;
 class CDynLinkLibrary;
 class COleObjectFactory;
+class CToolTipCtrl;
 
 // What MFC knows about the running module: its instance and resource handles,
 // the application object, the serializable classes and the chain of extension
@@ -77,6 +80,13 @@ public:
 
     // Temporary handle map locking (AfxLockTempMaps).
     int m_nTempMapLock;
+
+    // The thread's automatic tool tip (CWnd::EnableToolTips) and the tool
+    // the mouse was last over.
+    CToolTipCtrl* m_pToolTip;
+    CWnd* m_pLastHit;
+    int m_nLastHit;
+    TOOLINFO m_lastInfo;
 
 private:
     _AFX_THREAD_STATE(const _AFX_THREAD_STATE&);

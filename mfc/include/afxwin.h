@@ -1049,9 +1049,12 @@ public:
     void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 
 // Tool tips
+    // The window's OnToolHitTest names the tool under the mouse; the tip asks
+    // the window for its text with TTN_NEEDTEXT.
     BOOL EnableToolTips(BOOL bEnable = TRUE);
     static void PASCAL CancelToolTips(BOOL bKeys = FALSE);
     void FilterToolTipMessage(MSG* pMsg);
+    BOOL IsTopParentActive() const;
 
 // Overridables
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);

@@ -65,8 +65,12 @@ _AFX_THREAD_STATE::_AFX_THREAD_STATE()
       m_nHookDepth(0),
       m_hLockoutNotifyWindow(NULL),
       m_nMsgLast(0),
-      m_nTempMapLock(0)
+      m_nTempMapLock(0),
+      m_pToolTip(NULL),
+      m_pLastHit(NULL),
+      m_nLastHit(-1)
 {
+    memset(&m_lastInfo, 0, sizeof(m_lastInfo));
     memset(&m_lastSentMsg, 0, sizeof(m_lastSentMsg));
     memset(&m_msgCur, 0, sizeof(m_msgCur));
     m_ptCursorLast.x = m_ptCursorLast.y = -1;

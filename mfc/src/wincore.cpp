@@ -368,6 +368,8 @@ void CWnd::OnNcDestroy()
         if (pThread->m_pActiveWnd == this)
             pThread->m_pActiveWnd = NULL;
     }
+    if (m_nFlags & WF_TOOLTIPS)
+        EnableToolTips(FALSE);
 
     // Let the original procedure clean up, then give the window back to it.
     WNDPROC pfnWndProc = (WNDPROC)::GetWindowLongPtr(m_hWnd, GWLP_WNDPROC);

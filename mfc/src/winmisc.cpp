@@ -476,17 +476,6 @@ int CWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     return nHit;
 }
 
-// Automatic tool tips are not provided by this layer: the library's controls
-// show their own tips.  EnableToolTips reports that by returning FALSE.
-BOOL CWnd::EnableToolTips(BOOL)
-{
-    return FALSE;
-}
-
-void PASCAL CWnd::CancelToolTips(BOOL) {}
-
-void CWnd::FilterToolTipMessage(MSG*) {}
-
 void CWnd::WinHelp(DWORD_PTR, UINT) {}
 
 void AFXAPI AfxCancelModes(HWND hWndRcvr)
