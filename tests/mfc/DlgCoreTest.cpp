@@ -178,3 +178,24 @@ TEST(DlgCore, EnterKeyInAModalDialogPressesTheDefaultButton)
     ::KillTimer(NULL, nGiveUp);
     EXPECT_EQ(dialog.m_nOkClicks, 1);
 }
+
+TEST(DlgCore, CreatingAndDestroyingDialogsLeaksNothing)
+{
+    vt::HostWnd host;
+    TemplateBuilder tmpl(WS_POPUP | WS_CAPTION | WS_VISIBLE);
+    auto cycle = [&]() {
+        CTestDialog dialog;
+        dialog.CreateIndirect(tmpl.Get(), &host);
+        vt::PumpPending();
+        dialog.DestroyWindow();
+    };
+    cycle();
+    vt::PumpPending();
+    int nGdi = vt::GdiObjectCount();
+    int nWindows = vt::ThreadWindowCount();
+    for (int i = 0; i < 20; i++)
+        cycle();
+    vt::PumpPending();
+    EXPECT_EQ(vt::GdiObjectCount(), nGdi);
+    EXPECT_EQ(vt::ThreadWindowCount(), nWindows);
+}

@@ -186,3 +186,18 @@ TEST(ModuleState, TermWithAllRemovesEveryLibrary)
     EXPECT_TRUE(FindLibrary(first.hModule) == NULL);
     EXPECT_TRUE(FindLibrary(second.hModule) == NULL);
 }
+
+TEST_F(ExtensionDll, ImageListsFromTheLibraryLeakNothing)
+{
+    auto cycle = []() {
+        CImageList images;
+        images.Create(FIXTURE_STRIP_NAME, FIXTURE_STRIP_HEIGHT, 0, RGB(0, 255, 0));
+        HICON hIcon = images.ExtractIcon(1);
+        ::DestroyIcon(hIcon);
+    };
+    cycle();
+    int nStart = vt::GdiObjectCount();
+    for (int i = 0; i < 30; i++)
+        cycle();
+    EXPECT_EQ(vt::GdiObjectCount(), nStart);
+}
