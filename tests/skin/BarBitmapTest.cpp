@@ -16,20 +16,11 @@ const int kHeadLen = 5;
 const int kMiddleLen = 10;
 const int kTailLen = 5;
 const int kThickness = 6;
+const int kHeadInsets[kThickness] = { 3, 1, 0, 0, 1, 3 };
+const int kTailInsets[kThickness] = { 2, 1, 0, 0, 0, 1 };
+const COLORREF kFill = RGB(10, 200, 30);
 
 COLORREF BarColour(int nPiece, int nAlong, int nAcross) { return RGB(nPiece * 0x20, nAlong, nAcross); }
-BYTE BarPieceOf(COLORREF cr) { return GetRValue(cr) / 0x20; }
-
-COLORREF BarSkinAt(int nAlong, int nAcross, int nMiddleLen)
-{
-	if (nAlong < kHeadLen)
-		return BarColour(kHead, nAlong, nAcross);
-	if (nAlong < kHeadLen + nMiddleLen)
-		return BarColour(kMiddle, nAlong - kHeadLen, nAcross);
-	return BarColour(kTail, nAlong - kHeadLen - nMiddleLen, nAcross);
-}
-
-const COLORREF kFill = RGB(10, 200, 30);
 
 class BarBitmapTest : public ::testing::Test
 {
@@ -37,121 +28,103 @@ protected:
 	BarBitmapTest() : m_canvas(130, 130, kBackground) {}
 
 	// Skins run along x for horizontal bars and along y for vertical ones.
-	HBITMAP MakeBarSkin(bool bHorizontal, int nMiddleLen = kMiddleLen)
+	static HBITMAP MakeBarSkin(bool bHorizontal, int nMiddleLen = kMiddleLen)
 	{
-		int nLength = kHeadLen + nMiddleLen + kTailLen;
+		auto at = [=](int nAlong, int nAcross)
+		{
+			if (nAlong < kHeadLen)
+				return BarColour(kHead, nAlong, nAcross);
+			if (nAlong < kHeadLen + nMiddleLen)
+				return BarColour(kMiddle, nAlong - kHeadLen, nAcross);
+			return BarColour(kTail, nAlong - kHeadLen - nMiddleLen, nAcross);
+		};
+		const int nLength = kHeadLen + nMiddleLen + kTailLen;
 		if (bHorizontal)
-			return MakeBitmap(nLength, kThickness, [=](int x, int y) { return BarSkinAt(x, y, nMiddleLen); });
-		return MakeBitmap(kThickness, nLength, [=](int x, int y) { return BarSkinAt(y, x, nMiddleLen); });
+			return MakeBitmap(nLength, kThickness, [=](int x, int y) { return at(x, y); });
+		return MakeBitmap(kThickness, nLength, [=](int x, int y) { return at(y, x); });
 	}
 
 	void DrawBar(RECT rc, HBITMAP hSkin, bool bHorizontal, int nMiddleLen = kMiddleLen, BOOL bSolid = FALSE)
 	{
 		int nLengths[3] = { kHeadLen, nMiddleLen, kTailLen };
 		CBarBitmap bar;
-		bar.ShowMe(m_canvas, &rc, hSkin, m_nHeadInsets, m_nTailInsets, kThickness, nLengths,
-			bHorizontal, kFill, bSolid);
+		// The painter takes the insets by non-const pointer but only reads them.
+		bar.ShowMe(m_canvas, &rc, hSkin, const_cast<int*>(kHeadInsets), const_cast<int*>(kTailInsets),
+			kThickness, nLengths, bHorizontal, kFill, bSolid);
 	}
 
-	// Pixel of a horizontal bar at (nAlong, nAcross) measured from rc's top-left.
-	COLORREF At(const RECT& rc, bool bHorizontal, int nAlong, int nAcross) const
+	// The pixels of lines 0 .. kThickness - 1 from nFrom to nTo along the bar.
+	static RECT Span(const RECT& rc, bool bHorizontal, int nFrom, int nTo)
 	{
-		return bHorizontal ? m_canvas.At(rc.left + nAlong, rc.top + nAcross)
-			: m_canvas.At(rc.left + nAcross, rc.top + nAlong);
+		if (bHorizontal)
+			return { rc.left + nFrom, rc.top, rc.left + nTo, rc.top + kThickness };
+		return { rc.left, rc.top + nFrom, rc.left + kThickness, rc.top + nTo };
 	}
 
 	// Line i of the head shows the skin's head line without its first
-	// m_nHeadInsets[i] pixels; line i of the tail without its last m_nTailInsets[i].
+	// kHeadInsets[i] pixels, line i of the tail without its last
+	// kTailInsets[i]; a solid bar shows crSolid instead of the skin.
 	::testing::AssertionResult EndsAreDrawn(const RECT& rc, bool bHorizontal, int nBarLen,
 		COLORREF crSolid = CLR_INVALID)
 	{
-		for (int i = 0; i < kThickness; i++)
+		auto end = [&](int nPiece, int nStart, int nLen, const int* pInsets)
 		{
-			for (int n = 0; n < kHeadLen; n++)
-			{
-				COLORREF crWanted = (n < m_nHeadInsets[i]) ? kBackground
-					: (crSolid != CLR_INVALID ? crSolid : BarColour(kHead, n, i));
-				COLORREF cr = At(rc, bHorizontal, n, i);
-				if (cr != crWanted)
-					return ::testing::AssertionFailure() << "head line " << i << " at " << n << " is "
-						<< DescribeColour(cr) << ", expected " << DescribeColour(crWanted);
-			}
-			for (int n = 0; n < kTailLen; n++)
-			{
-				COLORREF crWanted = (n >= kTailLen - m_nTailInsets[i]) ? kBackground
-					: (crSolid != CLR_INVALID ? crSolid : BarColour(kTail, n, i));
-				COLORREF cr = At(rc, bHorizontal, nBarLen - kTailLen + n, i);
-				if (cr != crWanted)
-					return ::testing::AssertionFailure() << "tail line " << i << " at " << n << " is "
-						<< DescribeColour(cr) << ", expected " << DescribeColour(crWanted);
-			}
-		}
-		return ::testing::AssertionSuccess();
+			return RegionIs(m_canvas, Span(rc, bHorizontal, nStart, nStart + nLen), [=](int x, int y)
+				{
+					int nAlong = (bHorizontal ? x - rc.left : y - rc.top) - nStart;
+					int nAcross = bHorizontal ? y - rc.top : x - rc.left;
+					bool bInset = (nPiece == kHead) ? nAlong < pInsets[nAcross] : nAlong >= nLen - pInsets[nAcross];
+					if (bInset)
+						return kBackground;
+					return crSolid != CLR_INVALID ? crSolid : BarColour(nPiece, nAlong, nAcross);
+				});
+		};
+		::testing::AssertionResult head = end(kHead, 0, kHeadLen, kHeadInsets);
+		if (!head)
+			return head << " in the head";
+		::testing::AssertionResult tail = end(kTail, nBarLen - kTailLen, kTailLen, kTailInsets);
+		return tail ? tail : (tail << " in the tail");
 	}
 
-	// A middle tile of nLen pixels starts at nStart along the bar.
-	::testing::AssertionResult TileAt(const RECT& rc, bool bHorizontal, int nStart, int nLen)
+	// Between head and tail the middle repeats unscaled from just after the
+	// head; the last tile is cut where the tail begins.
+	::testing::AssertionResult MiddleIsTiled(const RECT& rc, bool bHorizontal, int nBarLen)
 	{
-		for (int i = 0; i < kThickness; i++)
-			for (int n = 0; n < nLen; n++)
+		return RegionIs(m_canvas, Span(rc, bHorizontal, kHeadLen, nBarLen - kTailLen), [=](int x, int y)
 			{
-				COLORREF cr = At(rc, bHorizontal, nStart + n, i);
-				if (cr != BarColour(kMiddle, n, i))
-					return ::testing::AssertionFailure() << "tile pixel " << n << " of line " << i
-						<< " at " << nStart + n << " is " << DescribeColour(cr);
-			}
-		return ::testing::AssertionSuccess();
+				int nAlong = (bHorizontal ? x - rc.left : y - rc.top) - kHeadLen;
+				return BarColour(kMiddle, nAlong % kMiddleLen, bHorizontal ? y - rc.top : x - rc.left);
+			});
 	}
 
 	// Across the bar nothing is painted past the thickness.
-	::testing::AssertionResult NothingPastThickness(const RECT& rc, bool bHorizontal)
+	::testing::AssertionResult NothingPastThickness(RECT rc, bool bHorizontal)
 	{
-		RECT rcPast = rc;
-		if (bHorizontal)
-			rcPast.top += kThickness;
-		else
-			rcPast.left += kThickness;
-		return RegionIsColour(m_canvas, rcPast, kBackground);
+		(bHorizontal ? rc.top : rc.left) += kThickness;
+		return RegionIsColour(m_canvas, rc, kBackground);
 	}
 
 	vt::MemoryCanvas m_canvas;
-	int m_nHeadInsets[kThickness] = { 3, 1, 0, 0, 1, 3 };
-	int m_nTailInsets[kThickness] = { 2, 1, 0, 0, 0, 1 };
 };
+
+struct BarCase { bool bHorizontal; int nLength; };
 
 TEST_F(BarBitmapTest, MiddleIsTiledAndTheLastTileCutWhereTheTailBegins)
 {
-	vt::GdiObject skin(MakeBarSkin(true));
-	// 100 long: nine whole tiles from 5 to 95. 101 long: the same nine and a
-	// tenth of 1 pixel at 95, before the tail at 96.
-	const int lengths[] = { 100, 101 };
-	for (int nBarLen : lengths)
+	// 100 long: nine whole tiles from 5 to 95; 101 long: a tenth of 1 pixel at 95.
+	const BarCase cases[] = { { true, 100 }, { true, 101 }, { false, 101 } };
+	for (const BarCase& c : cases)
 	{
-		SCOPED_TRACE(::testing::Message() << "bar " << nBarLen << " long");
+		SCOPED_TRACE(::testing::Message() << (c.bHorizontal ? "horizontal " : "vertical ") << c.nLength);
 		m_canvas.Fill(kBackground);
-		const RECT rc = { 10, 4, 10 + nBarLen, 24 };
-		DrawBar(rc, skin.bitmap(), true);
+		vt::GdiObject skin(MakeBarSkin(c.bHorizontal));
+		const RECT rc = c.bHorizontal ? RECT{ 10, 4, 10 + c.nLength, 24 } : RECT{ 4, 10, 24, 10 + c.nLength };
+		DrawBar(rc, skin.bitmap(), c.bHorizontal);
 
-		EXPECT_TRUE(EndsAreDrawn(rc, true, nBarLen));
-		for (int j = 0; j < 9; j++)
-			EXPECT_TRUE(TileAt(rc, true, kHeadLen + j * kMiddleLen, kMiddleLen)) << "tile " << j;
-		if (nBarLen == 101)
-			EXPECT_TRUE(TileAt(rc, true, 95, 1));
-		EXPECT_TRUE(NothingPastThickness(rc, true));
+		EXPECT_TRUE(EndsAreDrawn(rc, c.bHorizontal, c.nLength));
+		EXPECT_TRUE(MiddleIsTiled(rc, c.bHorizontal, c.nLength));
+		EXPECT_TRUE(NothingPastThickness(rc, c.bHorizontal));
 	}
-}
-
-TEST_F(BarBitmapTest, VerticalBarRunsDownwards)
-{
-	vt::GdiObject skin(MakeBarSkin(false));
-	const RECT rc = { 4, 10, 24, 111 };
-	DrawBar(rc, skin.bitmap(), false);
-
-	EXPECT_TRUE(EndsAreDrawn(rc, false, 101));
-	for (int j = 0; j < 9; j++)
-		EXPECT_TRUE(TileAt(rc, false, kHeadLen + j * kMiddleLen, kMiddleLen)) << "tile " << j;
-	EXPECT_TRUE(TileAt(rc, false, 95, 1));
-	EXPECT_TRUE(NothingPastThickness(rc, false));
 }
 
 TEST_F(BarBitmapTest, EmptyMiddleLeavesTheGapUnpainted)
@@ -170,57 +143,52 @@ TEST_F(BarBitmapTest, ShortBarOverlapsHeadAndTail)
 	const RECT rc = { 10, 4, 18, 24 };   // 8 long, head and tail 5 each
 	DrawBar(rc, skin.bitmap(), true);
 
-	// Line 2 has no insets: head pixels 0..2, then the tail from 3 on.
-	EXPECT_EQ(BarColour(kHead, 2, 2), m_canvas.At(12, 6));
-	EXPECT_EQ(BarColour(kTail, 0, 2), m_canvas.At(13, 6));
-	EXPECT_EQ(BarColour(kTail, 4, 2), m_canvas.At(17, 6));
-	EXPECT_TRUE(RegionMatches(m_canvas, { 0, 0, m_canvas.width(), m_canvas.height() },
-		[](int, int, COLORREF cr) { return cr == kBackground || BarPieceOf(cr) != kMiddle; }, "anything but middle"));
+	// Line 2 has no insets: head pixels 0..2, then the whole tail from 3 on.
+	EXPECT_TRUE(RegionIs(m_canvas, { 10, 6, 18, 7 },
+		[](int x, int) { return x < 13 ? BarColour(kHead, x - 10, 2) : BarColour(kTail, x - 13, 2); }));
+	EXPECT_TRUE(RegionMatches(m_canvas, WholeOf(m_canvas),
+		[](int, int, COLORREF cr) { return cr == kBackground || GetRValue(cr) != kMiddle * 0x20; }, "anything but middle"));
 	EXPECT_TRUE(RegionIsColour(m_canvas, { 18, 0, 130, 130 }, kBackground));
 }
 
 TEST_F(BarBitmapTest, SolidBarFillsTheRoundedOutlineOnly)
 {
-	::SetBkColor(m_canvas, RGB(7, 7, 7));
-	const RECT rc = { 10, 4, 111, 24 };
-	DrawBar(rc, NULL, true, kMiddleLen, TRUE);
-
-	EXPECT_TRUE(EndsAreDrawn(rc, true, 101, kFill));
-	EXPECT_TRUE(RegionIsColour(m_canvas, { 15, 4, 106, 10 }, kFill));
-	EXPECT_TRUE(NothingPastThickness(rc, true));
-	EXPECT_EQ(RGB(7, 7, 7), ::GetBkColor(m_canvas));
-}
-
-TEST_F(BarBitmapTest, SolidVerticalBarIgnoresTheSkin)
-{
+	// The skin, given or not, plays no part in a solid bar.
 	vt::GdiObject skin(MakeBarSkin(false));
-	const RECT rc = { 4, 10, 24, 110 };
-	DrawBar(rc, skin.bitmap(), false, kMiddleLen, TRUE);
+	const BarCase cases[] = { { true, 101 }, { false, 100 } };
+	for (const BarCase& c : cases)
+	{
+		SCOPED_TRACE(c.bHorizontal ? "horizontal" : "vertical");
+		m_canvas.Fill(kBackground);
+		::SetBkColor(m_canvas, RGB(7, 7, 7));
+		const RECT rc = c.bHorizontal ? RECT{ 10, 4, 10 + c.nLength, 24 } : RECT{ 4, 10, 24, 10 + c.nLength };
+		DrawBar(rc, c.bHorizontal ? NULL : skin.bitmap(), c.bHorizontal, kMiddleLen, TRUE);
 
-	EXPECT_TRUE(EndsAreDrawn(rc, false, 100, kFill));
-	EXPECT_TRUE(RegionIsColour(m_canvas, { 4, 15, 10, 105 }, kFill));
-	EXPECT_TRUE(NothingPastThickness(rc, false));
+		EXPECT_TRUE(EndsAreDrawn(rc, c.bHorizontal, c.nLength, kFill));
+		EXPECT_TRUE(RegionIsColour(m_canvas, Span(rc, c.bHorizontal, kHeadLen, c.nLength - kTailLen), kFill));
+		EXPECT_TRUE(NothingPastThickness(rc, c.bHorizontal));
+		EXPECT_EQ(RGB(7, 7, 7), ::GetBkColor(m_canvas));
+	}
 }
 
 TEST_F(BarBitmapTest, PaintingBarsLeaksNothing)
 {
 	vt::GdiObject skin(MakeBarSkin(true));
 	const RECT rc = { 10, 4, 111, 24 };
-	// Warm-up: Wine keeps a few freed DCs for reuse during the first paints.
-	for (int i = 0; i < 3; i++)
+	auto paint = [&](int nTimes)
 	{
-		DrawBar(rc, skin.bitmap(), true);
-		DrawBar(rc, NULL, true, kMiddleLen, TRUE);
-	}
+		for (int i = 0; i < nTimes; i++)
+		{
+			DrawBar(rc, skin.bitmap(), true);
+			DrawBar(rc, NULL, true, kMiddleLen, TRUE);
+		}
+	};
+	paint(3);   // Wine keeps a few freed DCs for reuse during the first paints.
 	HGDIOBJ hBitmapBefore = ::GetCurrentObject(m_canvas, OBJ_BITMAP);
 	const int nObjectsBefore = vt::GdiObjectCount();
 	ASSERT_GT(nObjectsBefore, 0) << "the GDI object counter works here";
 
-	for (int i = 0; i < 100; i++)
-	{
-		DrawBar(rc, skin.bitmap(), true);
-		DrawBar(rc, NULL, true, kMiddleLen, TRUE);
-	}
+	paint(100);
 
 	EXPECT_EQ(nObjectsBefore, vt::GdiObjectCount());
 	EXPECT_EQ(hBitmapBefore, ::GetCurrentObject(m_canvas, OBJ_BITMAP));

@@ -8,7 +8,6 @@ using namespace skintest;
 namespace
 {
 
-// The test skin's nine pieces: red says which piece a pixel came from.
 enum Piece
 {
 	kTopLeft = 1, kTopEdge, kTopRight,
@@ -18,9 +17,8 @@ enum Piece
 
 BYTE PieceOf(COLORREF cr) { return GetRValue(cr) / 0x10; }
 
-// A skin laid out as nine pieces around corners of nCorner: red says the
-// piece, green and blue the pixel's position inside it, so an unscaled copy
-// can be checked exactly and a stretched one by the positions it runs through.
+// Red says which of the nine pieces a pixel came from, green and blue its
+// position inside it, so a piece drawn in the wrong place or scaled is caught.
 PixelFn NineGridSkin(int W, int H, int nCorner)
 {
 	return [=](int x, int y)
@@ -29,18 +27,18 @@ PixelFn NineGridSkin(int W, int H, int nCorner)
 		int nRow = (y < nCorner) ? 0 : (y >= H - nCorner ? 2 : 1);
 		int xIn = (nCol == 0) ? x : (nCol == 2 ? x - (W - nCorner) : x - nCorner);
 		int yIn = (nRow == 0) ? y : (nRow == 2 ? y - (H - nCorner) : y - nCorner);
-		int nPiece = 1 + nRow * 3 + nCol;
-		return RGB(nPiece * 0x10, xIn, yIn);
+		return RGB((1 + nRow * 3 + nCol) * 0x10, xIn, yIn);
 	};
 }
 
-// What the library's standard table must hold: only the outermost pixel of
-// a corner's first row is left out. Expectations use this, painting uses the library's table.
+// Only the outermost pixel of a corner's first row is left out. Expectations
+// use this, painting uses the library's table.
 const int kExpectedStdInsets[4] = { 1, 0, 0, 0 };
 
 const int kSkinW = 42;
 const int kSkinH = 20;
 const int kCorner = 4;
+const RECT kButton = { 10, 8, 110, 38 };   // 100 x 30 from the 42 x 20 skin
 
 class RoundBitmapTest : public ::testing::Test
 {
@@ -54,37 +52,37 @@ protected:
 		::SetStretchBltMode(m_canvas, COLORONCOLOR);
 	}
 
-	void Draw(const RECT& rc, const int* pInsets = g_nStdCornerInsets, int nCorner = kCorner,
-		DWORD dwFlags = kDrawBlockAll)
+	void Draw(const RECT& rc, int nCorner = kCorner, DWORD dwFlags = kDrawBlockAll)
 	{
 		CRoundBitmap painter;
 		painter.SetDrawBlockFlags(dwFlags);
-		painter.ShowMe(m_canvas, &rc, m_skin.bitmap(), pInsets, nCorner);
+		painter.ShowMe(m_canvas, &rc, m_skin.bitmap(), nCorner ? g_nStdCornerInsets : NULL, nCorner);
 	}
 
-	// Row i of a corner is the skin's corner row, unscaled, except the inset
-	// pixels at the corner's outer side, which keep the background.
-	::testing::AssertionResult CornerIsDrawn(const RECT& rc, bool bLeft, bool bTop,
-		const int* pInsets = kExpectedStdInsets, int nCorner = kCorner)
+	// Row i of each corner is the skin's corner row, unscaled, except the
+	// inset pixels at its outer side, which keep the destination's colour.
+	::testing::AssertionResult CornersAreDrawn(const RECT& rc)
 	{
-		for (int i = 0; i < nCorner; i++)
+		for (int nCorner = 0; nCorner < 4; nCorner++)
 		{
-			int yDest = bTop ? rc.top + i : rc.bottom - 1 - i;
-			int ySkin = bTop ? i : kSkinH - 1 - i;
-			int xDest = bLeft ? rc.left : rc.right - nCorner;
-			int xSkin = bLeft ? 0 : kSkinW - nCorner;
-			int nInset = pInsets[i];
-			RECT rcPainted = { bLeft ? xDest + nInset : xDest, yDest,
-				bLeft ? xDest + nCorner : xDest + nCorner - nInset, yDest + 1 };
-			RECT rcInset = { bLeft ? xDest : rcPainted.right, yDest,
-				bLeft ? rcPainted.left : xDest + nCorner, yDest + 1 };
-			::testing::AssertionResult painted = RegionIs(m_canvas, rcPainted,
-				[&](int x, int) { return m_skinPixel(xSkin + x - xDest, ySkin); });
-			if (!painted)
-				return painted << " in corner row " << i;
-			::testing::AssertionResult inset = RegionIsColour(m_canvas, rcInset, kBackground);
-			if (!inset)
-				return inset << " in the inset of corner row " << i;
+			const bool bLeft = (nCorner % 2) == 0;
+			const bool bTop = nCorner < 2;
+			for (int i = 0; i < kCorner; i++)
+			{
+				int yDest = bTop ? rc.top + i : rc.bottom - 1 - i;
+				int ySkin = bTop ? i : kSkinH - 1 - i;
+				int xDest = bLeft ? rc.left : rc.right - kCorner;
+				int xSkin = bLeft ? 0 : kSkinW - kCorner;
+				int nInset = kExpectedStdInsets[i];
+				::testing::AssertionResult row = RegionIs(m_canvas, { xDest, yDest, xDest + kCorner, yDest + 1 },
+					[&](int x, int)
+					{
+						bool bInset = bLeft ? x < xDest + nInset : x >= xDest + kCorner - nInset;
+						return bInset ? kBackground : m_skinPixel(xSkin + x - xDest, ySkin);
+					});
+				if (!row)
+					return row << " in row " << i << " of corner " << nCorner;
+			}
 		}
 		return ::testing::AssertionSuccess();
 	}
@@ -96,9 +94,19 @@ protected:
 			[nPiece](int, int, COLORREF cr) { return PieceOf(cr) == nPiece; }, "from the expected piece");
 	}
 
-	// Across the strip every line is the same; along it the skin positions
-	// start at 0, end at nSrcLen - 1 and never go back or skip one, which is
-	// what stretching nSrcLen pixels over a longer strip gives.
+	// An edge comes from nPiece with the skin's lines unscaled across it:
+	// rows for a horizontal edge, columns for a vertical one.
+	::testing::AssertionResult EdgeLinesMatch(const RECT& rc, int nPiece, bool bHorizontal)
+	{
+		return RegionMatches(m_canvas, rc, [&](int x, int y, COLORREF cr)
+			{
+				int nAcross = bHorizontal ? GetBValue(cr) - (y - rc.top) : GetGValue(cr) - (x - rc.left);
+				return PieceOf(cr) == nPiece && nAcross == 0;
+			}, "the edge's matching line");
+	}
+
+	// Along the strip the skin positions start at 0, end at nSrcLen - 1 and
+	// never go back or skip one: nSrcLen pixels stretched, not tiled.
 	::testing::AssertionResult StretchedAlong(const RECT& rc, bool bHorizontal, int nSrcLen)
 	{
 		const int nLines = bHorizontal ? rc.bottom - rc.top : rc.right - rc.left;
@@ -111,9 +119,7 @@ protected:
 				COLORREF cr = bHorizontal ? m_canvas.At(rc.left + n, rc.top + i) : m_canvas.At(rc.left + i, rc.top + n);
 				int nPos = bHorizontal ? GetGValue(cr) : GetBValue(cr);
 				bool bOk = (n == 0) ? nPos == 0 : (nPos == nPrevious || nPos == nPrevious + 1);
-				if (n == nLength - 1)
-					bOk = bOk && nPos == nSrcLen - 1;
-				if (!bOk)
+				if (!bOk || (n == nLength - 1 && nPos != nSrcLen - 1))
 					return ::testing::AssertionFailure() << "skin position " << nPos << " at " << n
 						<< " of line " << i << " after " << nPrevious << " (source length " << nSrcLen << ")";
 				nPrevious = nPos;
@@ -122,11 +128,9 @@ protected:
 		return ::testing::AssertionSuccess();
 	}
 
-	// Nothing outside rc was painted.
 	::testing::AssertionResult OutsideIsUntouched(const RECT& rc)
 	{
-		return RegionMatches(m_canvas, { 0, 0, m_canvas.width(), m_canvas.height() },
-			[&](int x, int y, COLORREF cr)
+		return RegionMatches(m_canvas, WholeOf(m_canvas), [&](int x, int y, COLORREF cr)
 			{
 				POINT pt = { x, y };
 				return ::PtInRect(&rc, pt) || cr == kBackground;
@@ -138,74 +142,48 @@ protected:
 	PixelFn m_skinPixel;
 };
 
-TEST_F(RoundBitmapTest, NewPainterDrawsEveryPiece)
-{
-	CRoundBitmap painter;
-	EXPECT_EQ(0x0FFFFFFFu, painter.GetDrawBlockFlags());
-	EXPECT_EQ(0x0FFFFFFFu, painter.SetDrawBlockFlags(kDrawBlockCentre));
-	EXPECT_EQ(kDrawBlockCentre, painter.GetDrawBlockFlags());
-}
-
 TEST_F(RoundBitmapTest, CopiedPainterKeepsItsFlagsAndDrawsTheSame)
 {
 	CRoundBitmap original;
-	original.SetDrawBlockFlags(kDrawBlockTop);
+	EXPECT_EQ(0x0FFFFFFFu, original.SetDrawBlockFlags(kDrawBlockTop));
 	CRoundBitmap copy(original);
 	CRoundBitmap assigned;
 	assigned = original;
 	EXPECT_EQ(kDrawBlockTop, copy.GetDrawBlockFlags());
 	EXPECT_EQ(kDrawBlockTop, assigned.GetDrawBlockFlags());
 
-	const RECT rc = { 10, 8, 110, 38 };
-	original.ShowMe(m_canvas, &rc, m_skin.bitmap(), g_nStdCornerInsets, kCorner);
+	original.ShowMe(m_canvas, &kButton, m_skin.bitmap(), g_nStdCornerInsets, kCorner);
 	vt::MemoryCanvas other(m_canvas.width(), m_canvas.height(), kBackground);
 	::SetStretchBltMode(other, COLORONCOLOR);
-	assigned.ShowMe(other, &rc, m_skin.bitmap(), g_nStdCornerInsets, kCorner);
-	EXPECT_TRUE(RegionIs(other, { 0, 0, other.width(), other.height() },
-		[&](int x, int y) { return m_canvas.At(x, y); }));
+	assigned.ShowMe(other, &kButton, m_skin.bitmap(), g_nStdCornerInsets, kCorner);
+	EXPECT_TRUE(RegionIs(other, WholeOf(other), [&](int x, int y) { return m_canvas.At(x, y); }));
 	EXPECT_TRUE(RegionIsColour(other, { 0, 20, other.width(), other.height() }, kBackground));
 }
 
 TEST_F(RoundBitmapTest, ButtonSkinStretchesEdgesAndKeepsCornersUnscaled)
 {
-	const RECT rc = { 10, 8, 110, 38 };   // 100 x 30 from the 42 x 20 skin
-	Draw(rc);
+	Draw(kButton);
 
-	EXPECT_TRUE(CornerIsDrawn(rc, true, true));
-	EXPECT_TRUE(CornerIsDrawn(rc, false, true));
-	EXPECT_TRUE(CornerIsDrawn(rc, true, false));
-	EXPECT_TRUE(CornerIsDrawn(rc, false, false));
-
-	// Top and bottom edges: 92 x 4, rows unscaled across the edge.
-	EXPECT_TRUE(RegionMatches(m_canvas, { 14, 8, 106, 12 },
-		[](int, int y, COLORREF cr) { return PieceOf(cr) == kTopEdge && GetBValue(cr) == y - 8; },
-		"the top edge's matching row"));
-	EXPECT_TRUE(RegionMatches(m_canvas, { 14, 34, 106, 38 },
-		[](int, int y, COLORREF cr) { return PieceOf(cr) == kBottomEdge && GetBValue(cr) == y - 34; },
-		"the bottom edge's matching row"));
-	// Left and right edges: 4 x 22, columns unscaled across the edge.
-	EXPECT_TRUE(RegionMatches(m_canvas, { 10, 12, 14, 34 },
-		[](int x, int, COLORREF cr) { return PieceOf(cr) == kLeftEdge && GetGValue(cr) == x - 10; },
-		"the left edge's matching column"));
-	EXPECT_TRUE(RegionMatches(m_canvas, { 106, 12, 110, 34 },
-		[](int x, int, COLORREF cr) { return PieceOf(cr) == kRightEdge && GetGValue(cr) == x - 106; },
-		"the right edge's matching column"));
-	EXPECT_TRUE(PieceFills({ 14, 12, 106, 34 }, kCentrePiece));
-	EXPECT_TRUE(OutsideIsUntouched(rc));
-}
-
-TEST_F(RoundBitmapTest, EdgesAndCentreAreStretchedNotTiled)
-{
-	const RECT rc = { 10, 8, 110, 38 };
-	Draw(rc);
-
-	// 34-pixel strips over 92 pixels, 12-pixel strips over 22.
-	EXPECT_TRUE(StretchedAlong({ 14, 8, 106, 12 }, true, kSkinW - 2 * kCorner));
-	EXPECT_TRUE(StretchedAlong({ 14, 34, 106, 38 }, true, kSkinW - 2 * kCorner));
-	EXPECT_TRUE(StretchedAlong({ 10, 12, 14, 34 }, false, kSkinH - 2 * kCorner));
-	EXPECT_TRUE(StretchedAlong({ 106, 12, 110, 34 }, false, kSkinH - 2 * kCorner));
-	EXPECT_TRUE(StretchedAlong({ 14, 12, 106, 34 }, true, kSkinW - 2 * kCorner));
-	EXPECT_TRUE(StretchedAlong({ 14, 12, 106, 34 }, false, kSkinH - 2 * kCorner));
+	EXPECT_TRUE(CornersAreDrawn(kButton));
+	struct Edge { RECT rc; int nPiece; bool bHorizontal; };
+	const Edge edges[] =
+	{
+		{ { 14, 8, 106, 12 }, kTopEdge, true },      // 92 x 4 from 34 x 4
+		{ { 14, 34, 106, 38 }, kBottomEdge, true },
+		{ { 10, 12, 14, 34 }, kLeftEdge, false },    // 4 x 22 from 4 x 12
+		{ { 106, 12, 110, 34 }, kRightEdge, false },
+	};
+	for (const Edge& e : edges)
+	{
+		SCOPED_TRACE(::testing::Message() << "piece " << e.nPiece);
+		EXPECT_TRUE(EdgeLinesMatch(e.rc, e.nPiece, e.bHorizontal));
+		EXPECT_TRUE(StretchedAlong(e.rc, e.bHorizontal, e.bHorizontal ? kSkinW - 2 * kCorner : kSkinH - 2 * kCorner));
+	}
+	const RECT rcCentre = { 14, 12, 106, 34 };
+	EXPECT_TRUE(PieceFills(rcCentre, kCentrePiece));
+	EXPECT_TRUE(StretchedAlong(rcCentre, true, kSkinW - 2 * kCorner));
+	EXPECT_TRUE(StretchedAlong(rcCentre, false, kSkinH - 2 * kCorner));
+	EXPECT_TRUE(OutsideIsUntouched(kButton));
 }
 
 TEST_F(RoundBitmapTest, DestinationShorterThanTwoCornersLetsTheBottomWin)
@@ -215,32 +193,12 @@ TEST_F(RoundBitmapTest, DestinationShorterThanTwoCornersLetsTheBottomWin)
 	const RECT rc = { 10, 8, 110, 14 };
 	Draw(rc);
 
-	EXPECT_TRUE(RegionMatches(m_canvas, { 14, 8, 106, 10 },
-		[](int, int y, COLORREF cr) { return PieceOf(cr) == kTopEdge && GetBValue(cr) == y - 8; },
-		"the top edge's matching row"));
-	EXPECT_TRUE(RegionMatches(m_canvas, { 14, 10, 106, 14 },
-		[](int, int y, COLORREF cr) { return PieceOf(cr) == kBottomEdge && GetBValue(cr) == y - 10; },
-		"the bottom edge's matching row"));
+	EXPECT_TRUE(EdgeLinesMatch({ 14, 8, 106, 10 }, kTopEdge, true));
+	EXPECT_TRUE(EdgeLinesMatch({ 14, 10, 106, 14 }, kBottomEdge, true));
 	EXPECT_TRUE(PieceFills({ 11, 8, 14, 10 }, kTopLeft));
 	EXPECT_TRUE(PieceFills({ 10, 10, 14, 13 }, kBottomLeft));
 	EXPECT_TRUE(PieceFills({ 106, 10, 110, 13 }, kBottomRight));
 	EXPECT_TRUE(OutsideIsUntouched(rc));
-}
-
-TEST_F(RoundBitmapTest, RoundedCornersKeepTheOutermostPixels)
-{
-	m_canvas.Fill(RGB(200, 100, 50));
-	const RECT rc = { 10, 8, 110, 38 };
-	Draw(rc);
-
-	EXPECT_EQ(RGB(200, 100, 50), m_canvas.At(10, 8));
-	EXPECT_EQ(RGB(200, 100, 50), m_canvas.At(109, 8));
-	EXPECT_EQ(RGB(200, 100, 50), m_canvas.At(10, 37));
-	EXPECT_EQ(RGB(200, 100, 50), m_canvas.At(109, 37));
-	// Their neighbours along the row and the column are skin.
-	EXPECT_EQ(m_skinPixel(1, 0), m_canvas.At(11, 8));
-	EXPECT_EQ(m_skinPixel(0, 1), m_canvas.At(10, 9));
-	EXPECT_EQ(m_skinPixel(kSkinW - 2, kSkinH - 1), m_canvas.At(108, 37));
 }
 
 TEST_F(RoundBitmapTest, BalloonInsetsRoundEachCornerRowByRow)
@@ -252,7 +210,6 @@ TEST_F(RoundBitmapTest, BalloonInsetsRoundEachCornerRowByRow)
 	CRoundBitmap painter;
 	painter.ShowMe(m_canvas, &rc, skin.bitmap(), g_nBalloonCornerInsets, kBalloonCornerSize);
 
-	// Left out per row, counted from the outer side: 9, 6, 5, 3, 3, 2, 1, 1, 1, 0, 0, 0.
 	const int kUnpainted[kBalloonCornerSize] = { 9, 6, 5, 3, 3, 2, 1, 1, 1, 0, 0, 0 };
 	for (int i = 0; i < kBalloonCornerSize; i++)
 	{
@@ -270,10 +227,7 @@ TEST_F(RoundBitmapTest, DestinationTwoCornersWideHasSidesButNoTopBottomOrCentre)
 	const RECT rc = { 10, 8, 18, 38 };
 	Draw(rc);
 
-	EXPECT_TRUE(CornerIsDrawn(rc, true, true));
-	EXPECT_TRUE(CornerIsDrawn(rc, false, true));
-	EXPECT_TRUE(CornerIsDrawn(rc, true, false));
-	EXPECT_TRUE(CornerIsDrawn(rc, false, false));
+	EXPECT_TRUE(CornersAreDrawn(rc));
 	EXPECT_TRUE(PieceFills({ 10, 12, 14, 34 }, kLeftEdge));
 	EXPECT_TRUE(PieceFills({ 14, 12, 18, 34 }, kRightEdge));
 	EXPECT_TRUE(OutsideIsUntouched(rc));
@@ -286,42 +240,39 @@ TEST_F(RoundBitmapTest, DestinationNarrowerThanCornerCutsCornersAndDrawsAllTheir
 	const RECT rc = { 10, 10, 13, 12 };
 	Draw(rc);
 
-	// The right corners are drawn after the left ones and win; a right corner
-	// cut to 3 columns takes the skin's 3 outermost columns.
+	// The right corners are drawn last and win; cut to 3 columns they take
+	// the skin's 3 outermost columns.
 	const int xSkin = kSkinW - 3;
-	auto skinRow = [&](int ySkin) { return [=](int x, int) { return m_skinPixel(xSkin + x - 10, ySkin); }; };
-	EXPECT_TRUE(RegionIs(m_canvas, { 10, 8, 13, 9 }, skinRow(kSkinH - 4)));
-	EXPECT_TRUE(RegionIs(m_canvas, { 10, 9, 13, 10 }, skinRow(kSkinH - 3)));
-	EXPECT_TRUE(RegionIs(m_canvas, { 10, 10, 13, 11 }, skinRow(kSkinH - 2)));
-	EXPECT_TRUE(RegionIs(m_canvas, { 10, 11, 12, 12 }, skinRow(kSkinH - 1)));
-	// The bottom-right corner's first row is one pixel short: the top-right's row 1 shows there.
-	EXPECT_EQ(m_skinPixel(kSkinW - 1, 1), m_canvas.At(12, 11));
-	EXPECT_TRUE(RegionIs(m_canvas, { 10, 12, 13, 13 }, skinRow(2)));
-	EXPECT_TRUE(RegionIs(m_canvas, { 10, 13, 13, 14 }, skinRow(3)));
+	const int ySkin[6] = { kSkinH - 4, kSkinH - 3, kSkinH - 2, kSkinH - 1, 2, 3 };
+	for (int i = 0; i < 6; i++)
+	{
+		SCOPED_TRACE(::testing::Message() << "row " << 8 + i);
+		// The bottom-right corner's first row is one pixel short: the top-right's row 1 shows there.
+		EXPECT_TRUE(RegionIs(m_canvas, { 10, 8 + i, 13, 9 + i }, [&](int x, int y)
+			{ return (x == 12 && y == 11) ? m_skinPixel(kSkinW - 1, 1) : m_skinPixel(xSkin + x - 10, ySkin[i]); }));
+	}
 	EXPECT_TRUE(OutsideIsUntouched({ 10, 8, 13, 14 }));
 }
 
-struct FlagsCase
-{
-	DWORD dwFlags;
-	bool bTopLeft, bTopRight, bBottomLeft, bBottomRight;
-	bool bTop, bBottom, bLeft, bRight, bCentre;
-};
-
 TEST_F(RoundBitmapTest, DrawBlockFlagsChooseThePieces)
 {
+	// A corner shows when either edge next to it does.
+	struct FlagsCase
+	{
+		DWORD dwFlags;
+		bool bTopLeft, bTopRight, bBottomLeft, bBottomRight, bTop, bBottom, bLeft, bRight, bCentre;
+	};
 	const FlagsCase cases[] =
 	{
 		{ kDrawBlockCentre, false, false, false, false, false, false, false, false, true },
 		{ kDrawBlockTop, true, true, false, false, true, false, false, false, false },
 		{ kDrawBlockLeft | kDrawBlockBottom, true, false, true, true, false, true, true, false, false },
 	};
-	const RECT rc = { 10, 8, 110, 38 };
 	for (const FlagsCase& c : cases)
 	{
 		SCOPED_TRACE(::testing::Message() << "flags 0x" << std::hex << c.dwFlags);
 		m_canvas.Fill(kBackground);
-		Draw(rc, g_nStdCornerInsets, kCorner, c.dwFlags);
+		Draw(kButton, kCorner, c.dwFlags);
 
 		auto check = [&](bool bDrawn, const RECT& rcPiece, int nPiece)
 		{
@@ -340,45 +291,40 @@ TEST_F(RoundBitmapTest, DrawBlockFlagsChooseThePieces)
 	}
 }
 
-TEST_F(RoundBitmapTest, CornerSizeZeroStretchesTheWholeSkin)
+TEST_F(RoundBitmapTest, CornerSizeZeroStretchesTheWholeSkinAndNullSkinDrawsNothing)
 {
 	// Exactly twice the skin's size, so every skin pixel becomes a 2 x 2 block.
 	const RECT rc = { 10, 5, 10 + 2 * kSkinW, 5 + 2 * kSkinH };
-	Draw(rc, NULL, 0);
-
+	Draw(rc, 0);
 	EXPECT_TRUE(RegionIs(m_canvas, rc, [&](int x, int y) { return m_skinPixel((x - 10) / 2, (y - 5) / 2); }));
 	EXPECT_TRUE(OutsideIsUntouched(rc));
-}
 
-TEST_F(RoundBitmapTest, NullSkinDrawsNothing)
-{
-	const RECT rc = { 10, 8, 110, 38 };
+	m_canvas.Fill(kBackground);
 	CRoundBitmap painter;
-	painter.ShowMe(m_canvas, &rc, NULL, g_nStdCornerInsets, kCorner);
-	EXPECT_TRUE(RegionIsColour(m_canvas, { 0, 0, m_canvas.width(), m_canvas.height() }, kBackground));
+	painter.ShowMe(m_canvas, &kButton, NULL, g_nStdCornerInsets, kCorner);
+	EXPECT_TRUE(RegionIsColour(m_canvas, WholeOf(m_canvas), kBackground));
 }
 
 TEST_F(RoundBitmapTest, PaintingLeavesTheDestinationAsItWas)
 {
-	const RECT rc = { 10, 8, 110, 38 };
 	// Warm-up: Wine keeps a few freed DCs for reuse during the first paints.
 	for (int i = 0; i < 3; i++)
-		Draw(rc);
+		Draw(kButton);
 	HGDIOBJ hBitmapBefore = ::GetCurrentObject(m_canvas, OBJ_BITMAP);
 	const int nStretchBefore = ::GetStretchBltMode(m_canvas);
 	const int nObjectsBefore = vt::GdiObjectCount();
 	ASSERT_GT(nObjectsBefore, 0) << "the GDI object counter works here";
 
 	for (int i = 0; i < 200; i++)
-		Draw(rc);
+		Draw(kButton);
 
 	EXPECT_EQ(nObjectsBefore, vt::GdiObjectCount());
 	EXPECT_EQ(hBitmapBefore, ::GetCurrentObject(m_canvas, OBJ_BITMAP));
 	EXPECT_EQ(nStretchBefore, ::GetStretchBltMode(m_canvas));
 	// The skin is borrowed and let go each time: it can still be drawn.
 	m_canvas.Fill(kBackground);
-	Draw(rc);
-	EXPECT_TRUE(CornerIsDrawn(rc, true, true));
+	Draw(kButton);
+	EXPECT_TRUE(CornersAreDrawn(kButton));
 }
 
 } // namespace

@@ -29,6 +29,8 @@ HBITMAP MakeBitmap(int cx, int cy, const PixelFn& fn, int nBitCount = 24);
 
 std::string DescribeColour(COLORREF cr);
 
+inline RECT WholeOf(const vt::MemoryCanvas& canvas) { return { 0, 0, canvas.width(), canvas.height() }; }
+
 } // namespace skintest
 
 #endif // TESTS_SKIN_SKINTESTSUPPORT_H
