@@ -1,4 +1,5 @@
 // The flat edit box: hint text, focus flag, case forcing, read-only colour, frame and leaks.
+#include <functional>
 #include "EditFixture.h"
 
 using namespace edits_test;
@@ -15,24 +16,23 @@ CRect TipRect()
                  kEditRect.Height() - kEditTipInsetBottom);
 }
 
-// Clearly red ink: a hint pixel, blended with the background or not.
-bool IsReddish(COLORREF c)
-{
-    return GetRValue(c) > GetGValue(c) + 60 && GetRValue(c) > GetBValue(c) + 60;
-}
-
-int CountReddish(const vt::Capture& capture, const CRect& area)
+int CountWhere(const CRect& area, const std::function<bool(int, int)>& pixelMatches)
 {
     int n = 0;
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x)
-            n += IsReddish(capture.At(x, y));
+            n += pixelMatches(x, y);
     return n;
 }
 
-// The hint as it should look: the edit's font in italic, drawn into the hint rectangle over
-// the plain window background.
-vt::Capture ExpectedHint(BOOL italic, COLORREF colour)
+int CountDifferences(const vt::Capture& a, const vt::Capture& b, const CRect& area)
+{
+    return CountWhere(area, [&](int x, int y) { return a.At(x, y) != b.At(x, y); });
+}
+
+// The hint as it should look: the edit's font, upright or italic, drawn into the hint
+// rectangle over the plain window background.
+vt::Capture ExpectedHint(BOOL italic)
 {
     vt::MemoryCanvas canvas(kEditRect.Width(), kEditRect.Height(), ::GetSysColor(COLOR_WINDOW));
     LOGFONTA lf;
@@ -40,28 +40,19 @@ vt::Capture ExpectedHint(BOOL italic, COLORREF colour)
     lf.lfItalic = (BYTE)italic;
     vt::GdiObject font(::CreateFontIndirectA(&lf));
     vt::SelectGuard select(canvas, font);
-    ::SetTextColor(canvas, colour);
+    ::SetTextColor(canvas, kTipRed);
     ::SetBkMode(canvas, TRANSPARENT);
     CRect rect = TipRect();
     ::DrawTextA(canvas, kHint, -1, &rect, DT_SINGLELINE | DT_VCENTER);
     return canvas.Snapshot();
 }
 
-int CountDifferences(const vt::Capture& a, const vt::Capture& b, const CRect& area)
-{
-    int n = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            n += a.At(x, y) != b.At(x, y);
-    return n;
-}
-
-class FlatEdit : public ::testing::Test
+class FlatEdit : public EditTest<CCoolEdit>
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(CreateEdit(m_edit, m_host));
+        ASSERT_NO_FATAL_FAILURE(EditTest::SetUp());
         m_edit.SetTipText(kHint, kTipRed, 0);
         ::SetFocus(m_host.m_hWnd);
         PaintNow(m_edit);
@@ -73,24 +64,24 @@ protected:
         return vt::Capture::FromWindow(m_edit.m_hWnd);
     }
 
+    // Clearly red pixels in the hint rectangle, blended with the background or not.
     int HintInk()
     {
-        return CountReddish(Shot(), TipRect());
+        vt::Capture shot = Shot();
+        return CountWhere(TipRect(), [&](int x, int y) {
+            COLORREF c = shot.At(x, y);
+            return GetRValue(c) > GetGValue(c) + 60 && GetRValue(c) > GetBValue(c) + 60;
+        });
     }
-
-    vt::HostWnd m_host;
-    CCoolEdit m_edit;
 };
 
 TEST_F(FlatEdit, EmptyUnfocusedBoxShowsTheHintInItalicInTheHintRectangle)
 {
     vt::Capture shot = Shot();
-    vt::Capture italic = ExpectedHint(TRUE, kTipRed);
-    vt::Capture upright = ExpectedHint(FALSE, kTipRed);
-    CRect area = TipRect();
+    vt::Capture italic = ExpectedHint(TRUE);
     // The reference renderings must differ, or the comparison proves nothing about italics.
-    ASSERT_GT(CountDifferences(italic, upright, area), 0);
-    int mismatches = CountDifferences(shot, italic, area);
+    ASSERT_GT(CountDifferences(italic, ExpectedHint(FALSE), TipRect()), 0);
+    int mismatches = CountDifferences(shot, italic, TipRect());
     EXPECT_EQ(0, mismatches);
     if (mismatches != 0)
     {
@@ -99,35 +90,21 @@ TEST_F(FlatEdit, EmptyUnfocusedBoxShowsTheHintInItalicInTheHintRectangle)
     }
 }
 
-// Reads the defaults a new box starts with.
-class DefaultsProbe : public CCoolEdit
-{
-public:
-    COLORREF TipColour() const { return m_crTip; }
-    COLORREF EdgeColour() const { return m_crEdge; }
-    int TipWhenFocused() const { return m_bTipWhenFocused; }
-};
-
-TEST(FlatEditDefaults, NewBoxHasTheGrayTextHintColourAndTheBarEdge)
-{
-    DefaultsProbe probe;
-    EXPECT_EQ(::GetSysColor(COLOR_GRAYTEXT), probe.TipColour());
-    EXPECT_EQ(kBarEdge, probe.EdgeColour());
-    EXPECT_EQ(0, probe.TipWhenFocused());
-}
-
-TEST_F(FlatEdit, NullOrEmptyHintTextShowsNothing)
+TEST_F(FlatEdit, AnyTextEvenASpaceOrAnEmptyHintHidesTheHint)
 {
     ASSERT_GT(HintInk(), 0);
+    m_edit.SetWindowText(" ");
+    EXPECT_EQ(0, HintInk());
+    m_edit.SetWindowText("");
+    EXPECT_GT(HintInk(), 0);
     m_edit.SetTipText(NULL, kTipRed, 1);
     EXPECT_EQ(0, HintInk());
     m_edit.SetTipText("", kTipRed, 1);
     EXPECT_EQ(0, HintInk());
 }
 
-TEST_F(FlatEdit, HintHidesWhileFocusedUnlessAskedToStay)
+TEST_F(FlatEdit, HintHidesWhileFocusedUnlessAskedToStayUntilSomethingIsTyped)
 {
-    ASSERT_GT(HintInk(), 0);
     ASSERT_TRUE(FocusOn(m_host, m_edit));
     EXPECT_EQ(0, HintInk());
     ::SetFocus(m_host.m_hWnd);
@@ -137,38 +114,21 @@ TEST_F(FlatEdit, HintHidesWhileFocusedUnlessAskedToStay)
     m_edit.SetTipText(kHint, kTipRed, 1);
     ASSERT_TRUE(FocusOn(m_host, m_edit));
     EXPECT_GT(HintInk(), 0);
-}
-
-TEST_F(FlatEdit, TypingOneCharacterHidesTheHint)
-{
-    m_edit.SetTipText(kHint, kTipRed, 1);
-    ASSERT_TRUE(FocusOn(m_host, m_edit));
-    ASSERT_GT(HintInk(), 0);
     Type("x");
     EXPECT_EQ("x", TextOf(m_edit));
     EXPECT_EQ(0, HintInk());
 }
 
-TEST_F(FlatEdit, ASingleSpaceCountsAsText)
-{
-    m_edit.SetWindowText(" ");
-    EXPECT_EQ(0, HintInk());
-    m_edit.SetWindowText("");
-    EXPECT_GT(HintInk(), 0);
-}
-
-struct CaseCase { int mode; const char* typed; const char* expected; };
-
 TEST_F(FlatEdit, CaseModesChangeTypedLettersOnly)
 {
-    const CaseCase cases[] = {
+    const struct { int mode; const char* typed; const char* expected; } cases[] = {
         {kEditCaseUpper, "abc1-Z", "ABC1-Z"},
         {kEditCaseLower, "ABC1-z", "abc1-z"},
         {kEditCaseNone, "aBc", "aBc"},
         {5, "aBc", "aBc"},
     };
     ASSERT_TRUE(FocusOn(m_host, m_edit));
-    for (const CaseCase& c : cases)
+    for (const auto& c : cases)
     {
         SCOPED_TRACE(c.typed);
         m_edit.SetWindowText("");
@@ -188,9 +148,7 @@ TEST_F(FlatEdit, CaseModesChangeTypedLettersOnly)
 TEST_F(FlatEdit, ReadOnlyBoxHasThePaleBackgroundUntilTheStyleIsCleared)
 {
     CCoolEdit readOnly;
-    ASSERT_TRUE(CreateEdit(readOnly, m_host, ES_READONLY));
-    readOnly.MoveWindow(kEditRect.left, kEditRect.bottom + 10, kEditRect.Width(),
-                        kEditRect.Height());
+    ASSERT_TRUE(CreateEdit(readOnly, m_host, ES_READONLY, 1));
     readOnly.SetWindowText("Fixed");
     EXPECT_EQ(1, readOnly.CheckReadonly());
     EXPECT_EQ(0, m_edit.CheckReadonly());
@@ -199,14 +157,12 @@ TEST_F(FlatEdit, ReadOnlyBoxHasThePaleBackgroundUntilTheStyleIsCleared)
     const int x = kEditRect.Width() - 20;
     const int y = kEditRect.Height() / 2;
     PaintNow(readOnly);
-    vt::Capture pale = vt::Capture::FromWindow(readOnly.m_hWnd);
-    EXPECT_PIXEL(pale, x, y, kReadOnlyBackground);
+    EXPECT_PIXEL(vt::Capture::FromWindow(readOnly.m_hWnd), x, y, kReadOnlyBackground);
 
     readOnly.SetReadOnly(FALSE);
     EXPECT_EQ(0, readOnly.CheckReadonly());
     PaintNow(readOnly);
-    vt::Capture normal = vt::Capture::FromWindow(readOnly.m_hWnd);
-    EXPECT_PIXEL(normal, x, y, ::GetSysColor(COLOR_WINDOW));
+    EXPECT_PIXEL(vt::Capture::FromWindow(readOnly.m_hWnd), x, y, ::GetSysColor(COLOR_WINDOW));
 }
 
 // Swaps the edit class's background brush for the test's lifetime; the frame paints its
@@ -225,34 +181,27 @@ private:
     LONG_PTR m_old;
 };
 
-struct EdgeCase { bool custom; COLORREF edge; };
-
 TEST_F(FlatEdit, OutlineOnTheOuterPixelsWithBandsInTheClassColourUnderIt)
 {
-    const EdgeCase cases[] = { {false, kBarEdge}, {true, RGB(10, 20, 200)} };
     vt::GdiObject band(::CreateSolidBrush(kBandGreen));
     ClassBrushSwap swap(m_edit.m_hWnd, band.brush());
     const int w = kEditRect.Width();
     const int h = kEditRect.Height();
-    for (const EdgeCase& c : cases)
+    // The default edge first, then one set by the owner.
+    for (COLORREF edge : {kBarEdge, RGB(10, 20, 200)})
     {
-        SCOPED_TRACE(c.custom ? "custom edge" : "default edge");
-        if (c.custom)
-            m_edit.SetEdgeColor(c.edge);
+        SCOPED_TRACE(edge == kBarEdge ? "default edge" : "custom edge");
+        if (edge != kBarEdge)
+            m_edit.SetEdgeColor(edge);
         vt::Capture shot = Shot();
-        const int xs[] = {0, 1, w / 2, w - 2, w - 1};
-        for (int x : xs)
+        for (int i : {0, 1, 2, 3, 4})
         {
-            EXPECT_PIXEL(shot, x, 0, c.edge);
-            EXPECT_PIXEL(shot, x, h - 1, c.edge);
+            const int x = i * (w - 1) / 4, y = i * (h - 1) / 4;
+            EXPECT_PIXEL(shot, x, 0, edge);
+            EXPECT_PIXEL(shot, x, h - 1, edge);
+            EXPECT_PIXEL(shot, 0, y, edge);
+            EXPECT_PIXEL(shot, w - 1, y, edge);
         }
-        const int ys[] = {0, 1, h / 2, h - 2, h - 1};
-        for (int y : ys)
-        {
-            EXPECT_PIXEL(shot, 0, y, c.edge);
-            EXPECT_PIXEL(shot, w - 1, y, c.edge);
-        }
-        // The second ring is the band's own colour.
         EXPECT_PIXEL(shot, 1, h / 2, kBandGreen);
         EXPECT_PIXEL(shot, w - 2, h / 2, kBandGreen);
         EXPECT_PIXEL(shot, w - 20, 1, kBandGreen);
@@ -266,8 +215,11 @@ TEST(FlatEditLeaks, CreatingPaintingAndDestroyingLeavesNoGdiObjectOrWindow)
     vt::HostWnd host;
     auto cycle = [&host]()
     {
-        CCoolEdit edit;
+        CCoolEdit edit, readOnly;
+        CCoolMaskEdit mask;
         CreateEdit(edit, host);
+        CreateEdit(readOnly, host, ES_READONLY, 1);
+        CreateEdit(mask, host, 0, 2);
         edit.SetTipText(kHint, kTipRed, 1);
         ::SetFocus(edit.m_hWnd);
         PaintNow(edit);
@@ -276,19 +228,12 @@ TEST(FlatEditLeaks, CreatingPaintingAndDestroyingLeavesNoGdiObjectOrWindow)
         edit.SetWindowText("");
         ::SetFocus(host.m_hWnd);
         PaintNow(edit);
-
-        CCoolEdit readOnly;
-        CreateEdit(readOnly, host, ES_READONLY);
         PaintNow(readOnly);
-
-        CCoolMaskEdit mask;
-        CreateEdit(mask, host);
         mask.MaskDateTime(kMaskFormatDateTime);
         mask.SetTipText(kHint, kTipRed, 0);
         PaintNow(mask);
         mask.SetDateTime(2014, 5, 6, 8, 3, 9);
         PaintNow(mask);
-
         edit.DestroyWindow();
         readOnly.DestroyWindow();
         mask.DestroyWindow();

@@ -6,41 +6,28 @@ using namespace edits_test;
 
 namespace {
 
-class MaskModel : public ::testing::Test
+const char kExampleText[] = "2014-05-06 08:03:09";
+
+class MaskModel : public EditTest<CCoolMaskEdit>
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(CreateEdit(m_edit, m_host));
-    }
-
     std::string Formatted()
     {
         char buffer[kDateTimeTextSize + 8] = "garbage";
         EXPECT_EQ(1, m_edit.FormatDateTimeString(buffer));
         return buffer;
     }
-
-    vt::HostWnd m_host;
-    CCoolMaskEdit m_edit;
-};
-
-struct FormatCase
-{
-    int format;
-    const char* placeholder;
-    const char* withValues;
-    int isDateTime, isDate, isTime;
 };
 
 TEST_F(MaskModel, EachFormatShowsItsPlaceholderThenItsValues)
 {
-    const FormatCase cases[] = {
-        {kMaskFormatDateTime, "YYYY-MM-DD HH:MM:SS", "2014-05-06 08:03:09", 1, 0, 0},
+    const struct { int format; const char* placeholder; const char* withValues;
+                   int isDateTime, isDate, isTime; } cases[] = {
+        {kMaskFormatDateTime, "YYYY-MM-DD HH:MM:SS", kExampleText, 1, 0, 0},
         {kMaskFormatDate, "YYYY-MM-DD", "2014-05-06", 0, 1, 0},
         {kMaskFormatTime, "HH:MM:SS", "08:03:09", 0, 0, 1},
     };
-    for (const FormatCase& c : cases)
+    for (const auto& c : cases)
     {
         SCOPED_TRACE(c.placeholder);
         m_edit.MaskDateTime(c.format);
@@ -58,14 +45,24 @@ TEST_F(MaskModel, EachFormatShowsItsPlaceholderThenItsValues)
     }
 }
 
-TEST_F(MaskModel, ShortcutsPickFormatsAndEverySwitchClearsTheValues)
+TEST_F(MaskModel, WithoutAMaskNothingIsSetAndEverySwitchOrClearEmptiesTheValues)
 {
     EXPECT_EQ(0, m_edit.GetMaskType());
+    EXPECT_EQ(0, m_edit.SetDateTime(2014, 5, 6, 8, 3, 9));
+    EXPECT_EQ(0, m_edit.SetYear(2014));
+    EXPECT_EQ(0.0, m_edit.GetDateTime());
+    m_edit.SetWindowText("free text");
+    PaintNow(m_edit);
+    EXPECT_EQ("free text", TextOf(m_edit));
+
     m_edit.MaskDateTime(kMaskFormatDateTime);
     ASSERT_EQ(1, m_edit.SetDateTime(2014, 5, 6, 8, 3, 9));
+    EXPECT_EQ(1, m_edit.ClearDateTime());
+    EXPECT_EQ("YYYY-MM-DD HH:MM:SS", TextOf(m_edit));
+    EXPECT_EQ(Stamp(0, 0, 0, 0, 0, 0), ItemsOf(m_edit));
+    ASSERT_EQ(1, m_edit.SetDateTime(2014, 5, 6, 8, 3, 9));
     m_edit.MaskDateTime(kMaskFormatDateTime);
-    EXPECT_EQ(0, m_edit.GetYear());
-    EXPECT_EQ("YYYY-MM-DD HH:MM:SS", Formatted());
+    EXPECT_EQ(Stamp(0, 0, 0, 0, 0, 0), ItemsOf(m_edit));
     m_edit.MaskDate();
     EXPECT_EQ("YYYY-MM-DD", Formatted());
     m_edit.MaskTime();
@@ -93,13 +90,25 @@ TEST_F(MaskModel, PackedValueOfTheItemsAndItsRoundTrip)
     EXPECT_EQ("2012-12-31 23:59:58", TextOf(m_edit));
 }
 
-TEST_F(MaskModel, FebruaryTwentyNinthOnlyInLeapYears)
+// Leap days only in leap years; the years 1000 and 3000 are accepted but do not pack.
+TEST_F(MaskModel, DatesAcceptedAndWhatTheyPackTo)
 {
-    m_edit.MaskDateTime(kMaskFormatDate);
-    EXPECT_EQ(1, m_edit.SetDateTime(2012, 2, 29, 0, 0, 0));
-    EXPECT_EQ(1, m_edit.SetDateTime(2000, 2, 29, 0, 0, 0));
-    EXPECT_EQ(0, m_edit.SetDateTime(1900, 2, 29, 0, 0, 0));
-    EXPECT_EQ(0, m_edit.SetDateTime(2013, 2, 29, 0, 0, 0));
+    const struct { unsigned short y, mo, d; int accepted; double packed; } cases[] = {
+        {2012, 2, 29, 1, 20120229.0}, {2000, 2, 29, 1, 20000229.0}, {1900, 2, 29, 0, 0.0},
+        {2013, 2, 29, 0, 0.0},        {999, 1, 1, 0, 0.0},          {3001, 1, 1, 0, 0.0},
+        {3000, 1, 1, 1, 0.0},         {1000, 1, 1, 1, 0.0},         {1001, 1, 1, 1, 10010101.0},
+    };
+    m_edit.MaskDateTime(kMaskFormatDateTime);
+    for (const auto& c : cases)
+    {
+        const std::string when = Stamp(c.y, c.mo, c.d, 0, 0, 0);
+        SCOPED_TRACE(when);
+        EXPECT_EQ(c.accepted, m_edit.SetDateTime(c.y, c.mo, c.d, 0, 0, 0));
+        if (!c.accepted)
+            continue;
+        EXPECT_EQ(when, TextOf(m_edit));
+        EXPECT_DOUBLE_EQ(c.packed, m_edit.GetDateTime());
+    }
 }
 
 TEST_F(MaskModel, RejectedDateRestoresEveryPreviousValueAndText)
@@ -108,30 +117,11 @@ TEST_F(MaskModel, RejectedDateRestoresEveryPreviousValueAndText)
     ASSERT_EQ(1, m_edit.SetDateTime(2014, 5, 6, 8, 3, 9));
     // Year and month are valid and stored first; the bad day must undo them.
     EXPECT_EQ(0, m_edit.SetDateTime(2013, 2, 29, 1, 2, 3));
-    EXPECT_EQ(2014, m_edit.GetYear());
-    EXPECT_EQ(5, m_edit.GetMonth());
-    EXPECT_EQ(6, m_edit.GetDay());
-    EXPECT_EQ(8, m_edit.GetHour());
-    EXPECT_EQ(3, m_edit.GetMin());
-    EXPECT_EQ(9, m_edit.GetSec());
-    EXPECT_EQ("2014-05-06 08:03:09", TextOf(m_edit));
+    EXPECT_EQ(kExampleText, ItemsOf(m_edit));
+    EXPECT_EQ(kExampleText, TextOf(m_edit));
     // A bad second after good date items undoes them too.
     EXPECT_EQ(0, m_edit.SetDateTime(2020, 1, 1, 0, 0, 60));
-    EXPECT_EQ(2014, m_edit.GetYear());
-}
-
-TEST_F(MaskModel, YearRangeIsWiderThanWhatPacks)
-{
-    m_edit.MaskDateTime(kMaskFormatDateTime);
-    EXPECT_EQ(0, m_edit.SetDateTime(999, 1, 1, 0, 0, 0));
-    EXPECT_EQ(0, m_edit.SetDateTime(3001, 1, 1, 0, 0, 0));
-    EXPECT_EQ(1, m_edit.SetDateTime(3000, 1, 1, 0, 0, 0));
-    EXPECT_EQ("3000-01-01 00:00:00", TextOf(m_edit));
-    EXPECT_EQ(0.0, m_edit.GetDateTime());
-    EXPECT_EQ(1, m_edit.SetDateTime(1000, 1, 1, 0, 0, 0));
-    EXPECT_EQ(0.0, m_edit.GetDateTime());
-    EXPECT_EQ(1, m_edit.SetDateTime(1001, 1, 1, 0, 0, 0));
-    EXPECT_DOUBLE_EQ(10010101.0, m_edit.GetDateTime());
+    EXPECT_EQ(kExampleText, ItemsOf(m_edit));
 }
 
 TEST_F(MaskModel, ItemSettersCheckTheirRanges)
@@ -153,22 +143,17 @@ TEST_F(MaskModel, ItemSettersCheckTheirRanges)
     EXPECT_EQ(30, m_edit.GetDay());
 }
 
-TEST_F(MaskModel, SettersDoNotTouchTheTextUntilThePaint)
+TEST_F(MaskModel, ItemsOutsideTheLayoutCannotBeSetAndSettersWaitForThePaint)
 {
     m_edit.MaskDateTime(kMaskFormatTime);
     PaintNow(m_edit);
-    ASSERT_EQ("HH:MM:SS", TextOf(m_edit));
+    EXPECT_EQ(0, m_edit.SetYear(2014));
+    EXPECT_EQ(0, m_edit.GetYear());
     EXPECT_EQ(1, m_edit.SetHour(7));
     EXPECT_EQ("HH:MM:SS", TextOf(m_edit));
     PaintNow(m_edit);
     EXPECT_EQ("07:00:00", TextOf(m_edit));
-}
 
-TEST_F(MaskModel, ItemsOutsideTheLayoutReadAsZeroAndCannotBeSet)
-{
-    m_edit.MaskDateTime(kMaskFormatTime);
-    EXPECT_EQ(0, m_edit.SetYear(2014));
-    EXPECT_EQ(0, m_edit.GetYear());
     m_edit.MaskDateTime(kMaskFormatDate);
     EXPECT_EQ(0, m_edit.SetHour(3));
     // Time arguments are ignored, even invalid ones, when the layout has no time.
@@ -182,19 +167,12 @@ TEST_F(MaskModel, SetTimeTakesOnlyTheFractionOfEitherForm)
     m_edit.MaskDateTime(kMaskFormatDateTime);
     ASSERT_EQ(1, m_edit.SetDateTime(2014, 5, 6, 8, 3, 9));
     EXPECT_EQ(1, m_edit.SetTime(0.123045));
-    EXPECT_EQ(12, m_edit.GetHour());
-    EXPECT_EQ(30, m_edit.GetMin());
-    EXPECT_EQ(45, m_edit.GetSec());
-    EXPECT_EQ(1, m_edit.SetTime(20140506.235959));
-    EXPECT_EQ(23, m_edit.GetHour());
-    EXPECT_EQ(59, m_edit.GetMin());
-    EXPECT_EQ(59, m_edit.GetSec());
-    EXPECT_EQ(2014, m_edit.GetYear());
-    EXPECT_EQ(5, m_edit.GetMonth());
-    EXPECT_EQ(6, m_edit.GetDay());
+    EXPECT_EQ(Stamp(2014, 5, 6, 12, 30, 45), ItemsOf(m_edit));
+    EXPECT_EQ(1, m_edit.SetTime(19990101.235959));
+    EXPECT_EQ(Stamp(2014, 5, 6, 23, 59, 59), ItemsOf(m_edit));
     EXPECT_EQ(0, m_edit.SetTime(0.250000));
-    EXPECT_EQ(23, m_edit.GetHour());
     EXPECT_EQ(0, m_edit.SetTime(nan("")));
+    EXPECT_EQ(Stamp(2014, 5, 6, 23, 59, 59), ItemsOf(m_edit));
 }
 
 TEST_F(MaskModel, TimeOnlyMaskHasNoPackedValue)
@@ -207,12 +185,7 @@ TEST_F(MaskModel, TimeOnlyMaskHasNoPackedValue)
 
     unsigned short y = 9, mo = 9, d = 9, h = 0, mi = 0, s = 0;
     EXPECT_EQ(1, m_edit.GetDateTime(&y, &mo, &d, &h, &mi, &s));
-    EXPECT_EQ(0, y);
-    EXPECT_EQ(0, mo);
-    EXPECT_EQ(0, d);
-    EXPECT_EQ(12, h);
-    EXPECT_EQ(30, mi);
-    EXPECT_EQ(45, s);
+    EXPECT_EQ(Stamp(0, 0, 0, 12, 30, 45), Stamp(y, mo, d, h, mi, s));
 }
 
 TEST_F(MaskModel, TimeAloneOnTheFullFormatShowsZeroDate)
@@ -222,6 +195,7 @@ TEST_F(MaskModel, TimeAloneOnTheFullFormatShowsZeroDate)
     EXPECT_EQ("0000-00-00 12:30:45", Formatted());
     PaintNow(m_edit);
     EXPECT_EQ("0000-00-00 12:30:45", TextOf(m_edit));
+    EXPECT_EQ(0.0, m_edit.GetDateTime());
 
     // The empty year fails the range check; only the places written before it are set.
     unsigned short y = 9, h = 9;
@@ -231,27 +205,6 @@ TEST_F(MaskModel, TimeAloneOnTheFullFormatShowsZeroDate)
     // Places left null are neither written nor checked.
     EXPECT_EQ(1, m_edit.GetDateTime(NULL, NULL, NULL, &h, NULL, NULL));
     EXPECT_EQ(12, h);
-    EXPECT_EQ(0.0, m_edit.GetDateTime());
-}
-
-TEST_F(MaskModel, ClearingShowsThePlaceholderAgain)
-{
-    m_edit.MaskDateTime(kMaskFormatDateTime);
-    ASSERT_EQ(1, m_edit.SetDateTime(2014, 5, 6, 8, 3, 9));
-    EXPECT_EQ(1, m_edit.ClearDateTime());
-    EXPECT_EQ("YYYY-MM-DD HH:MM:SS", TextOf(m_edit));
-    EXPECT_EQ(0, m_edit.GetSec());
-}
-
-TEST_F(MaskModel, WithoutAMaskNothingCanBeSet)
-{
-    EXPECT_EQ(0, m_edit.SetDateTime(2014, 5, 6, 8, 3, 9));
-    EXPECT_EQ(0, m_edit.SetYear(2014));
-    EXPECT_EQ(0.0, m_edit.GetDateTime());
-    // Unmasked, the box keeps whatever text it is given through paints.
-    m_edit.SetWindowText("free text");
-    PaintNow(m_edit);
-    EXPECT_EQ("free text", TextOf(m_edit));
 }
 
 TEST_F(MaskModel, PaintReplacesForeignTextWithTheFormattedValues)
@@ -261,7 +214,7 @@ TEST_F(MaskModel, PaintReplacesForeignTextWithTheFormattedValues)
     m_edit.SendMessage(WM_SETTEXT, 0, (LPARAM) "hello");
     ASSERT_EQ("hello", TextOf(m_edit));
     PaintNow(m_edit);
-    EXPECT_EQ("2014-05-06 08:03:09", TextOf(m_edit));
+    EXPECT_EQ(kExampleText, TextOf(m_edit));
 }
 
 } // namespace
