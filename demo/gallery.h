@@ -4,6 +4,7 @@
 
 #include <afxwin.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,11 @@ private:
     std::vector<Entry> m_entries;
     int m_failures = 0;
 };
+
+// Runs queued messages through the application's pre-translate walk, as its
+// message loop would, until done() holds or ms pass; paints, hover and leave
+// notifications and timers all arrive this way before a picture is taken.
+void Pump(DWORD ms, const std::function<bool()>& done = nullptr);
 
 typedef void (*RenderPage)(PageWriter& page);
 

@@ -214,4 +214,28 @@ std::vector<Page> RegisteredPages()
     return pages;
 }
 
+void Pump(DWORD ms, const std::function<bool()>& done)
+{
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < ms)
+    {
+        if (done && done())
+            return;
+        MSG msg;
+        if (!::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+        {
+            ::MsgWaitForMultipleObjects(0, NULL, FALSE, 5, QS_ALLINPUT);
+            continue;
+        }
+        CWinThread* thread = AfxGetThread();
+        const BOOL consumed = thread != NULL ? thread->PreTranslateMessage(&msg)
+                                             : CWnd::WalkPreTranslateTree(NULL, &msg);
+        if (!consumed)
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessage(&msg);
+        }
+    }
+}
+
 }  // namespace gallery

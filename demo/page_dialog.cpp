@@ -24,17 +24,6 @@ enum ControlId
 const WORD kButtonAtom = 0x0080;
 const WORD kEditAtom = 0x0081;
 
-// Runs what is queued, paints included, so that a picture shows the finished state.
-void Settle()
-{
-    MSG msg;
-    for (int round = 0; round < 100 && ::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE); ++round)
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
 // A borderless popup dialog template, built in memory word by word.
 class Template
 {
@@ -143,7 +132,7 @@ private:
 gallery::Image Shoot(CWnd& wnd)
 {
     wnd.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Settle();
+    gallery::Pump(100);
     return gallery::Image::FromWindow(wnd.m_hWnd);
 }
 

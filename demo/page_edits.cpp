@@ -11,17 +11,6 @@ const CRect kControlRect(10, 10, 230, 34);
 const UINT kControlId = 100;
 const char kHint[] = "Search contacts";
 
-// Runs what is queued, paints included, so that a picture shows the finished state.
-void Settle()
-{
-    MSG msg;
-    for (int round = 0; round < 50 && ::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE); ++round)
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
 // A borderless top-level window holding one control, so that its pixels can be read back.
 class Stage
 {
@@ -57,13 +46,13 @@ public:
     {
         ::SetForegroundWindow(m_wnd.m_hWnd);
         ::SetFocus(control ? control->m_hWnd : m_wnd.m_hWnd);
-        Settle();
+        gallery::Pump(100);
     }
 
     gallery::Image Shoot()
     {
         m_wnd.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        Settle();
+        gallery::Pump(100);
         return gallery::Image::FromWindow(m_wnd.m_hWnd);
     }
 
