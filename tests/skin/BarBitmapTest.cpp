@@ -107,7 +107,12 @@ protected:
 	vt::MemoryCanvas m_canvas;
 };
 
-struct BarCase { bool bHorizontal; int nLength; };
+struct BarCase
+{
+	bool bHorizontal;
+	int nLength;
+	RECT Rect() const { return bHorizontal ? RECT{ 10, 4, 10 + nLength, 24 } : RECT{ 4, 10, 24, 10 + nLength }; }
+};
 
 TEST_F(BarBitmapTest, MiddleIsTiledAndTheLastTileCutWhereTheTailBegins)
 {
@@ -118,7 +123,7 @@ TEST_F(BarBitmapTest, MiddleIsTiledAndTheLastTileCutWhereTheTailBegins)
 		SCOPED_TRACE(::testing::Message() << (c.bHorizontal ? "horizontal " : "vertical ") << c.nLength);
 		m_canvas.Fill(kBackground);
 		vt::GdiObject skin(MakeBarSkin(c.bHorizontal));
-		const RECT rc = c.bHorizontal ? RECT{ 10, 4, 10 + c.nLength, 24 } : RECT{ 4, 10, 24, 10 + c.nLength };
+		const RECT rc = c.Rect();
 		DrawBar(rc, skin.bitmap(), c.bHorizontal);
 
 		EXPECT_TRUE(EndsAreDrawn(rc, c.bHorizontal, c.nLength));
@@ -161,7 +166,7 @@ TEST_F(BarBitmapTest, SolidBarFillsTheRoundedOutlineOnly)
 		SCOPED_TRACE(c.bHorizontal ? "horizontal" : "vertical");
 		m_canvas.Fill(kBackground);
 		::SetBkColor(m_canvas, RGB(7, 7, 7));
-		const RECT rc = c.bHorizontal ? RECT{ 10, 4, 10 + c.nLength, 24 } : RECT{ 4, 10, 24, 10 + c.nLength };
+		const RECT rc = c.Rect();
 		DrawBar(rc, c.bHorizontal ? NULL : skin.bitmap(), c.bHorizontal, kMiddleLen, TRUE);
 
 		EXPECT_TRUE(EndsAreDrawn(rc, c.bHorizontal, c.nLength, kFill));
@@ -175,22 +180,12 @@ TEST_F(BarBitmapTest, PaintingBarsLeaksNothing)
 {
 	vt::GdiObject skin(MakeBarSkin(true));
 	const RECT rc = { 10, 4, 111, 24 };
-	auto paint = [&](int nTimes)
-	{
-		for (int i = 0; i < nTimes; i++)
+	HGDIOBJ hBitmapBefore = ::GetCurrentObject(m_canvas, OBJ_BITMAP);
+	EXPECT_TRUE(LeaksNothing([&]
 		{
 			DrawBar(rc, skin.bitmap(), true);
 			DrawBar(rc, NULL, true, kMiddleLen, TRUE);
-		}
-	};
-	paint(3);   // Wine keeps a few freed DCs for reuse during the first paints.
-	HGDIOBJ hBitmapBefore = ::GetCurrentObject(m_canvas, OBJ_BITMAP);
-	const int nObjectsBefore = vt::GdiObjectCount();
-	ASSERT_GT(nObjectsBefore, 0) << "the GDI object counter works here";
-
-	paint(100);
-
-	EXPECT_EQ(nObjectsBefore, vt::GdiObjectCount());
+		}, 100));
 	EXPECT_EQ(hBitmapBefore, ::GetCurrentObject(m_canvas, OBJ_BITMAP));
 	// The skin was let go each time: it can still be drawn.
 	m_canvas.Fill(kBackground);

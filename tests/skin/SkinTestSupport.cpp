@@ -1,41 +1,32 @@
-// SkinTestSupport.cpp: generated skins and region checks for the skin painter tests.
+// SkinTestSupport.cpp: generated skins, region checks and the leak count for the skin painter tests.
 #include "SkinTestSupport.h"
 
 #include <stdio.h>
 
-#include <vector>
-
 namespace skintest
 {
 
-HBITMAP MakeBitmap(int cx, int cy, const PixelFn& fn, int nBitCount)
+HBITMAP MakeBitmap(int cx, int cy, const PixelFn& fn)
 {
 	BITMAPINFO bmi = {};
 	bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
 	bmi.bmiHeader.biWidth = cx;
-	bmi.bmiHeader.biHeight = cy;   // bottom-up
+	bmi.bmiHeader.biHeight = cy;
 	bmi.bmiHeader.biPlanes = 1;
-	bmi.bmiHeader.biBitCount = (WORD)nBitCount;
+	bmi.bmiHeader.biBitCount = 24;
 	bmi.bmiHeader.biCompression = BI_RGB;
 	void* pBits = NULL;
 	HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
-	if (hBitmap == NULL)
-		return NULL;
-
-	const int nBytesPerPixel = nBitCount / 8;
-	const int nStride = ((cx * nBitCount + 31) / 32) * 4;
-	for (int y = 0; y < cy; y++)
+	const int nStride = ((cx * 24 + 31) / 32) * 4;
+	for (int y = 0; hBitmap != NULL && y < cy; y++)
 	{
-		BYTE* pRow = static_cast<BYTE*>(pBits) + (cy - 1 - y) * nStride;
 		for (int x = 0; x < cx; x++)
 		{
 			COLORREF cr = fn(x, y);
-			BYTE* p = pRow + x * nBytesPerPixel;
+			BYTE* p = static_cast<BYTE*>(pBits) + (cy - 1 - y) * nStride + x * 3;
 			p[0] = GetBValue(cr);
 			p[1] = GetGValue(cr);
 			p[2] = GetRValue(cr);
-			if (nBytesPerPixel == 4)
-				p[3] = 0;
 		}
 	}
 	return hBitmap;
@@ -52,13 +43,9 @@ std::string DescribeColour(COLORREF cr)
 	const std::function<bool(int x, int y, COLORREF cr)>& pred, const char* what)
 {
 	::GdiFlush();
-	const int nLeft = rc.left > 0 ? rc.left : 0;
-	const int nTop = rc.top > 0 ? rc.top : 0;
-	const int nRight = rc.right < canvas.width() ? rc.right : canvas.width();
-	const int nBottom = rc.bottom < canvas.height() ? rc.bottom : canvas.height();
-	for (int y = nTop; y < nBottom; y++)
+	for (int y = rc.top > 0 ? rc.top : 0; y < rc.bottom && y < canvas.height(); y++)
 	{
-		for (int x = nLeft; x < nRight; x++)
+		for (int x = rc.left > 0 ? rc.left : 0; x < rc.right && x < canvas.width(); x++)
 		{
 			COLORREF cr = canvas.At(x, y);
 			if (!pred(x, y, cr))
@@ -82,14 +69,27 @@ std::string DescribeColour(COLORREF cr)
 			strWanted = DescribeColour(crWanted);
 			return cr == crWanted;
 		}, "the expected colour");
-	if (!result)
-		result << "; expected " << strWanted;
-	return result;
+	return result ? result : (result << "; expected " << strWanted);
 }
 
 ::testing::AssertionResult RegionIsColour(const vt::MemoryCanvas& canvas, const RECT& rc, COLORREF cr)
 {
 	return RegionIs(canvas, rc, [cr](int, int) { return cr; });
+}
+
+::testing::AssertionResult LeaksNothing(const std::function<void()>& use, int nTimes)
+{
+	for (int i = 0; i < 3; i++)
+		use();
+	const int nBefore = vt::GdiObjectCount();
+	if (nBefore <= 0)
+		return ::testing::AssertionFailure() << "the GDI object counter does not work here";
+	for (int i = 0; i < nTimes; i++)
+		use();
+	const int nAfter = vt::GdiObjectCount();
+	if (nAfter != nBefore)
+		return ::testing::AssertionFailure() << nBefore << " GDI objects before " << nTimes << " uses, " << nAfter << " after";
+	return ::testing::AssertionSuccess();
 }
 
 } // namespace skintest

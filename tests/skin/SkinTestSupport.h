@@ -1,4 +1,4 @@
-// SkinTestSupport.h: generated skins and region checks for the skin painter tests.
+// SkinTestSupport.h: generated skins, region checks and the leak count for the skin painter tests.
 #ifndef TESTS_SKIN_SKINTESTSUPPORT_H
 #define TESTS_SKIN_SKINTESTSUPPORT_H
 
@@ -15,17 +15,19 @@ typedef std::function<COLORREF(int x, int y)> PixelFn;
 // Canvases start with this colour; no generated skin uses it.
 const COLORREF kBackground = RGB(0x01, 0x02, 0x03);
 
-// A new bitmap painted pixel by pixel, owned by the caller. 24 bpp bottom-up
-// like the shipped skins unless another depth is asked for.
-HBITMAP MakeBitmap(int cx, int cy, const PixelFn& fn, int nBitCount = 24);
+// A new 24 bpp bottom-up bitmap, like the shipped skins, painted pixel by pixel; owned by the caller.
+HBITMAP MakeBitmap(int cx, int cy, const PixelFn& fn);
 
-// Every pixel of rc (clipped to the canvas) is what expected() says; the
-// failure names the first pixel that is not and dumps the canvas as PNG.
-::testing::AssertionResult RegionIs(const vt::MemoryCanvas& canvas, const RECT& rc, const PixelFn& expected);
-::testing::AssertionResult RegionIsColour(const vt::MemoryCanvas& canvas, const RECT& rc, COLORREF cr);
-// Every pixel of rc satisfies pred; what names the property in the failure.
+// Every pixel of rc (clipped to the canvas) satisfies pred; the failure
+// names the first pixel that does not, and what, and dumps the canvas as PNG.
 ::testing::AssertionResult RegionMatches(const vt::MemoryCanvas& canvas, const RECT& rc,
 	const std::function<bool(int x, int y, COLORREF cr)>& pred, const char* what);
+::testing::AssertionResult RegionIs(const vt::MemoryCanvas& canvas, const RECT& rc, const PixelFn& expected);
+::testing::AssertionResult RegionIsColour(const vt::MemoryCanvas& canvas, const RECT& rc, COLORREF cr);
+
+// GDI objects after nTimes calls of use are as many as before them. A few
+// calls first warm up: Wine keeps some freed DCs for reuse.
+::testing::AssertionResult LeaksNothing(const std::function<void()>& use, int nTimes);
 
 std::string DescribeColour(COLORREF cr);
 
