@@ -1,54 +1,14 @@
 // formats.cpp - BMP, cursor and raw DEFLATE encoders of the resource generator.
 #include "formats.h"
 
+#include "bmpheaders.h"
+
 #include <cstdio>
 #include <zlib.h>
 
 namespace
 {
-void Put16(Bytes& out, uint32_t v)
-{
-    out.push_back(uint8_t(v));
-    out.push_back(uint8_t(v >> 8));
-}
-
-void Put32(Bytes& out, uint32_t v)
-{
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
-
-const uint32_t kFileHeaderSize = 14;
-const uint32_t kInfoHeaderSize = 40;
-
-void PutInfoHeader(Bytes& out, int width, int height, int bitCount, uint32_t imageSize, uint32_t colours)
-{
-    Put32(out, kInfoHeaderSize);
-    Put32(out, uint32_t(width));
-    Put32(out, uint32_t(height));
-    Put16(out, 1);
-    Put16(out, uint32_t(bitCount));
-    Put32(out, 0);             // BI_RGB
-    Put32(out, imageSize);
-    Put32(out, 2835);          // 72 dpi
-    Put32(out, 2835);
-    Put32(out, colours);
-    Put32(out, 0);
-}
-
-void PutFileHeader(Bytes& out, uint32_t fileSize, uint32_t bitsOffset)
-{
-    out.push_back('B');
-    out.push_back('M');
-    Put32(out, fileSize);
-    Put32(out, 0);
-    Put32(out, bitsOffset);
-}
-
-int Stride(int width, int bitCount)
-{
-    return ((width * bitCount + 31) / 32) * 4;
-}
+using namespace bmp;
 
 // Mono rows bottom-up; bit set where set(x, y) is true, MSB leftmost.
 template <class Pred>
@@ -73,7 +33,7 @@ Bytes EncodeBmp24(const Raster& image, int trailingPad)
     const uint32_t bitsOffset = kFileHeaderSize + kInfoHeaderSize;
     Bytes out;
     PutFileHeader(out, bitsOffset + bitsSize + trailingPad, bitsOffset);
-    PutInfoHeader(out, image.Width(), image.Height(), 24, bitsSize, 0);
+    PutInfoHeader(out, image.Width(), image.Height(), 24, 0, bitsSize, 0);
     for (int y = image.Height() - 1; y >= 0; --y)
     {
         for (int x = 0; x < image.Width(); ++x)
@@ -95,7 +55,7 @@ Bytes EncodeBmp1(int width, int height, const std::vector<bool>& black)
     const uint32_t bitsOffset = kFileHeaderSize + kInfoHeaderSize + 8;
     Bytes out;
     PutFileHeader(out, bitsOffset + bitsSize, bitsOffset);
-    PutInfoHeader(out, width, height, 1, bitsSize, 2);
+    PutInfoHeader(out, width, height, 1, 0, bitsSize, 2);
     Put32(out, 0x00000000);    // index 0: black
     Put32(out, 0x00FFFFFF);    // index 1: white
     PutMonoRows(out, width, height, [&](int x, int y) { return !black[size_t(y) * width + x]; });
@@ -120,7 +80,7 @@ Bytes EncodeCursor(const char* const rows[32], int hotX, int hotY)
     Put32(out, imageBytes);
     Put32(out, 6 + 16);
     // The image header's height covers the XOR and the AND mask together.
-    PutInfoHeader(out, size, size * 2, 1, 2 * maskBytes, 2);
+    PutInfoHeader(out, size, size * 2, 1, 0, 2 * maskBytes, 2);
     Put32(out, 0x00000000);
     Put32(out, 0x00FFFFFF);
     PutMonoRows(out, size, size, [&](int x, int y) { return rows[y][x] == 'o'; });

@@ -11,9 +11,6 @@ namespace frametest {
 
 typedef std::vector<BYTE> Bytes;
 
-// The path of the veluctrl.dll this test executable is linked to.
-std::string LibraryPath();
-
 // A private temporary folder, removed with everything in it.
 class TempFolder
 {
@@ -23,34 +20,30 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::string& path() const { return m_path; }
     std::string File(const std::string& name) const { return m_path + "\\" + name; }
 
 private:
     std::string m_path;
 };
 
-// Copies the library under another file name, so that loading it runs its
-// entry function as a separate module. Returns the full path, or "" on failure.
+// Copies the linked library under another file name, so that loading it runs
+// its entry function as a separate module. Returns the full path, or "".
 std::string CopyLibrary(TempFolder& folder, const std::string& fileName);
 
-// One resource change applied to a module file with UpdateResource.
+// One resource written into a module file with UpdateResource.
 struct ResourceEdit
 {
-    const char* type;       // string type, e.g. "BINARY"
+    const char* type;
     LPCSTR name;            // string or MAKEINTRESOURCE
     Bytes data;
 };
 bool EditResources(const std::string& modulePath, const std::vector<ResourceEdit>& edits);
 
-// Renames a string-named resource in a module file by rewriting its name in
-// the resource directory (same length, so the directory keeps its order).
 // Wine's UpdateResource accepts a deletion but leaves the resource in place,
-// so this is how a test takes a resource away.
+// so a test takes one away by rewriting its name (same length) in the file.
 bool RenameResource(const std::string& modulePath, const char* from, const char* to);
 
-// A raw DEFLATE stream made of stored blocks, built by hand: the library's
-// own inflater reads it back, no compressor is involved.
+// A raw DEFLATE stream of stored blocks, built by hand: no compressor involved.
 Bytes StoredDeflate(const Bytes& payload, bool final = true);
 
 // A loaded module, freed when the object goes.
@@ -58,18 +51,14 @@ class Module
 {
 public:
     explicit Module(HMODULE module = NULL) : m_module(module) {}
-    ~Module() { Free(); }
+    ~Module() { if (m_module) ::FreeLibrary(m_module); }
     Module(const Module&) = delete;
     Module& operator=(const Module&) = delete;
 
     HMODULE get() const { return m_module; }
-    void Free();
     // An exported variable of the module, or null.
     template <class T>
-    T* Data(const char* name) const
-    {
-        return reinterpret_cast<T*>(::GetProcAddress(m_module, name));
-    }
+    T* Data(const char* name) const { return reinterpret_cast<T*>(::GetProcAddress(m_module, name)); }
 
 private:
     HMODULE m_module;
@@ -78,8 +67,7 @@ private:
 // Bytes held by live blocks of every heap of the process.
 SIZE_T HeapBytesInUse();
 
-// A BMP file image in memory. Rows are given top row first and stored
-// bottom-up unless topDown; each row is padded to 4 bytes here.
+// A BMP file image in memory; rows are given top row first, unpadded.
 struct BmpSpec
 {
     int width = 1;
@@ -89,13 +77,12 @@ struct BmpSpec
     DWORD clrUsed = 0;
     bool topDown = false;
     DWORD bitsOffsetField = 0;          // 0: the true offset
-    std::vector<RGBQUAD> colourTable;   // written after the header
+    std::vector<RGBQUAD> colourTable;
     std::vector<DWORD> masks;           // bit-field masks, written before the table
-    std::vector<Bytes> rows;            // unpadded row bytes, top row first
+    std::vector<Bytes> rows;
 };
 Bytes BuildBmp(const BmpSpec& spec);
 
-// A row of 24-bit pixels from colours.
 Bytes Row24(const std::vector<COLORREF>& pixels);
 
 std::string DescribeColour(COLORREF colour);

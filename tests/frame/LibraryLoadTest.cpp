@@ -79,41 +79,63 @@ DWORD WINAPI DoNothing(LPVOID)
 
 }  // namespace
 
-TEST(LibraryLoad, AttachMakesTheFixedResourcesAndNoLazyOne)
+// Each test loads its own copies of the library, so that the entry function
+// runs in a module whose holders start empty.
+class LibraryLoad : public ::testing::Test
 {
-    frametest::TempFolder folder;
-    const std::string path = frametest::CopyLibrary(folder, "velufresh.dll");
-    ASSERT_FALSE(path.empty());
-    Module module(::LoadLibraryA(path.c_str()));
-    ASSERT_NE(nullptr, module.get());
-    EXPECT_EQ(static_cast<void*>(module.get()), *module.Data<void*>("g_hVeluInstance"));
-    EXPECT_NE(nullptr, *module.Data<HCURSOR>("g_hCursorHand"));
-    EXPECT_NE(nullptr, *module.Data<HBRUSH>("g_hBrushFocus"));
-    for (const char* name : kFixedSkinHolders)
-        EXPECT_NE(nullptr, *module.Data<HBITMAP>(name)) << name;
-    for (const LazySkin& lazy : kLazySkins)
-        EXPECT_EQ(nullptr, *module.Data<HBITMAP>(lazy.holder)) << lazy.holder;
+protected:
+    std::string Copy(const char* fileName)
+    {
+        const std::string path = frametest::CopyLibrary(m_folder, fileName);
+        EXPECT_FALSE(path.empty()) << fileName;
+        return path;
+    }
+
+    static Module Load(const std::string& path) { return Module(::LoadLibraryA(path.c_str())); }
+
+    frametest::TempFolder m_folder;
+};
+
+// The second copy's hot-skin resource was renamed out of reach.
+TEST_F(LibraryLoad, AttachMakesTheFixedResourcesAndNoLazyOneAndSkipsAMissingSkin)
+{
+    const std::string whole = Copy("velufresh.dll"), noHot = Copy("velunohot.dll");
+    ASSERT_TRUE(frametest::RenameResource(noHot, VELU_XZP_BTNHOT, "IDB_BTNHOT_XZQ"));
+    for (const std::string& path : {whole, noHot})
+    {
+        SCOPED_TRACE(path);
+        const Module module = Load(path);
+        ASSERT_NE(nullptr, module.get());
+        const bool hotGone = path == noHot;
+        EXPECT_EQ(hotGone, nullptr == ::FindResourceA(module.get(), VELU_XZP_BTNHOT, VELU_XZP_TYPE));
+        EXPECT_EQ(static_cast<void*>(module.get()), *module.Data<void*>("g_hVeluInstance"));
+        EXPECT_NE(nullptr, *module.Data<HCURSOR>("g_hCursorHand"));
+        EXPECT_NE(nullptr, *module.Data<HBRUSH>("g_hBrushFocus"));
+        for (const char* name : kFixedSkinHolders)
+            EXPECT_EQ(hotGone && std::string(name) == "g_hSkinBtnHot", nullptr == *module.Data<HBITMAP>(name)) << name;
+        for (const LazySkin& lazy : kLazySkins)
+            EXPECT_EQ(nullptr, *module.Data<HBITMAP>(lazy.holder)) << lazy.holder;
+    }
 }
 
-TEST(LibraryLoad, SharedFontsAreNineAndTenPointOfTheNamedFace)
+TEST(SharedResources, FontsAreNineAndTenPointOfTheNamedFace)
 {
-    LOGFONTA nine = {}, ten = {};
-    ASSERT_NE(nullptr, g_fontShared9.GetSafeHandle());
-    ASSERT_NE(nullptr, g_fontShared10.GetSafeHandle());
-    ASSERT_TRUE(::GetObjectA(g_fontShared9.GetSafeHandle(), sizeof(nine), &nine));
-    ASSERT_TRUE(::GetObjectA(g_fontShared10.GetSafeHandle(), sizeof(ten), &ten));
-    EXPECT_STREQ("MS San Serif", nine.lfFaceName);
-    EXPECT_STREQ("MS San Serif", ten.lfFaceName);
     vt::WindowDC screen(NULL);
     const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-    EXPECT_EQ(-(90 * dpi / 720), nine.lfHeight);
-    EXPECT_EQ(-(100 * dpi / 720), ten.lfHeight);
-    EXPECT_LE(nine.lfWeight, FW_NORMAL) << "normal weight, not bold";
-    EXPECT_LE(ten.lfWeight, FW_NORMAL) << "normal weight, not bold";
-    EXPECT_FALSE(nine.lfItalic);
+    const struct { const CFont* font; int tenths; } fonts[] = {{&g_fontShared9, 90}, {&g_fontShared10, 100}};
+    for (const auto& shared : fonts)
+    {
+        SCOPED_TRACE(shared.tenths);
+        LOGFONTA font = {};
+        ASSERT_TRUE(::GetObjectA(shared.font->GetSafeHandle(), sizeof(font), &font));
+        EXPECT_STREQ("MS San Serif", font.lfFaceName);
+        EXPECT_EQ(-(shared.tenths * dpi / 720), font.lfHeight);
+        EXPECT_LE(font.lfWeight, FW_NORMAL) << "normal weight, not bold";
+        EXPECT_FALSE(font.lfItalic);
+    }
 }
 
-TEST(LibraryLoad, FocusBrushPaintsTheCheckerboard)
+TEST(SharedResources, FocusBrushPaintsTheCheckerboard)
 {
     ASSERT_NE(nullptr, g_hBrushFocus);
     vt::MemoryCanvas canvas(16, 16, RGB(0, 128, 255));
@@ -125,36 +147,26 @@ TEST(LibraryLoad, FocusBrushPaintsTheCheckerboard)
                 << "at (" << x << ", " << y << ")";
 }
 
-TEST(LibraryLoad, LoadingAndFreeingRepeatedlyLeavesNoGdiObjectOrWindow)
+TEST_F(LibraryLoad, LoadingAndFreeingRepeatedlyLeavesNoGdiObjectOrWindow)
 {
-    frametest::TempFolder folder;
-    const std::string path = frametest::CopyLibrary(folder, "velucycle.dll");
-    ASSERT_FALSE(path.empty());
+    const std::string path = Copy("velucycle.dll");
     LoadUseAndFree(path);   // warm up the loader and GDI's own caches
-    {
-        Module untouched(::LoadLibraryA(path.c_str()));
-    }
+    Load(path);
     const int gdi = vt::GdiObjectCount();
     const int windows = vt::ThreadWindowCount();
     for (int i = 0; i < 5; ++i)
     {
         LoadUseAndFree(path);
         EXPECT_EQ(gdi, vt::GdiObjectCount()) << "after cycle " << i << " with every lazy skin used";
-        {
-            Module untouched(::LoadLibraryA(path.c_str()));
-            ASSERT_NE(nullptr, untouched.get());
-        }
+        EXPECT_NE(nullptr, Load(path).get());
         EXPECT_EQ(gdi, vt::GdiObjectCount()) << "after cycle " << i << " with no lazy skin used";
     }
     EXPECT_EQ(windows, vt::ThreadWindowCount());
 }
 
-TEST(LibraryLoad, ThreadAttachAndDetachChangeNothing)
+TEST_F(LibraryLoad, ThreadAttachAndDetachChangeNothing)
 {
-    frametest::TempFolder folder;
-    const std::string path = frametest::CopyLibrary(folder, "veluthread.dll");
-    ASSERT_FALSE(path.empty());
-    Module module(::LoadLibraryA(path.c_str()));
+    const Module module = Load(Copy("veluthread.dll"));
     ASSERT_NE(nullptr, module.get());
     const std::vector<void*> holders = HolderValues(module);
     const int gdi = vt::GdiObjectCount();
@@ -163,7 +175,6 @@ TEST(LibraryLoad, ThreadAttachAndDetachChangeNothing)
     ASSERT_NE(nullptr, thread);
     EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(thread, 5000));
     ::CloseHandle(thread);
-
     const EntryFn entry = EntryPointOf(module.get());
     EXPECT_EQ(TRUE, entry(reinterpret_cast<HINSTANCE>(module.get()), DLL_THREAD_ATTACH, NULL));
     EXPECT_EQ(TRUE, entry(reinterpret_cast<HINSTANCE>(module.get()), DLL_THREAD_DETACH, NULL));
@@ -172,51 +183,24 @@ TEST(LibraryLoad, ThreadAttachAndDetachChangeNothing)
     EXPECT_EQ(gdi, vt::GdiObjectCount());
 }
 
-TEST(LibraryLoad, FailedMfcRegistrationFailsTheLoadAndCreatesNothing)
+TEST_F(LibraryLoad, FailedMfcRegistrationFailsTheLoadAndCreatesNothing)
 {
-    frametest::TempFolder folder;
-    const std::string path = frametest::CopyLibrary(folder, "velurefused.dll");
-    ASSERT_FALSE(path.empty());
-    {
-        Module warm(::LoadLibraryA(path.c_str()));
-        ASSERT_NE(nullptr, warm.get());
-    }
+    const std::string path = Copy("velurefused.dll");
+    EXPECT_NE(nullptr, Load(path).get()) << "warm-up load";
     const int gdi = vt::GdiObjectCount();
     const int windows = vt::ThreadWindowCount();
 
     mfcx::FailExtensionInit(TRUE);
-    Module refused(::LoadLibraryA(path.c_str()));
+    const Module refused = Load(path);
     mfcx::FailExtensionInit(FALSE);
     EXPECT_EQ(nullptr, refused.get());
     EXPECT_EQ(nullptr, ::GetModuleHandleA("velurefused.dll")) << "the module is not left mapped";
     EXPECT_EQ(gdi, vt::GdiObjectCount());
     EXPECT_EQ(windows, vt::ThreadWindowCount());
-
-    Module again(::LoadLibraryA(path.c_str()));
-    EXPECT_NE(nullptr, again.get()) << "a later load registers normally";
+    EXPECT_NE(nullptr, Load(path).get()) << "a later load registers normally";
 }
 
-// The image is a copy whose hot-skin resource was renamed out of reach.
-TEST(LibraryLoad, ImageWithoutTheHotSkinStillLoadsWithOnlyThatHolderNull)
-{
-    frametest::TempFolder folder;
-    const std::string path = frametest::CopyLibrary(folder, "velunohot.dll");
-    ASSERT_FALSE(path.empty());
-    ASSERT_TRUE(frametest::RenameResource(path, VELU_XZP_BTNHOT, "IDB_BTNHOT_XZQ"));
-    Module module(::LoadLibraryA(path.c_str()));
-    ASSERT_NE(nullptr, module.get());
-    ASSERT_EQ(nullptr, ::FindResourceA(module.get(), VELU_XZP_BTNHOT, VELU_XZP_TYPE)) << "the resource is gone";
-    EXPECT_EQ(nullptr, *module.Data<HBITMAP>("g_hSkinBtnHot"));
-    for (const char* name : kFixedSkinHolders)
-    {
-        if (std::string(name) != "g_hSkinBtnHot")
-            EXPECT_NE(nullptr, *module.Data<HBITMAP>(name)) << name;
-    }
-    EXPECT_NE(nullptr, *module.Data<HBRUSH>("g_hBrushFocus"));
-    EXPECT_NE(nullptr, *module.Data<HCURSOR>("g_hCursorHand"));
-}
-
-TEST(LibraryLoad, SecondUserOfALazySkinGetsTheSameHandle)
+TEST(SharedResources, SecondUserOfALazySkinGetsTheSameHandle)
 {
     for (const LazySkin& lazy : kLazySkins)
     {
@@ -228,13 +212,9 @@ TEST(LibraryLoad, SecondUserOfALazySkinGetsTheSameHandle)
         EXPECT_EQ(first, VeluLoadSharedSkin(lazy.linkedHolder, lazy.resource));
         EXPECT_EQ(gdi, vt::GdiObjectCount()) << "no second bitmap";
     }
-}
-
-TEST(LibraryLoad, LazySkinThatCannotBeFoundStaysNull)
-{
-    HBITMAP holder = NULL;
+    HBITMAP missing = NULL;
     const int gdi = vt::GdiObjectCount();
-    EXPECT_EQ(nullptr, VeluLoadSharedSkin(&holder, "NO_SUCH_XZP"));
-    EXPECT_EQ(nullptr, holder);
+    EXPECT_EQ(nullptr, VeluLoadSharedSkin(&missing, "NO_SUCH_XZP"));
+    EXPECT_EQ(nullptr, missing);
     EXPECT_EQ(gdi, vt::GdiObjectCount());
 }

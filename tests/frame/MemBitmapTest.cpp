@@ -16,34 +16,28 @@ const COLORREF kOrange = RGB(250, 140, 20);
 const COLORREF kTeal = RGB(10, 130, 140);
 
 // 48 x 4, 24 bpp: teal everywhere except column 24 of the bottom row.
-BmpSpec Wide24()
+BmpSpec Wide24(DWORD bitsOffsetField = 0, bool topDown = false)
 {
     BmpSpec spec;
     spec.width = 48;
     spec.height = 4;
+    spec.bitsOffsetField = bitsOffsetField;
+    spec.topDown = topDown;
     std::vector<COLORREF> plain(48, kTeal), marked(48, kTeal);
     marked[24] = kOrange;
     spec.rows = {frametest::Row24(plain), frametest::Row24(plain), frametest::Row24(plain), frametest::Row24(marked)};
     return spec;
 }
 
-// 8 bpp, 16 colours used; pixel (x, y) has index (x + y) % 16.
-BmpSpec Paletted8()
+// 16 bpp with 5-6-5 bit-field masks: pixel 2 of the one row is pure red.
+BmpSpec BitFields565()
 {
     BmpSpec spec;
-    spec.width = 8;
-    spec.height = 2;
-    spec.bitCount = 8;
-    spec.clrUsed = 16;
-    for (int i = 0; i < 16; ++i)
-        spec.colourTable.push_back(RGBQUAD{BYTE(i * 3), BYTE(100 + i), BYTE(255 - i * 10), 0});
-    for (int y = 0; y < 2; ++y)
-    {
-        Bytes row;
-        for (int x = 0; x < 8; ++x)
-            row.push_back(BYTE((x + y) % 16));
-        spec.rows.push_back(row);
-    }
+    spec.width = 4;
+    spec.bitCount = 16;
+    spec.compression = BI_BITFIELDS;
+    spec.masks = {0xF800, 0x07E0, 0x001F};
+    spec.rows = {Bytes{0, 0, 0, 0, 0x00, 0xF8, 0, 0}};
     return spec;
 }
 
@@ -51,6 +45,21 @@ COLORREF Sample(HBITMAP bitmap, int scanLine, int column)
 {
     vt::WindowDC screen(NULL);
     return GetBmpPixelColor(screen, bitmap, scanLine, column);
+}
+
+COLORREF ColourOf(const RGBQUAD& q)
+{
+    return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue);
+}
+
+// A colour table of n entries, entry i made by make(i).
+template <class Make>
+std::vector<RGBQUAD> Table(int n, Make make)
+{
+    std::vector<RGBQUAD> table;
+    for (int i = 0; i < n; ++i)
+        table.push_back(make(i));
+    return table;
 }
 
 // A bottom-up DIB section of the given depth whose scan line `line` holds
@@ -63,12 +72,7 @@ HBITMAP MakeSection(int width, int height, WORD bitCount, const std::vector<RGBQ
         BITMAPINFOHEADER header;
         RGBQUAD colours[256];
     } info = {};
-    info.header.biSize = sizeof(BITMAPINFOHEADER);
-    info.header.biWidth = width;
-    info.header.biHeight = height;
-    info.header.biPlanes = 1;
-    info.header.biBitCount = bitCount;
-    info.header.biCompression = BI_RGB;
+    info.header = {sizeof(BITMAPINFOHEADER), width, height, 1, bitCount, BI_RGB};
     info.header.biClrUsed = DWORD(table.size());
     std::copy(table.begin(), table.end(), info.colours);
     void* bits = nullptr;
@@ -84,52 +88,65 @@ HBITMAP MakeSection(int width, int height, WORD bitCount, const std::vector<RGBQ
 
 }  // namespace
 
-TEST(MemoryBitmap, BitsAreFoundBehindTheHeaderWhateverTheOffsetFieldSays)
+// The bits are found behind the header and its masks whatever the offset
+// field says; size-out and the bitmap's dimension keep the header's sign.
+TEST(MemoryBitmap, BitsAreFoundBehindTheHeaderAndTheSizeIsReported)
 {
-    for (DWORD offsetField : {1u, 9999u, 0xFFFFFFF0u})
+    struct Pixel { int scanLine, column; COLORREF colour; };
+    struct Case
     {
-        SCOPED_TRACE(offsetField);
-        BmpSpec spec = Wide24();
-        spec.bitsOffsetField = offsetField;
-        Bytes image = frametest::BuildBmp(spec);
+        const char* what;
+        BmpSpec spec;
+        SIZE size;
+        std::vector<Pixel> pixels;
+    };
+    const std::vector<Pixel> marked = {{0, 24, kOrange}, {0, 23, kTeal}, {3, 24, kTeal}};
+    const std::vector<Case> cases = {
+        {"offset field 1", Wide24(1), {48, 4}, marked},
+        {"offset field 9999", Wide24(9999), {48, 4}, marked},
+        {"offset field 0xFFFFFFF0", Wide24(0xFFFFFFF0u), {48, 4}, marked},
+        // The marked row is the last one in a top-down file, still the bottom one on screen.
+        {"top-down", Wide24(0, true), {48, -4}, marked},
+        {"bit fields", BitFields565(), {4, 1}, {{0, 2, RGB(255, 0, 0)}, {0, 1, RGB(0, 0, 0)}}},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        const Bytes image = frametest::BuildBmp(c.spec);
         SIZE size = {};
-        vt::GdiObject bitmap(VELULoadMemBmp(image.data(), NULL, &size));
+        vt::GdiObject bitmap(VELULoadMemBmp(const_cast<BYTE*>(image.data()), NULL, &size));
         ASSERT_NE(nullptr, bitmap.get());
-        EXPECT_EQ(48, size.cx);
-        EXPECT_EQ(4, size.cy);
-        EXPECT_EQ(DescribeColour(kOrange), DescribeColour(Sample(bitmap.bitmap(), 0, 24)));
-        EXPECT_EQ(DescribeColour(kTeal), DescribeColour(Sample(bitmap.bitmap(), 0, 23)));
-        EXPECT_EQ(DescribeColour(kTeal), DescribeColour(Sample(bitmap.bitmap(), 3, 24)));
+        EXPECT_EQ(c.size.cx, size.cx);
+        EXPECT_EQ(c.size.cy, size.cy);
+        SIZE dimension = {};
+        ASSERT_TRUE(::GetBitmapDimensionEx(bitmap.bitmap(), &dimension));
+        EXPECT_EQ(c.size.cx, dimension.cx);
+        EXPECT_EQ(c.size.cy, dimension.cy);
+        for (const Pixel& p : c.pixels)
+            EXPECT_EQ(DescribeColour(p.colour), DescribeColour(Sample(bitmap.bitmap(), p.scanLine, p.column)))
+                << "scan line " << p.scanLine << ", column " << p.column;
     }
 }
 
-TEST(MemoryBitmap, SizeIsRecordedInTheBitmapToo)
+TEST(MemoryBitmap, OnlyAnImageWithAColourTableGetsAPaletteOfTheColoursItUses)
 {
-    Bytes image = frametest::BuildBmp(Wide24());
-    vt::GdiObject bitmap(VELULoadMemBmp(image.data(), NULL, NULL));
-    ASSERT_NE(nullptr, bitmap.get());
-    SIZE dimension = {};
-    ASSERT_TRUE(::GetBitmapDimensionEx(bitmap.bitmap(), &dimension));
-    EXPECT_EQ(48, dimension.cx);
-    EXPECT_EQ(4, dimension.cy);
-}
+    Bytes trueColour = frametest::BuildBmp(Wide24());
+    HPALETTE none = reinterpret_cast<HPALETTE>(0x1234);
+    vt::GdiObject plain(VELULoadMemBmp(trueColour.data(), &none, NULL));
+    EXPECT_NE(nullptr, plain.get());
+    EXPECT_EQ(nullptr, none);
 
-TEST(MemoryBitmap, TrueColourImageGetsNoPalette)
-{
-    Bytes image = frametest::BuildBmp(Wide24());
-    HPALETTE palette = reinterpret_cast<HPALETTE>(0x1234);
-    vt::GdiObject bitmap(VELULoadMemBmp(image.data(), &palette, NULL));
-    EXPECT_NE(nullptr, bitmap.get());
-    EXPECT_EQ(nullptr, palette);
-}
-
-TEST(MemoryBitmap, PalettedImageGetsAPaletteOfTheColoursItUses)
-{
-    const BmpSpec spec = Paletted8();
+    // 8 bpp, 16 colours used; pixel (x, y) has index (x + y) % 16.
+    BmpSpec spec;
+    spec.width = 8;
+    spec.height = 2;
+    spec.bitCount = 8;
+    spec.clrUsed = 16;
+    spec.colourTable = Table(16, [](int i) { return RGBQUAD{BYTE(i * 3), BYTE(100 + i), BYTE(255 - i * 10), 0}; });
+    spec.rows = {{0, 1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 6, 7, 8}};
     Bytes image = frametest::BuildBmp(spec);
     HPALETTE palette = NULL;
-    SIZE size = {};
-    vt::GdiObject bitmap(VELULoadMemBmp(image.data(), &palette, &size));
+    vt::GdiObject bitmap(VELULoadMemBmp(image.data(), &palette, NULL));
     vt::GdiObject paletteOwner(palette);
     ASSERT_NE(nullptr, bitmap.get());
     ASSERT_NE(nullptr, palette);
@@ -138,43 +155,21 @@ TEST(MemoryBitmap, PalettedImageGetsAPaletteOfTheColoursItUses)
     EXPECT_EQ(16, entries);
     PALETTEENTRY entry = {};
     ASSERT_EQ(1u, ::GetPaletteEntries(palette, 5, 1, &entry));
-    EXPECT_EQ(spec.colourTable[5].rgbRed, entry.peRed);
-    EXPECT_EQ(spec.colourTable[5].rgbGreen, entry.peGreen);
-    EXPECT_EQ(spec.colourTable[5].rgbBlue, entry.peBlue);
+    EXPECT_EQ(DescribeColour(ColourOf(spec.colourTable[5])), DescribeColour(RGB(entry.peRed, entry.peGreen, entry.peBlue)));
     EXPECT_EQ(0, entry.peFlags);
     // The bits sit right behind the 16 used entries: pixel (3, top row) has index 3.
-    const RGBQUAD& q = spec.colourTable[3];
-    EXPECT_EQ(DescribeColour(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue)), DescribeColour(Sample(bitmap.bitmap(), 1, 3)));
-}
+    EXPECT_EQ(DescribeColour(ColourOf(spec.colourTable[3])), DescribeColour(Sample(bitmap.bitmap(), 1, 3)));
 
-TEST(MemoryBitmap, TopDownImageReportsANegativeHeight)
-{
-    BmpSpec spec = Wide24();
-    spec.topDown = true;
-    Bytes image = frametest::BuildBmp(spec);
-    SIZE size = {};
-    vt::GdiObject bitmap(VELULoadMemBmp(image.data(), NULL, &size));
-    ASSERT_NE(nullptr, bitmap.get());
-    EXPECT_EQ(48, size.cx);
-    EXPECT_EQ(-4, size.cy);
-    // The marked row is the last row in a top-down file, still the bottom one on screen.
-    EXPECT_EQ(DescribeColour(kOrange), DescribeColour(Sample(bitmap.bitmap(), 0, 24)));
-}
-
-TEST(MemoryBitmap, BitFieldImageFindsItsBitsBehindTheMasks)
-{
-    BmpSpec spec;
-    spec.width = 4;
-    spec.height = 1;
-    spec.bitCount = 16;
-    spec.compression = BI_BITFIELDS;
-    spec.masks = {0xF800, 0x07E0, 0x001F};   // 5-6-5
-    spec.rows = {Bytes{0, 0, 0, 0, 0x00, 0xF8, 0, 0}};   // pixel 2 pure red
-    Bytes image = frametest::BuildBmp(spec);
-    vt::GdiObject bitmap(VELULoadMemBmp(image.data(), NULL, NULL));
-    ASSERT_NE(nullptr, bitmap.get());
-    EXPECT_EQ(DescribeColour(RGB(255, 0, 0)), DescribeColour(Sample(bitmap.bitmap(), 0, 2)));
-    EXPECT_EQ(DescribeColour(RGB(0, 0, 0)), DescribeColour(Sample(bitmap.bitmap(), 0, 1)));
+    // Loading again leaves only the bitmap and the palette behind.
+    const int before = vt::GdiObjectCount();
+    for (int i = 0; i < 20; ++i)
+    {
+        HPALETTE again = NULL;
+        vt::GdiObject copy(VELULoadMemBmp(image.data(), &again, NULL));
+        vt::GdiObject copyPalette(again);
+        EXPECT_NE(nullptr, copy.get());
+    }
+    EXPECT_EQ(before, vt::GdiObjectCount());
 }
 
 TEST(MemoryBitmap, WrongSignatureGivesNullAndResetsTheOutputs)
@@ -192,42 +187,12 @@ TEST(MemoryBitmap, WrongSignatureGivesNullAndResetsTheOutputs)
     EXPECT_EQ(before, vt::GdiObjectCount());
 }
 
-TEST(MemoryBitmap, LoadingLeavesOnlyTheBitmapAndPaletteBehind)
-{
-    Bytes image = frametest::BuildBmp(Paletted8());
-    HPALETTE warm = NULL;
-    ::DeleteObject(VELULoadMemBmp(image.data(), &warm, NULL));
-    ::DeleteObject(warm);
-    const int before = vt::GdiObjectCount();
-    for (int i = 0; i < 50; ++i)
-    {
-        HPALETTE palette = NULL;
-        HBITMAP bitmap = VELULoadMemBmp(image.data(), &palette, NULL);
-        EXPECT_NE(nullptr, bitmap);
-        ::DeleteObject(bitmap);
-        ::DeleteObject(palette);
-    }
-    EXPECT_EQ(before, vt::GdiObjectCount());
-}
-
 // Each depth decodes its pixel as the platform's DIB layout stores it.
 TEST(PixelSampling, EveryDepthDecodesTheStoredPixel)
 {
-    const std::vector<RGBQUAD> table16 = [] {
-        std::vector<RGBQUAD> t;
-        for (int i = 0; i < 16; ++i)
-            t.push_back(RGBQUAD{BYTE(16 * i), BYTE(200 - 5 * i), BYTE(7 * i), 0});
-        return t;
-    }();
-    const std::vector<RGBQUAD> table2 = {RGBQUAD{30, 20, 10, 0}, RGBQUAD{50, 100, 200, 0}};
-    const std::vector<RGBQUAD> table256 = [] {
-        std::vector<RGBQUAD> t;
-        for (int i = 0; i < 256; ++i)
-            t.push_back(RGBQUAD{BYTE(i), BYTE(255 - i), BYTE(i / 2), 0});
-        return t;
-    }();
-    auto colourOf = [](const RGBQUAD& q) { return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue); };
-
+    const auto table2 = Table(2, [](int i) { return i ? RGBQUAD{50, 100, 200, 0} : RGBQUAD{30, 20, 10, 0}; });
+    const auto table16 = Table(16, [](int i) { return RGBQUAD{BYTE(16 * i), BYTE(200 - 5 * i), BYTE(7 * i), 0}; });
+    const auto table256 = Table(256, [](int i) { return RGBQUAD{BYTE(i), BYTE(255 - i), BYTE(i / 2), 0}; });
     struct Case
     {
         const char* what;
@@ -239,11 +204,11 @@ TEST(PixelSampling, EveryDepthDecodesTheStoredPixel)
         bool differsFromZeroBits;   // whether an all-zero scan line gives another colour
     };
     const std::vector<Case> cases = {
-        {"1 bpp, column 10 is bit 5 of byte 1", 1, table2, {0x00, 0x20}, 10, colourOf(table2[1]), true},
-        {"1 bpp, column 9 is clear", 1, table2, {0x00, 0x20}, 9, colourOf(table2[0]), false},
-        {"4 bpp, even column takes the high nibble", 4, table16, {0x00, 0x00, 0x9C}, 4, colourOf(table16[9]), true},
-        {"4 bpp, odd column takes the low nibble", 4, table16, {0x00, 0x00, 0x9C}, 5, colourOf(table16[12]), true},
-        {"8 bpp", 8, table256, {0, 0, 0, 77}, 3, colourOf(table256[77]), true},
+        {"1 bpp, column 10 is bit 5 of byte 1", 1, table2, {0x00, 0x20}, 10, ColourOf(table2[1]), true},
+        {"1 bpp, column 9 is clear", 1, table2, {0x00, 0x20}, 9, ColourOf(table2[0]), false},
+        {"4 bpp, even column takes the high nibble", 4, table16, {0x00, 0x00, 0x9C}, 4, ColourOf(table16[9]), true},
+        {"4 bpp, odd column takes the low nibble", 4, table16, {0x00, 0x00, 0x9C}, 5, ColourOf(table16[12]), true},
+        {"8 bpp", 8, table256, {0, 0, 0, 77}, 3, ColourOf(table256[77]), true},
         {"16 bpp, 0x7FFF is 248 grey", 16, {}, {0, 0, 0, 0, 0xFF, 0x7F}, 2, RGB(248, 248, 248), true},
         {"16 bpp, red bits", 16, {}, {0x00, 0x7C}, 0, RGB(248, 0, 0), true},
         {"16 bpp, green bits", 16, {}, {0xE0, 0x03}, 0, RGB(0, 248, 0), true},
@@ -262,9 +227,5 @@ TEST(PixelSampling, EveryDepthDecodesTheStoredPixel)
                 << "another scan line must not give the marked pixel";
         }
     }
-}
-
-TEST(PixelSampling, UnreadableBitmapSamplesBlack)
-{
-    EXPECT_EQ(RGB(0, 0, 0), Sample(NULL, 0, 0));
+    EXPECT_EQ(RGB(0, 0, 0), Sample(NULL, 0, 0)) << "an unreadable bitmap samples black";
 }
