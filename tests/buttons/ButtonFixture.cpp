@@ -3,10 +3,10 @@
 
 namespace btntest {
 
-TestFont::TestFont(int height, const char* face)
-    : m_font(::CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+TestFont::TestFont()
+    : m_font(::CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
-                           DEFAULT_PITCH, face))
+                           DEFAULT_PITCH, "MS Sans Serif"))
 {
 }
 
@@ -25,7 +25,7 @@ CSize MeasureText(HFONT hFont, const char* text)
     return rc.Size();
 }
 
-Ink InkOf(HFONT hFont, const char* text)
+int InkLeft(HFONT hFont, const char* text)
 {
     const CSize size = MeasureText(hFont, text);
     vt::MemoryCanvas canvas(size.cx + 20, size.cy + 4, RGB(255, 255, 255));
@@ -35,18 +35,20 @@ Ink InkOf(HFONT hFont, const char* text)
     CRect rc(0, 0, canvas.width(), canvas.height());
     ::DrawTextA(canvas.dc(), text, -1, &rc, DT_SINGLELINE | DT_NOCLIP);
     ::GdiFlush();
-    Ink ink = {-1, -1};
-    for (int x = 0; x < canvas.width(); ++x) {
-        for (int y = 0; y < canvas.height(); ++y) {
-            if (canvas.At(x, y) != RGB(255, 255, 255)) {
-                if (ink.left < 0)
-                    ink.left = x;
-                ink.right = x;
-                break;
-            }
-        }
-    }
-    return ink;
+    return BoundsOf(canvas.Snapshot(), rc, RGB(0, 0, 0)).left;
+}
+
+void FillBitmap(HBITMAP hBitmap, COLORREF colour)
+{
+    BITMAP bm = {};
+    ::GetObject(hBitmap, sizeof(bm), &bm);
+    HDC dc = ::CreateCompatibleDC(NULL);
+    HGDIOBJ old = ::SelectObject(dc, hBitmap);
+    vt::GdiObject brush(::CreateSolidBrush(colour));
+    RECT all = {0, 0, bm.bmWidth, bm.bmHeight};
+    ::FillRect(dc, &all, brush.brush());
+    ::SelectObject(dc, old);
+    ::DeleteDC(dc);
 }
 
 COLORREF SkinPixel(HBITMAP hSkin, int x, int y)
@@ -72,19 +74,12 @@ int CountColour(const vt::Capture& shot, const RECT& rc, COLORREF colour)
 CRect BoundsOf(const vt::Capture& shot, const RECT& rc, COLORREF colour)
 {
     CRect bounds(0, 0, 0, 0);
-    bool any = false;
     for (int y = rc.top; y < rc.bottom && y < shot.height(); ++y) {
         for (int x = rc.left; x < rc.right && x < shot.width(); ++x) {
             if (shot.At(x, y) != colour)
                 continue;
-            if (!any) {
-                bounds.SetRect(x, y, x + 1, y + 1);
-                any = true;
-            } else {
-                bounds.left = x < bounds.left ? x : bounds.left;
-                bounds.right = x + 1 > bounds.right ? x + 1 : bounds.right;
-                bounds.bottom = y + 1;
-            }
+            const CRect pixel(x, y, x + 1, y + 1);
+            bounds |= pixel;   // an empty bounds counts for nothing
         }
     }
     return bounds;
@@ -122,33 +117,16 @@ bool FocusOn(CWnd& host, CWnd& wnd)
     return vt::PumpUntil([&] { return ::GetFocus() == wnd.m_hWnd; }, 2000);
 }
 
-SolidIcon::SolidIcon(COLORREF colour, int size, bool monochrome)
-    : m_icon(NULL)
+SolidIcon::SolidIcon(COLORREF colour)
 {
     ICONINFO info = {};
     info.fIcon = TRUE;
-    if (monochrome) {
-        // AND mask over XOR mask, no colour bitmap at all.
-        std::vector<BYTE> bits(static_cast<size_t>(size) * 2 * ((size + 15) / 16) * 2, 0);
-        info.hbmMask = ::CreateBitmap(size, size * 2, 1, 1, bits.data());
-        m_icon = ::CreateIconIndirect(&info);
-        ::DeleteObject(info.hbmMask);
-        return;
-    }
     HDC screen = ::GetDC(NULL);
-    info.hbmColor = ::CreateCompatibleBitmap(screen, size, size);
+    info.hbmColor = ::CreateCompatibleBitmap(screen, 16, 16);
     ::ReleaseDC(NULL, screen);
-    std::vector<BYTE> zeros(static_cast<size_t>(size) * ((size + 15) / 16) * 2, 0);
-    info.hbmMask = ::CreateBitmap(size, size, 1, 1, zeros.data());
-    {
-        HDC dc = ::CreateCompatibleDC(NULL);
-        HGDIOBJ old = ::SelectObject(dc, info.hbmColor);
-        vt::GdiObject brush(::CreateSolidBrush(colour));
-        RECT rc = {0, 0, size, size};
-        ::FillRect(dc, &rc, brush.brush());
-        ::SelectObject(dc, old);
-        ::DeleteDC(dc);
-    }
+    const WORD zeros[16] = {};
+    info.hbmMask = ::CreateBitmap(16, 16, 1, 1, zeros);
+    FillBitmap(info.hbmColor, colour);
     m_icon = ::CreateIconIndirect(&info);
     ::DeleteObject(info.hbmColor);
     ::DeleteObject(info.hbmMask);
@@ -156,8 +134,7 @@ SolidIcon::SolidIcon(COLORREF colour, int size, bool monochrome)
 
 SolidIcon::~SolidIcon()
 {
-    if (m_icon != NULL)
-        ::DestroyIcon(m_icon);
+    ::DestroyIcon(m_icon);
 }
 
 BOOL CreateButton(CButton& button, CWnd& parent, const CRect& rect, const char* caption,
@@ -174,10 +151,10 @@ BOOL CreateButton(CButton& button, CWnd& parent, const CRect& rect, const char* 
 
 namespace {
 
-void PushDword(std::vector<WORD>& t, DWORD value)
+void PushWords(std::vector<WORD>& t, std::initializer_list<DWORD> values)
 {
-    t.push_back(LOWORD(value));
-    t.push_back(HIWORD(value));
+    for (DWORD value : values)
+        t.push_back(static_cast<WORD>(value));
 }
 
 void PushString(std::vector<WORD>& t, const char* text)
@@ -193,30 +170,15 @@ TemplateDialog::TemplateDialog(const char* controlClass, DWORD controlStyle, con
                                const CRect& rect)
     : m_rect(rect)
 {
-    // DLGTEMPLATE: style, extended style, item count, x, y, cx, cy; no menu, class or title.
-    PushDword(m_template, WS_POPUP | WS_VISIBLE);
-    PushDword(m_template, 0);
-    m_template.push_back(1);
-    m_template.push_back(0);
-    m_template.push_back(0);
-    m_template.push_back(200);
-    m_template.push_back(100);
-    m_template.push_back(0);
-    m_template.push_back(0);
-    m_template.push_back(0);
-    if (m_template.size() % 2)
-        m_template.push_back(0);
-    // DLGITEMTEMPLATE: style, extended style, x, y, cx, cy, id, class, title, no creation data.
-    PushDword(m_template, WS_CHILD | WS_VISIBLE | controlStyle);
-    PushDword(m_template, 0);
-    m_template.push_back(4);
-    m_template.push_back(4);
-    m_template.push_back(40);
-    m_template.push_back(12);
-    m_template.push_back(static_cast<WORD>(kButtonId));
+    const DWORD dialogStyle = WS_POPUP | WS_VISIBLE;
+    const DWORD itemStyle = WS_CHILD | WS_VISIBLE | controlStyle;
+    // DLGTEMPLATE: style, extended style, item count, x, y, cx, cy, no menu, class or title;
+    // then the DWORD-aligned DLGITEMTEMPLATE: style, extended style, x, y, cx, cy, id.
+    PushWords(m_template, {LOWORD(dialogStyle), HIWORD(dialogStyle), 0, 0, 1, 0, 0, 200, 100, 0, 0, 0});
+    PushWords(m_template, {LOWORD(itemStyle), HIWORD(itemStyle), 0, 0, 4, 4, 40, 12, kButtonId});
     PushString(m_template, controlClass);
     PushString(m_template, caption);
-    m_template.push_back(0);
+    m_template.push_back(0);   // no creation data
 }
 
 TemplateDialog::~TemplateDialog()

@@ -1,8 +1,7 @@
-// Shared pieces of the button suites: hosts, probes that expose the drawn state, pixel helpers.
+// Shared pieces of the button suites: a host fixture, a probe that logs the drawn states, measurements and pixel helpers.
 #pragma once
 
 #include <functional>
-#include <string>
 #include <vector>
 
 #include "support/harness.h"
@@ -12,10 +11,9 @@ namespace btntest {
 
 const UINT kButtonId = 1001;
 
-// Parks the cursor before a fixture's host appears, so that no stale hover reaches a new control.
-struct CursorParked
-{
-    CursorParked() { vt::ParkCursor(); }
+// Caption colours no skin uses, one per state: default, normal, disabled, hot, pressed.
+const COLORREF kCaptionColors[kStateCount] = {
+    RGB(200, 0, 0), RGB(0, 140, 0), RGB(0, 0, 190), RGB(150, 0, 150), RGB(0, 110, 120),
 };
 
 // Runs cycle (create, paint, destroy) a few times so that the system's DC
@@ -23,21 +21,15 @@ struct CursorParked
 // succeeds when GDI objects and windows are back to that count.
 ::testing::AssertionResult LeavesNothingBehind(const std::function<void()>& cycle);
 
-// Caption colours no skin uses, one per state: default, normal, disabled, hot, pressed.
-const COLORREF kCaptionColors[kStateCount] = {
-    RGB(200, 0, 0), RGB(0, 140, 0), RGB(0, 0, 190), RGB(150, 0, 150), RGB(0, 110, 120),
-};
-
 // A font with crisp (not smoothed) glyphs, so that caption pixels carry the text colour exactly.
 class TestFont
 {
 public:
-    explicit TestFont(int height = -13, const char* face = "MS Sans Serif");
+    TestFont();
     ~TestFont();
     TestFont(const TestFont&) = delete;
     TestFont& operator=(const TestFont&) = delete;
     HFONT get() const { return m_font; }
-    CFont* cfont() const { return CFont::FromHandle(m_font); }
 
 private:
     HFONT m_font;
@@ -46,12 +38,11 @@ private:
 // Width and height of text as DrawText measures it in a DC holding hFont
 // (null: the DC's own default font).
 CSize MeasureText(HFONT hFont, const char* text);
+// First ink column of text drawn at x = 0 with hFont.
+int InkLeft(HFONT hFont, const char* text);
 
-// First and last ink column of text drawn at x = 0 with hFont: where the
-// glyphs really start and end relative to the drawing position.
-struct Ink { int left; int right; };
-Ink InkOf(HFONT hFont, const char* text);
-
+// Fills a whole bitmap with one colour.
+void FillBitmap(HBITMAP hBitmap, COLORREF colour);
 // Colour of one pixel of a skin bitmap (x from the left, y from the top).
 COLORREF SkinPixel(HBITMAP hSkin, int x, int y);
 
@@ -59,25 +50,19 @@ COLORREF SkinPixel(HBITMAP hSkin, int x, int y);
 int CountColour(const vt::Capture& shot, const RECT& rc, COLORREF colour);
 // Bounding box of the pixels of exactly colour within rc; empty when none.
 CRect BoundsOf(const vt::Capture& shot, const RECT& rc, COLORREF colour);
+// Focus patterns are drawn in the DC's black text and white background colours.
+inline bool IsBlackOrWhite(COLORREF c) { return c == RGB(0, 0, 0) || c == RGB(255, 255, 255); }
 
 // Paints every invalid window now and lets follow-up messages through.
 void Settle(HWND hwnd);
-
 // Brings host to the front and gives wnd the focus.
 bool FocusOn(CWnd& host, CWnd& wnd);
-
-// Waits until the drawn-state log of a probe grows with a given state.
-template <class Probe>
-bool WaitForState(Probe& probe, DWORD state, DWORD ms = 2000)
-{
-    return vt::PumpUntil([&] { return probe.LastState() == state; }, ms);
-}
 
 // A 16x16 icon filled with one colour; owned and destroyed by the object.
 class SolidIcon
 {
 public:
-    explicit SolidIcon(COLORREF colour, int size = 16, bool monochrome = false);
+    explicit SolidIcon(COLORREF colour);
     ~SolidIcon();
     SolidIcon(const SolidIcon&) = delete;
     SolidIcon& operator=(const SolidIcon&) = delete;
@@ -90,24 +75,27 @@ private:
 // Marks a paint in a probe's message log: kPaintMark plus the visual state painted.
 const UINT kPaintMark = WM_APP + 0x100;
 
-// Push button that logs each visual state it paints and every message its
-// window gets; paints also enter the message log, so their order shows.
+// Any button kind that logs each visual state it paints (with the time) and
+// every message its window gets; paints also enter the message log, so their order shows.
 template <class Base>
-class ButtonProbe : public Base
+class Probe : public Base
 {
 public:
     std::vector<DWORD> states;
+    std::vector<DWORD> times;
     std::vector<UINT> messages;
 
     DWORD LastState() const { return states.empty() ? 0 : states.back(); }
     int StateAt(UINT itemState) const { return (int)this->GetDrawState(itemState); }
-    HICON IconFor(DWORD state, SIZE* size) { return this->GetDrawIcon(size, state); }
     void ForceHover(BOOL hover) { this->m_bHover = hover; }
     void ForceDefault(BOOL isDefault) { this->m_bIsDefault = isDefault; }
+    DWORD Flags() const { return this->m_dwMouseFlags; }
+    void Toggle(BOOL repaint) { this->ToggleCheck(repaint); }
 
     void DrawBackground(CDC* pDC, RECT* pRect, DWORD dwState) override
     {
         states.push_back(dwState);
+        times.push_back(::GetTickCount());
         messages.push_back(kPaintMark + dwState);
         Base::DrawBackground(pDC, pRect, dwState);
     }
@@ -120,16 +108,61 @@ protected:
     }
 };
 
-typedef ButtonProbe<CCoolButton> CoolButtonProbe;
-typedef ButtonProbe<CCoolHelpButton> HelpButtonProbe;
+// Parks the cursor before a fixture's host appears, so that no stale hover reaches a new control.
+struct CursorParked
+{
+    CursorParked() { vt::ParkCursor(); }
+};
+
+// A host window holding one control under test at rect, with the pointer
+// and buttons put back after each test.
+template <class Control>
+class ControlTest : public ::testing::Test
+{
+protected:
+    ControlTest(const CRect& rc, COLORREF background) : host(320, 200, background), rect(rc) {}
+
+    CursorParked parked;
+    vt::HostWnd host;
+    TestFont font;
+    Probe<Control> ctl;
+    const CRect rect;
+
+    vt::Capture Shot()
+    {
+        Settle(host.m_hWnd);
+        return vt::Capture::FromWindow(ctl.m_hWnd);
+    }
+    CRect Whole() const { return CRect(0, 0, rect.Width(), rect.Height()); }
+    bool WaitFor(DWORD state) { return vt::PumpUntil([&] { return ctl.LastState() == state; }); }
+    // Moves the pointer to a point of the host's client area and waits for state.
+    bool MoveTo(CPoint client, DWORD state)
+    {
+        vt::MoveCursor(host.ToScreen(client));
+        return WaitFor(state);
+    }
+    bool Hover() { return MoveTo(rect.CenterPoint(), kStateHot); }
+    bool Leave()
+    {
+        vt::ParkCursor();
+        return vt::PumpUntil([&] { return ctl.LastState() != kStateHot; });
+    }
+
+    void TearDown() override
+    {
+        vt::MouseUp();
+        ::ReleaseCapture();
+        vt::ParkCursor();
+    }
+};
 
 // Creates a push button as an application does in code.
 BOOL CreateButton(CButton& button, CWnd& parent, const CRect& rect, const char* caption,
                   DWORD extraStyle = 0, HFONT hFont = NULL);
 
 // A modeless dialog built from an in-memory template holding one control of
-// the given class, style and caption at rect (dialog units are avoided: the
-// control is moved to rect in pixels after creation). The control's id is kButtonId.
+// the given class, style and caption, moved to rect in pixels after creation.
+// The control's id is kButtonId.
 class TemplateDialog : public CDialog
 {
 public:

@@ -7,23 +7,17 @@ using namespace btntest;
 
 namespace {
 
-BITMAP BitmapInfo(HBITMAP hBitmap)
-{
-    BITMAP bm = {};
-    ::GetObject(hBitmap, sizeof(bm), &bm);
-    return bm;
-}
-
 // The top border row and an inner row of the shot, taken in the middle where
 // the painter stretches the skin's top edge without changing its rows, match the skin.
 ::testing::AssertionResult ShowsSkin(const vt::Capture& shot, HBITMAP skin)
 {
     if (skin == NULL)
-        return ::testing::AssertionFailure() << "the shared skin is missing";
-    const BITMAP bm = BitmapInfo(skin);
+        return ::testing::AssertionFailure() << "the skin is missing";
+    BITMAP bm = {};
+    ::GetObject(skin, sizeof(bm), &bm);
     for (int row = 0; row <= 2; row += 2) {
-        const COLORREF wanted = SkinPixel(skin, bm.bmWidth / 2, row);
-        ::testing::AssertionResult result = vt::PixelIs(shot, shot.width() / 2, row, wanted);
+        ::testing::AssertionResult result =
+            vt::PixelIs(shot, shot.width() / 2, row, SkinPixel(skin, bm.bmWidth / 2, row));
         if (!result)
             return result << " (skin row " << row << ")";
     }
@@ -40,322 +34,213 @@ BITMAP BitmapInfo(HBITMAP hBitmap)
     return ::testing::AssertionSuccess();
 }
 
-bool IsBlackOrWhite(COLORREF c)
-{
-    return c == RGB(0, 0, 0) || c == RGB(255, 255, 255);
-}
-
-class CoolButtonTest : public ::testing::Test
+class CoolButtonTest : public ControlTest<CCoolButton>
 {
 protected:
-    CursorParked parked;
-    vt::HostWnd host{320, 200};
-    TestFont font;
-    CoolButtonProbe button;
-    const CRect rect{20, 20, 140, 48};
+    CoolButtonTest() : ControlTest(CRect(20, 20, 140, 48), RGB(255, 255, 255)) {}
 
     bool Make(const char* caption = "Press", DWORD style = 0)
     {
-        return CreateButton(button, host, rect, caption, style, font.get()) != FALSE;
-    }
-
-    vt::Capture Shot()
-    {
-        Settle(host.m_hWnd);
-        return vt::Capture::FromWindow(button.m_hWnd);
-    }
-
-    CPoint Centre() const { return host.ToScreen(rect.CenterPoint()); }
-
-    bool Hover()
-    {
-        vt::MoveCursor(Centre());
-        return WaitForState(button, kStateHot);
-    }
-
-    bool Leave()
-    {
-        vt::ParkCursor();
-        return vt::PumpUntil([&] { return button.LastState() != kStateHot; });
+        return CreateButton(ctl, host, rect, caption, style, font.get()) != FALSE;
     }
 
     // The content rectangle a standard button draws its caption and icon in.
     CRect ContentRect() const
     {
-        CRect rc(0, 0, rect.Width(), rect.Height());
+        CRect rc = Whole();
         rc.DeflateRect(kButtonClipInsetX, kButtonClipInsetY);
         return rc;
     }
 
-    CRect Whole() const { return CRect(0, 0, rect.Width(), rect.Height()); }
-
-    void TearDown() override
+    bool Press()
     {
-        ::ReleaseCapture();
-        vt::MouseUp();
-        vt::ParkCursor();
+        vt::MouseDown();
+        return WaitFor(kStatePressed);
     }
 };
-
-TEST_F(CoolButtonTest, CreatedButtonTurnsOwnerDrawnAndShowsTheNormalSkin)
-{
-    ASSERT_TRUE(Make());
-    EXPECT_EQ((DWORD)BS_OWNERDRAW, button.GetStyle() & 0x0F);
-    EXPECT_TRUE(button.IsKindOf(RUNTIME_CLASS(CCoolButton)));
-    EXPECT_STREQ("CCoolButton", button.GetRuntimeClass()->m_lpszClassName);
-    EXPECT_EQ(kStateNormal, button.LastState());
-    EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnNormal));
-}
 
 TEST_F(CoolButtonTest, HotSkinShowsOnlyAfterTheMouseRestsAndGoesOnLeave)
 {
     ASSERT_TRUE(Make());
-    button.messages.clear();
-    button.states.clear();
+    EXPECT_EQ((DWORD)BS_OWNERDRAW, ctl.GetStyle() & 0x0F);
+    EXPECT_STREQ("CCoolButton", ctl.GetRuntimeClass()->m_lpszClassName);
+    EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnNormal));
+    ctl.messages.clear();
+    ctl.states.clear();
     ASSERT_TRUE(Hover());
 
     // The move alone repaints nothing: the hot look waits for the hover notification.
-    const auto& log = button.messages;
+    const auto& log = ctl.messages;
     const auto move = std::find(log.begin(), log.end(), (UINT)WM_MOUSEMOVE);
     const auto hover = std::find(log.begin(), log.end(), (UINT)WM_MOUSEHOVER);
     const auto hotPaint = std::find(log.begin(), log.end(), kPaintMark + kStateHot);
-    ASSERT_TRUE(move != log.end());
-    ASSERT_TRUE(hover != log.end());
     ASSERT_TRUE(hotPaint != log.end());
     EXPECT_TRUE(move < hover);
     EXPECT_TRUE(hover < hotPaint);
-    EXPECT_EQ(kStateHot, button.states.front());
+    EXPECT_EQ(kStateHot, ctl.states.front());
     EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnHot));
 
     ASSERT_TRUE(Leave());
-    EXPECT_EQ(kStateNormal, button.LastState());
+    EXPECT_EQ(kStateNormal, ctl.LastState());
     EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnNormal));
 }
 
-TEST_F(CoolButtonTest, PressedSkinShowsWhileHeldAndReleaseClicks)
+// Walks one button through its states by real input; each shows its own skin
+// and only its own caption colour.
+TEST_F(CoolButtonTest, EveryStateShowsItsSkinAndCaptionColour)
 {
-    ASSERT_TRUE(Make());
-    ASSERT_TRUE(Hover());
-    host.ClearReceived();
-    vt::MouseDown();
-    ASSERT_TRUE(WaitForState(button, kStatePressed));
-    EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnDown));
-
-    vt::MouseUp();
-    ASSERT_TRUE(WaitForState(button, kStateHot));
-    EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnHot));
+    ASSERT_TRUE(Make("Colours"));
+    ctl.SetTextColors(kCaptionColors[0], kCaptionColors[1], kCaptionColors[2],
+                      kCaptionColors[3], kCaptionColors[4]);
+    ctl.Invalidate();
+    struct Step { const char* name; std::function<bool()> act; HBITMAP skin; int colour; };
+    const Step steps[] = {
+        {"normal", [] { return true; }, g_hSkinBtnNormal, 1},
+        {"hot", [&] { return Hover(); }, g_hSkinBtnHot, 3},
+        {"pressed while held", [&] { host.ClearReceived(); return Press(); }, g_hSkinBtnDown, 4},
+        {"released", [&] { vt::MouseUp(); return WaitFor(kStateHot); }, g_hSkinBtnHot, 3},
+        // The click left the focus on the button: once the mouse leaves it shows as focused.
+        {"left, focused", [&] { return Leave() && FocusOn(host, ctl) && WaitFor(kStateDefault); },
+         g_hSkinBtnDefault, 0},
+        {"disabled", [&] { ctl.EnableWindow(FALSE); return WaitFor(kStateDisabled); }, g_hSkinBtnDisabled, 2},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        ASSERT_TRUE(step.act());
+        const vt::Capture shot = Shot();
+        EXPECT_TRUE(ShowsSkin(shot, step.skin));
+        for (int i = 0; i < kStateCount; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(i == step.colour, CountColour(shot, ContentRect(), kCaptionColors[i]) > 0);
+        }
+    }
     EXPECT_EQ(1, host.CountReceived(WM_COMMAND));
 }
 
-TEST_F(CoolButtonTest, DefaultButtonShowsTheDefaultSkinWithoutFocusCreatedOrFromATemplate)
+TEST_F(CoolButtonTest, OnlyTheHotCaptionChangesAfterSetHotTextColorAndDisabledTurnsGray)
 {
-    ASSERT_TRUE(Make("OK", BS_DEFPUSHBUTTON));
-    ASSERT_NE(button.m_hWnd, ::GetFocus());
-    EXPECT_EQ(kStateDefault, button.LastState());
-    EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnDefault));
-    button.DestroyWindow();
-
-    TemplateDialog dialog("BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, "OK", rect);
-    CoolButtonProbe templated;
-    ASSERT_TRUE(dialog.Open(templated));
-    EXPECT_EQ((DWORD)BS_OWNERDRAW, templated.GetStyle() & 0x0F);
-    // Without focus, hover or press the remembered default style decides.
-    EXPECT_EQ((int)kStateDefault, templated.StateAt(0));
-    templated.Invalidate();
-    Settle(dialog.m_hWnd);
-    EXPECT_TRUE(ShowsSkin(vt::Capture::FromWindow(templated.m_hWnd), g_hSkinBtnDefault));
-    templated.DestroyWindow();
+    ASSERT_TRUE(Make("Hot only"));
+    ctl.SetHotTextColor(kCaptionColors[3]);
+    ctl.Invalidate();
+    // Uncoloured states keep the window-text colour the parent's control-colour answer leaves in the DC.
+    const COLORREF plain = ::GetSysColor(COLOR_WINDOWTEXT);
+    const COLORREF gray = ::GetSysColor(COLOR_GRAYTEXT);
+    struct Step { const char* name; std::function<bool()> act; COLORREF shown; COLORREF absent; };
+    const Step steps[] = {
+        {"normal", [] { return true; }, plain, kCaptionColors[3]},
+        {"hot", [&] { return Hover(); }, kCaptionColors[3], plain},
+        {"left", [&] { return Leave(); }, plain, kCaptionColors[3]},
+        {"disabled", [&] { ctl.EnableWindow(FALSE); return WaitFor(kStateDisabled); }, gray, plain},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        ASSERT_TRUE(step.act());
+        const vt::Capture shot = Shot();
+        EXPECT_GT(CountColour(shot, ContentRect(), step.shown), 0);
+        EXPECT_EQ(0, CountColour(shot, ContentRect(), step.absent));
+    }
 }
-
-TEST_F(CoolButtonTest, DisabledButtonShowsTheDisabledSkinAndGrayCaption)
-{
-    ASSERT_TRUE(Make());
-    button.EnableWindow(FALSE);
-    ASSERT_TRUE(WaitForState(button, kStateDisabled));
-    const vt::Capture shot = Shot();
-    EXPECT_TRUE(ShowsSkin(shot, g_hSkinBtnDisabled));
-    EXPECT_GT(CountColour(shot, ContentRect(), ::GetSysColor(COLOR_GRAYTEXT)), 0);
-}
-
-struct StateCase
-{
-    UINT itemState;
-    BOOL hover;
-    BOOL isDefault;
-    DWORD expected;
-};
 
 TEST_F(CoolButtonTest, StateIsTheFirstMatchOfDisabledPressedHotFocusedDefault)
 {
-    const StateCase cases[] = {
+    const struct { UINT itemState; BOOL hover; BOOL isDefault; DWORD expected; } cases[] = {
         {ODS_DISABLED | ODS_SELECTED | ODS_FOCUS, TRUE, TRUE, kStateDisabled},
         {ODS_SELECTED | ODS_FOCUS, TRUE, TRUE, kStatePressed},
         {ODS_FOCUS, TRUE, TRUE, kStateHot},
         {ODS_FOCUS, FALSE, FALSE, kStateDefault},
         {0, FALSE, TRUE, kStateDefault},
         {0, FALSE, FALSE, kStateNormal},
-        {0, TRUE, FALSE, kStateHot},
     };
-    for (const StateCase& c : cases) {
-        button.ForceHover(c.hover);
-        button.ForceDefault(c.isDefault);
-        EXPECT_EQ((int)c.expected, button.StateAt(c.itemState))
+    for (const auto& c : cases) {
+        ctl.ForceHover(c.hover);
+        ctl.ForceDefault(c.isDefault);
+        EXPECT_EQ((int)c.expected, ctl.StateAt(c.itemState))
             << "item state " << c.itemState << " hover " << c.hover << " default " << c.isDefault;
     }
 }
 
-TEST_F(CoolButtonTest, EveryStateDrawsTheCaptionInItsOwnColour)
+TEST_F(CoolButtonTest, DefaultButtonShowsTheDefaultSkinWithoutFocusCreatedOrFromATemplate)
 {
-    ASSERT_TRUE(Make("Colours"));
-    button.SetTextColors(kCaptionColors[0], kCaptionColors[1], kCaptionColors[2],
-                         kCaptionColors[3], kCaptionColors[4]);
-    button.Invalidate();
+    ASSERT_TRUE(Make("OK", BS_DEFPUSHBUTTON));
+    ASSERT_NE(ctl.m_hWnd, ::GetFocus());
+    EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnDefault));
+    ctl.DestroyWindow();
 
-    auto expectOnly = [&](int index, const char* what) {
-        const vt::Capture shot = Shot();
-        for (int i = 0; i < kStateCount; ++i) {
-            const int count = CountColour(shot, ContentRect(), kCaptionColors[i]);
-            if (i == index)
-                EXPECT_GT(count, 0) << what << ": own colour missing";
-            else
-                EXPECT_EQ(0, count) << what << ": colour of state index " << i;
-        }
-    };
-
-    expectOnly(1, "normal");
-    ASSERT_TRUE(Hover());
-    expectOnly(3, "hot");
-    vt::MouseDown();
-    ASSERT_TRUE(WaitForState(button, kStatePressed));
-    expectOnly(4, "pressed");
-    vt::MouseUp();
-    ASSERT_TRUE(Leave());
-    ASSERT_TRUE(FocusOn(host, button));
-    ASSERT_TRUE(WaitForState(button, kStateDefault));
-    expectOnly(0, "focused");
-    button.EnableWindow(FALSE);
-    ASSERT_TRUE(WaitForState(button, kStateDisabled));
-    expectOnly(2, "disabled");
+    TemplateDialog dialog("BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, "OK", rect);
+    Probe<CCoolButton> templated;
+    ASSERT_TRUE(dialog.Open(templated));
+    EXPECT_EQ((DWORD)BS_OWNERDRAW, templated.GetStyle() & 0x0F);
+    templated.Invalidate();
+    Settle(dialog.m_hWnd);
+    EXPECT_TRUE(ShowsSkin(vt::Capture::FromWindow(templated.m_hWnd), g_hSkinBtnDefault));
+    templated.DestroyWindow();
 }
 
-TEST_F(CoolButtonTest, OnlyTheHotCaptionChangesAfterSetHotTextColor)
-{
-    ASSERT_TRUE(Make("Hot only"));
-    button.SetHotTextColor(kCaptionColors[3]);
-    button.Invalidate();
-    // Uncoloured states keep the DC's text colour, the window-text colour the
-    // parent's control-colour answer leaves there.
-    const COLORREF plain = ::GetSysColor(COLOR_WINDOWTEXT);
-
-    vt::Capture shot = Shot();
-    EXPECT_GT(CountColour(shot, ContentRect(), plain), 0);
-    EXPECT_EQ(0, CountColour(shot, ContentRect(), kCaptionColors[3]));
-
-    ASSERT_TRUE(Hover());
-    shot = Shot();
-    EXPECT_GT(CountColour(shot, ContentRect(), kCaptionColors[3]), 0);
-    EXPECT_EQ(0, CountColour(shot, ContentRect(), plain));
-
-    ASSERT_TRUE(Leave());
-    shot = Shot();
-    EXPECT_GT(CountColour(shot, ContentRect(), plain), 0);
-    EXPECT_EQ(0, CountColour(shot, ContentRect(), kCaptionColors[3]));
-}
-
-TEST_F(CoolButtonTest, IconAndCaptionAreCentredAsOneBlockWithAFivePixelGapAndNoGapAlone)
+// Only the normal icon is given: the hot button drops it and centres its caption alone.
+TEST_F(CoolButtonTest, IconAndCaptionAreCentredAsOneBlockWithAFivePixelGap)
 {
     const COLORREF iconColour = RGB(0, 0, 255);
     SolidIcon icon(iconColour);
-    button.SetIcons(icon.get(), icon.get());
-    button.SetNormalTextColor(kCaptionColors[1]);
+    ctl.SetIcons(icon.get(), NULL);
+    ctl.SetNormalTextColor(kCaptionColors[1]);
+    ctl.SetHotTextColor(kCaptionColors[3]);
     ASSERT_TRUE(Make("OK"));
-
     const CRect rc = ContentRect();
-    const CSize text = MeasureText(font.get(), "OK");
-    const int iconWidth = 16 + kButtonIconGap;
-    const int left = rc.left + (rc.Width() - text.cx - iconWidth) / 2;
+    const int textWidth = MeasureText(font.get(), "OK").cx;
+    const int ink = InkLeft(font.get(), "OK");
     const int iconTop = rc.top + (rc.Height() - 16) / 2;
+    const int left = rc.left + (rc.Width() - textWidth - 16 - kButtonIconGap) / 2;
 
-    const vt::Capture shot = Shot();
+    vt::Capture shot = Shot();
     EXPECT_EQ(CRect(left, iconTop, left + 16, iconTop + 16), BoundsOf(shot, Whole(), iconColour));
-    const CRect caption = BoundsOf(shot, Whole(), kCaptionColors[1]);
-    EXPECT_EQ(left + iconWidth + InkOf(font.get(), "OK").left, caption.left);
+    EXPECT_EQ(left + 16 + kButtonIconGap + ink, BoundsOf(shot, Whole(), kCaptionColors[1]).left);
+
+    ASSERT_TRUE(Hover());
+    shot = Shot();
+    EXPECT_EQ(0, CountColour(shot, Whole(), iconColour));
+    EXPECT_EQ(rc.left + (rc.Width() - textWidth) / 2 + ink, BoundsOf(shot, Whole(), kCaptionColors[3]).left);
 
     // Without a caption there is no gap: the icon alone is centred.
-    button.SetWindowText("");
-    button.Invalidate();
+    ASSERT_TRUE(Leave());
+    ctl.SetWindowText("");
+    ctl.Invalidate();
     const int alone = rc.left + (rc.Width() - 16) / 2;
     EXPECT_EQ(CRect(alone, iconTop, alone + 16, iconTop + 16), BoundsOf(Shot(), Whole(), iconColour));
 }
 
-TEST_F(CoolButtonTest, WithoutAHotIconTheHotButtonCentresItsCaptionAlone)
-{
-    const COLORREF iconColour = RGB(0, 0, 255);
-    SolidIcon icon(iconColour);
-    button.SetIcons(icon.get(), NULL);
-    button.SetHotTextColor(kCaptionColors[3]);
-    ASSERT_TRUE(Make("OK"));
-    EXPECT_GT(CountColour(Shot(), Whole(), iconColour), 0);
-
-    ASSERT_TRUE(Hover());
-    const vt::Capture shot = Shot();
-    EXPECT_EQ(0, CountColour(shot, Whole(), iconColour));
-    const CRect rc = ContentRect();
-    const int left = rc.left + (rc.Width() - MeasureText(font.get(), "OK").cx) / 2;
-    EXPECT_EQ(left + InkOf(font.get(), "OK").left, BoundsOf(shot, Whole(), kCaptionColors[3]).left);
-}
-
-TEST_F(CoolButtonTest, IconsWithoutColourBitmapAreNotDrawn)
-{
-    SolidIcon mono(RGB(0, 0, 0), 16, true);
-    SolidIcon colour(RGB(0, 0, 255));
-    button.SetIcons(mono.get(), colour.get());
-    SIZE size = {99, 99};
-    EXPECT_EQ(NULL, button.IconFor(kStateNormal, &size));
-    EXPECT_EQ(0, size.cx);
-    EXPECT_EQ(0, size.cy);
-    EXPECT_EQ(colour.get(), button.IconFor(kStateHot, &size));
-    EXPECT_EQ(16, size.cx);
-    EXPECT_EQ(16, size.cy);
-}
-
 TEST_F(CoolButtonTest, FlatButtonShowsNoSkinUntilHoverAndNeverAFocusRectangle)
 {
-    button.SetButtonShape(kButtonShapeFlat);
-    button.SetDrawFocusedRect(TRUE);
+    ctl.SetButtonShape(kButtonShapeFlat);
+    ctl.SetDrawFocusedRect(TRUE);
     ASSERT_TRUE(Make());
     EXPECT_TRUE(ShowsNoSkin(Shot(), host.Background()));
-
-    ASSERT_TRUE(FocusOn(host, button));
-    ASSERT_TRUE(WaitForState(button, kStateDefault));
+    ASSERT_TRUE(FocusOn(host, ctl));
+    ASSERT_TRUE(WaitFor(kStateDefault));
     EXPECT_TRUE(ShowsNoSkin(Shot(), host.Background()));
 
     ASSERT_TRUE(Hover());
     EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnHot));
-    vt::MouseDown();
-    ASSERT_TRUE(WaitForState(button, kStatePressed));
-    EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnDown));
-    // Still focused, but a flat button has no focus rectangle.
-    EXPECT_EQ(button.m_hWnd, ::GetFocus());
+    ASSERT_TRUE(Press());
     const vt::Capture shot = Shot();
+    EXPECT_TRUE(ShowsSkin(shot, g_hSkinBtnDown));
+    EXPECT_EQ(ctl.m_hWnd, ::GetFocus());
     EXPECT_FALSE(IsBlackOrWhite(shot.At(kButtonFocusInset, rect.Height() / 2)));
 }
 
 TEST_F(CoolButtonTest, FocusedButtonShowsDefaultSkinAndACheckerboardThreePixelsInsideOnlyWhenAsked)
 {
     ASSERT_TRUE(Make());
-    ASSERT_TRUE(FocusOn(host, button));
-    ASSERT_TRUE(WaitForState(button, kStateDefault));
-    EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnDefault));
-    const BITMAP bm = BitmapInfo(g_hSkinBtnDefault);
+    ASSERT_TRUE(FocusOn(host, ctl));
+    ASSERT_TRUE(WaitFor(kStateDefault));
+    BITMAP bm = {};
+    ::GetObject(g_hSkinBtnDefault, sizeof(bm), &bm);
     const int mid = rect.Width() / 2;
     EXPECT_PIXEL(Shot(), mid, kButtonFocusInset, SkinPixel(g_hSkinBtnDefault, bm.bmWidth / 2, kButtonFocusInset));
 
-    button.SetDrawFocusedRect(TRUE);
-    button.Invalidate();
+    ctl.SetDrawFocusedRect(TRUE);
+    ctl.Invalidate();
     const vt::Capture shot = Shot();
-    // The focus pattern is monochrome: its dots take the DC's text colour
-    // (black here) and background colour in turn.
+    // The monochrome focus pattern's dots take the DC's text (black) and background colours in turn.
     const COLORREF dot = shot.At(kButtonFocusInset, kButtonFocusInset);
     const COLORREF gap = shot.At(kButtonFocusInset + 1, kButtonFocusInset);
     EXPECT_NE(dot, gap);
@@ -371,85 +256,100 @@ TEST_F(CoolButtonTest, FocusedButtonShowsDefaultSkinAndACheckerboardThreePixelsI
         EXPECT_TRUE(isDot(kButtonFocusInset, y)) << "left column at y " << y;
         EXPECT_TRUE(isDot(last, y)) << "right column at y " << y;
     }
-    // One pixel further out the skin is untouched.
     EXPECT_PIXEL(shot, mid, kButtonFocusInset - 1,
                  SkinPixel(g_hSkinBtnDefault, bm.bmWidth / 2, kButtonFocusInset - 1));
 }
 
 TEST_F(CoolButtonTest, NegativeShapesAreIgnoredAndNullSkinsPutTheSharedOnesBack)
 {
-    const COLORREF own = RGB(10, 200, 30);
     vt::GdiObject skin(::CreateBitmap(42, 20, 1, 32, NULL));
-    {
-        HDC dc = ::CreateCompatibleDC(NULL);
-        HGDIOBJ old = ::SelectObject(dc, skin.get());
-        vt::GdiObject brush(::CreateSolidBrush(own));
-        RECT all = {0, 0, 42, 20};
-        ::FillRect(dc, &all, brush.brush());
-        ::SelectObject(dc, old);
-        ::DeleteDC(dc);
-    }
-    button.SetButtonInfo(-1, NULL, skin.bitmap(), NULL, NULL, NULL);
+    FillBitmap(skin.bitmap(), RGB(10, 200, 30));
+    ctl.SetButtonInfo(-1, NULL, skin.bitmap(), NULL, NULL, NULL);
     ASSERT_TRUE(Make());
     EXPECT_TRUE(ShowsSkin(Shot(), skin.bitmap()));
 
-    button.SetButtonInfo(-1, NULL, NULL, NULL, NULL, NULL);
-    button.Invalidate();
+    ctl.SetButtonInfo(-1, NULL, NULL, NULL, NULL, NULL);
+    ctl.Invalidate();
     EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnNormal));
 
     // A flat button in its normal state paints no skin; -1 leaves it flat.
-    button.SetButtonShape(kButtonShapeFlat);
-    button.SetButtonShape(-1);
-    button.SetButtonInfo(-1, NULL, NULL, NULL, NULL, NULL);
+    ctl.SetButtonShape(kButtonShapeFlat);
+    ctl.SetButtonShape(-1);
+    ctl.SetButtonInfo(-1, NULL, NULL, NULL, NULL, NULL);
     // The host paints the old skin away only where it does not clip its children.
     host.ModifyStyle(WS_CLIPCHILDREN, 0);
     host.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     EXPECT_TRUE(ShowsNoSkin(Shot(), host.Background()));
-    button.DestroyWindow();
+    ctl.DestroyWindow();
 }
 
 TEST_F(CoolButtonTest, EnterOnTheFocusedButtonSendsOneClickAndNeverReachesIt)
 {
     ASSERT_TRUE(Make());
-    ASSERT_TRUE(FocusOn(host, button));
+    ASSERT_TRUE(FocusOn(host, ctl));
     host.ClearReceived();
-    button.messages.clear();
+    ctl.messages.clear();
 
     vt::KeyPress(VK_RETURN);
     ASSERT_TRUE(vt::PumpUntil([&] { return host.CountReceived(WM_COMMAND) > 0; }));
     vt::PumpFor(100);
-
     EXPECT_EQ(1, host.CountReceived(WM_COMMAND));
     for (const auto& m : host.received()) {
         if (m.message != WM_COMMAND)
             continue;
         EXPECT_EQ(kButtonId, LOWORD(m.wParam));
         EXPECT_EQ(BN_CLICKED, HIWORD(m.wParam));
-        EXPECT_EQ((LPARAM)button.m_hWnd, m.lParam);
+        EXPECT_EQ((LPARAM)ctl.m_hWnd, m.lParam);
     }
-    EXPECT_EQ(0, std::count(button.messages.begin(), button.messages.end(), (UINT)WM_KEYDOWN));
-    EXPECT_EQ(0, std::count(button.messages.begin(), button.messages.end(), (UINT)WM_CHAR));
+    EXPECT_EQ(0, std::count(ctl.messages.begin(), ctl.messages.end(), (UINT)WM_KEYDOWN));
+    EXPECT_EQ(0, std::count(ctl.messages.begin(), ctl.messages.end(), (UINT)WM_CHAR));
 }
 
-TEST_F(CoolButtonTest, ManyPaintsAndCreateDestroyCyclesLeakNothing)
+// Every button kind, focused and painted in changing states, then destroyed.
+TEST_F(CoolButtonTest, NoButtonKindLeaksAcrossManyPaintsAndCreateDestroyCycles)
 {
     SolidIcon icon(RGB(0, 0, 255));
-    auto cycle = [&] {
-        CCoolButton probe;
-        probe.SetIcons(icon.get(), icon.get());
-        probe.SetTextColors(kCaptionColors[0], kCaptionColors[1], kCaptionColors[2],
-                            kCaptionColors[3], kCaptionColors[4]);
-        probe.SetDrawFocusedRect(TRUE);
-        ASSERT_TRUE(CreateButton(probe, host, rect, "Leak", 0, font.get()));
-        ::SetFocus(probe.m_hWnd);
+    auto paintAndDestroy = [&](CWnd& wnd, const std::function<void(int)>& change) {
+        ::SetFocus(wnd.m_hWnd);
         for (int i = 0; i < 10; ++i) {
-            probe.EnableWindow(i % 2 == 0);
-            probe.RedrawWindow();
+            change(i);
+            wnd.RedrawWindow();
         }
-        probe.DestroyWindow();
+        wnd.DestroyWindow();
         vt::PumpPending();
     };
-    EXPECT_TRUE(LeavesNothingBehind(cycle));
+    const struct { const char* name; std::function<void()> cycle; } kinds[] = {
+        {"push button", [&] {
+            CCoolButton b;
+            b.SetIcons(icon.get(), icon.get());
+            b.SetTextColors(kCaptionColors[0], kCaptionColors[1], kCaptionColors[2],
+                            kCaptionColors[3], kCaptionColors[4]);
+            b.SetDrawFocusedRect(TRUE);
+            ASSERT_TRUE(CreateButton(b, host, rect, "Leak", 0, font.get()));
+            paintAndDestroy(b, [&](int i) { b.EnableWindow(i % 2 == 0); });
+        }},
+        {"hot spot", [&] {
+            CHotSpot s;
+            ASSERT_TRUE(s.Create(WS_CHILD | WS_VISIBLE, rect, &host, kButtonId));
+            paintAndDestroy(s, [](int) {});   // destroyed while focused
+        }},
+        {"check box", [&] {
+            Probe<CCoolCheckBox> c;
+            ASSERT_TRUE(c.Create("Leak", WS_CHILD | WS_VISIBLE, rect, &host, kButtonId));
+            paintAndDestroy(c, [&](int) { c.Toggle(TRUE); });
+        }},
+        {"help button", [&] {
+            CCoolHelpButton h;
+            ASSERT_TRUE(CreateButton(h, host, rect, "Leak", 0, font.get()));
+            h.LeftAndFitText();
+            paintAndDestroy(h, [&](int i) { h.EnableWindow(i % 2 == 0); });
+        }},
+    };
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE(kind.name);
+        EXPECT_TRUE(LeavesNothingBehind(kind.cycle));
+    }
+    EXPECT_EQ(NULL, g_pFocusedHotSpot);
 }
 
 }  // namespace

@@ -5,102 +5,60 @@ using namespace btntest;
 
 namespace {
 
-class HelpButtonTest : public ::testing::Test
+class HelpButtonTest : public ControlTest<CCoolHelpButton>
 {
 protected:
-    CursorParked parked;
-    vt::HostWnd host{320, 200};
-    TestFont font;
-    HelpButtonProbe button;
-    const CRect rect{40, 20, 200, 48};
+    HelpButtonTest() : ControlTest(CRect(40, 20, 200, 48), RGB(255, 255, 255)) {}
 
     bool Make(const char* caption = "Help me")
     {
-        return CreateButton(button, host, rect, caption, 0, font.get()) != FALSE;
-    }
-
-    vt::Capture Shot()
-    {
-        Settle(host.m_hWnd);
-        return vt::Capture::FromWindow(button.m_hWnd);
-    }
-
-    CRect Whole() const { return CRect(0, 0, rect.Width(), rect.Height()); }
-
-    bool Hover()
-    {
-        vt::MoveCursor(host.ToScreen(rect.CenterPoint()));
-        return WaitForState(button, kStateHot);
+        return CreateButton(ctl, host, rect, caption, 0, font.get()) != FALSE;
     }
 
     CRect WindowInHost() const
     {
         CRect rc;
-        button.GetWindowRect(&rc);
+        ctl.GetWindowRect(&rc);
         host.ScreenToClient(&rc);
         return rc;
     }
 
-    void TearDown() override
+    // Pixels that are neither the host's background nor caption: skin or focus frame.
+    int Foreign(const vt::Capture& shot, COLORREF caption) const
     {
-        vt::MouseUp();
-        vt::ParkCursor();
+        return shot.width() * shot.height() - CountColour(shot, Whole(), host.Background()) -
+               CountColour(shot, Whole(), caption);
     }
 };
 
-// Nothing but caption pixels differs from the host's background: no skin, no focus frame.
-int NonBackgroundOutsideCaption(const vt::Capture& shot, COLORREF background, COLORREF caption)
+// Even skins handed in and a focus rectangle asked for are not painted.
+TEST_F(HelpButtonTest, LinkColoursPerStateAndNeverASkinOrFocusFrame)
 {
-    int count = 0;
-    for (int y = 0; y < shot.height(); ++y) {
-        for (int x = 0; x < shot.width(); ++x) {
-            const COLORREF c = shot.At(x, y);
-            count += c != background && c != caption;
+    ctl.SetButtonInfo(0, g_hSkinBtnHot, g_hSkinBtnHot, g_hSkinBtnHot, g_hSkinBtnHot, g_hSkinBtnHot);
+    ctl.SetDrawFocusedRect(TRUE);
+    ASSERT_TRUE(Make());
+    EXPECT_TRUE(ctl.IsKindOf(RUNTIME_CLASS(CCoolButton)));
+    const COLORREF gray = ::GetSysColor(COLOR_GRAYTEXT);
+    struct Step { const char* name; std::function<bool()> act; COLORREF shown; COLORREF absent; bool plain; };
+    const Step steps[] = {
+        {"normal", [] { return true; }, kHelpLinkColor, kHelpHotColor, true},
+        {"hot", [&] { return Hover(); }, kHelpHotColor, kHelpLinkColor, true},
+        {"pressed", [&] { vt::MouseDown(); return WaitFor(kStatePressed); }, kHelpLinkColor, kHelpHotColor, true},
+        {"focused", [&] { vt::MouseUp(); return Leave() && FocusOn(host, ctl) && WaitFor(kStateDefault); },
+         kHelpLinkColor, kHelpHotColor, true},
+        // Disabled text is embossed, so other pixels than the caption colour appear.
+        {"disabled", [&] { ctl.EnableWindow(FALSE); return WaitFor(kStateDisabled); }, gray, kHelpLinkColor, false},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        ASSERT_TRUE(step.act());
+        const vt::Capture shot = Shot();
+        EXPECT_GT(CountColour(shot, Whole(), step.shown), 0);
+        EXPECT_EQ(0, CountColour(shot, Whole(), step.absent));
+        if (step.plain) {
+            EXPECT_EQ(0, Foreign(shot, step.shown));
         }
     }
-    return count;
-}
-
-TEST_F(HelpButtonTest, LinkColoursPerStateAndNeverASkin)
-{
-    // Even skins handed in are not painted.
-    button.SetButtonInfo(0, g_hSkinBtnHot, g_hSkinBtnHot, g_hSkinBtnHot, g_hSkinBtnHot, g_hSkinBtnHot);
-    ASSERT_TRUE(Make());
-    EXPECT_STREQ("CCoolHelpButton", button.GetRuntimeClass()->m_lpszClassName);
-    EXPECT_TRUE(button.IsKindOf(RUNTIME_CLASS(CCoolButton)));
-
-    vt::Capture shot = Shot();
-    EXPECT_GT(CountColour(shot, Whole(), kHelpLinkColor), 0);
-    EXPECT_EQ(0, NonBackgroundOutsideCaption(shot, host.Background(), kHelpLinkColor));
-
-    ASSERT_TRUE(Hover());
-    shot = Shot();
-    EXPECT_GT(CountColour(shot, Whole(), kHelpHotColor), 0);
-    EXPECT_EQ(0, CountColour(shot, Whole(), kHelpLinkColor));
-    EXPECT_EQ(0, NonBackgroundOutsideCaption(shot, host.Background(), kHelpHotColor));
-
-    vt::MouseDown();
-    ASSERT_TRUE(WaitForState(button, kStatePressed));
-    shot = Shot();
-    EXPECT_GT(CountColour(shot, Whole(), kHelpLinkColor), 0);
-    EXPECT_EQ(0, NonBackgroundOutsideCaption(shot, host.Background(), kHelpLinkColor));
-    vt::MouseUp();
-}
-
-TEST_F(HelpButtonTest, NoFocusFrameEvenWhenAskedForAndGrayWhenDisabled)
-{
-    ASSERT_TRUE(Make());
-    button.SetDrawFocusedRect(TRUE);
-    ASSERT_TRUE(FocusOn(host, button));
-    ASSERT_TRUE(WaitForState(button, kStateDefault));
-    EXPECT_EQ(0, NonBackgroundOutsideCaption(Shot(), host.Background(), kHelpLinkColor));
-
-    const COLORREF gray = ::GetSysColor(COLOR_GRAYTEXT);
-    button.EnableWindow(FALSE);
-    ASSERT_TRUE(WaitForState(button, kStateDisabled));
-    const vt::Capture shot = Shot();
-    EXPECT_GT(CountColour(shot, Whole(), gray), 0);
-    EXPECT_EQ(0, CountColour(shot, Whole(), kHelpLinkColor));
 }
 
 TEST_F(HelpButtonTest, HandCursorWhileOverIt)
@@ -113,51 +71,33 @@ TEST_F(HelpButtonTest, HandCursorWhileOverIt)
     EXPECT_EQ(g_hCursorHand, ::GetCursor());
 }
 
+// Fitting keeps the left or right edge and sizes to icon + caption + 16, with no icon gap.
 TEST_F(HelpButtonTest, FittingKeepsTheLeftOrRightEdgeAndLeavesSixteenPixels)
 {
     ASSERT_TRUE(Make("More about this"));
     const int textWidth = MeasureText(font.get(), "More about this").cx;
-
-    button.LeftAndFitText();
+    ctl.LeftAndFitText();
     CRect rc = WindowInHost();
     EXPECT_EQ(rect.left, rc.left);
     EXPECT_EQ(rect.top, rc.top);
     EXPECT_EQ(rect.Height(), rc.Height());
     EXPECT_EQ(textWidth + kHelpFitMargin, rc.Width());
 
-    button.MoveWindow(&rect);
-    button.RightAndFitText();
+    ctl.MoveWindow(&rect);
+    ctl.RightAndFitText();
     rc = WindowInHost();
     EXPECT_EQ(rect.right, rc.right);
     EXPECT_EQ(rect.right - textWidth - kHelpFitMargin, rc.left);
     EXPECT_EQ(rect.top, rc.top);
-}
 
-TEST_F(HelpButtonTest, FittingCountsTheIconButNotTheGap)
-{
     SolidIcon icon(RGB(0, 0, 255));
-    button.SetIcons(icon.get(), NULL);
-    ASSERT_TRUE(Make("Info"));
-    button.LeftAndFitText();
+    ctl.SetIcons(icon.get(), NULL);
+    ctl.SetWindowText("Info");
+    ctl.LeftAndFitText();
     EXPECT_EQ(16 + MeasureText(font.get(), "Info").cx + kHelpFitMargin, WindowInHost().Width());
-
-    button.SetWindowText("");
-    button.LeftAndFitText();
+    ctl.SetWindowText("");
+    ctl.LeftAndFitText();
     EXPECT_EQ(16 + kHelpFitMargin, WindowInHost().Width());
-}
-
-TEST_F(HelpButtonTest, ManyPaintsAndCreateDestroyCyclesLeakNothing)
-{
-    auto cycle = [&] {
-        CCoolHelpButton probe;
-        ASSERT_TRUE(CreateButton(probe, host, rect, "Leak", 0, font.get()));
-        probe.LeftAndFitText();
-        for (int i = 0; i < 5; ++i)
-            probe.RedrawWindow();
-        probe.DestroyWindow();
-        vt::PumpPending();
-    };
-    EXPECT_TRUE(LeavesNothingBehind(cycle));
 }
 
 }  // namespace
