@@ -50,32 +50,30 @@ TEST(DateTimePack, PackingChecksEachRangeAndUnpackingRoundTrips)
     EXPECT_DOUBLE_EQ(20130231.0, PackDateTime(2013, 2, 31, 0, 0, 0));
 }
 
+// The year itself is never checked, the month, day and time are.
 TEST(DateTimePack, UnpackingRoundsToTheSecondAndChecksMonthDayAndTime)
 {
+    const struct { double value; int valid; } cases[] = {
+        {20120229.0, 1}, {1231.0, 1},   {20130229.0, 0},      {20140001.0, 0},      {0.5, 0},
+        {0.0, 0},        {-20140506.0, 0}, {20140506.240000, 0}, {20140506.006000, 0},
+    };
     unsigned short y = 77, mo = 0, d = 0, h, mi, s;
+    // Nothing is written when the value is refused outright.
+    EXPECT_EQ(0, UnpackDateTime(nan(""), &y, NULL, NULL, NULL, NULL, NULL));
+    EXPECT_EQ(0, UnpackDateTime(-1.0, &y, NULL, NULL, NULL, NULL, NULL));
+    EXPECT_EQ(77, y);
+    for (const auto& c : cases)
+        EXPECT_EQ(c.valid, UnpackDateTime(c.value, &y, &mo, &d, &h, &mi, &s)) << c.value;
     // 0.4 of a second is dropped, 0.6 carries into the next second.
     ASSERT_EQ(1, UnpackDateTime(20140506.0803094, NULL, NULL, NULL, &h, &mi, &s));
     EXPECT_EQ(9, s);
     ASSERT_EQ(1, UnpackDateTime(20140506.0803086, NULL, NULL, NULL, &h, &mi, &s));
     EXPECT_EQ(Stamp(0, 0, 0, 8, 3, 9), Stamp(0, 0, 0, h, mi, s));
-
-    // Nothing is written when the value is refused outright.
-    EXPECT_EQ(0, UnpackDateTime(0.0, &y, NULL, NULL, NULL, NULL, NULL));
-    EXPECT_EQ(0, UnpackDateTime(-20140506.0, &y, NULL, NULL, NULL, NULL, NULL));
-    EXPECT_EQ(0, UnpackDateTime(nan(""), &y, NULL, NULL, NULL, NULL, NULL));
-    EXPECT_EQ(77, y);
-
     // An invalid date still has its places written.
     EXPECT_EQ(0, UnpackDateTime(20130229.0, &y, &mo, &d, NULL, NULL, NULL));
     EXPECT_EQ(Stamp(2013, 2, 29, 0, 0, 0), Stamp(y, mo, d, 0, 0, 0));
-    EXPECT_EQ(1, UnpackDateTime(20120229.0, &y, &mo, &d, NULL, NULL, NULL));
-    // The year itself is never checked, the month and day are.
     EXPECT_EQ(1, UnpackDateTime(1231.0, &y, &mo, &d, NULL, NULL, NULL));
     EXPECT_EQ(0, y);
-    EXPECT_EQ(0, UnpackDateTime(20140001.0, &y, &mo, &d, NULL, NULL, NULL));
-    EXPECT_EQ(0, UnpackDateTime(0.5, &y, &mo, &d, NULL, NULL, NULL));
-    EXPECT_EQ(0, UnpackDateTime(20140506.240000, NULL, NULL, NULL, NULL, NULL, NULL));
-    EXPECT_EQ(0, UnpackDateTime(20140506.006000, NULL, NULL, NULL, NULL, NULL, NULL));
 }
 
 // The clock can tick between two reads; a read on each side brackets it.

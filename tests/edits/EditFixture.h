@@ -76,17 +76,8 @@ inline void DrainInput()
     vt::PumpPending();
 }
 
-inline void Type(const char* text)
-{
-    vt::TypeText(text);
-    DrainInput();
-}
-
-inline void Press(WORD vk)
-{
-    vt::KeyPress(vk);
-    DrainInput();
-}
+inline void Type(const char* text) { vt::TypeText(text); DrainInput(); }
+inline void Press(WORD vk) { vt::KeyPress(vk); DrainInput(); }
 
 // A host with one edit of type T in its first row.
 template <class T>

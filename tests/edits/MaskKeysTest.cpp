@@ -164,8 +164,9 @@ TEST_F(MaskKeys, AmpersandAndParenthesisStepLikeTheArrowsAndMarkTheBoxModified)
     EXPECT_EQ("2014-04-06 08:03:09", TextOf(m_edit));
 }
 
-// Other characters are swallowed and collapse the selection; caret keys move as usual.
-TEST_F(MaskKeys, LettersAndDigitsOverASelectionChangeNothingCaretKeysStillMove)
+// Delete and Backspace clear only a whole selection; other characters are swallowed and
+// collapse the selection (Backspace also arrives as one); caret keys move as usual.
+TEST_F(MaskKeys, OnlyAWholeSelectionCanBeClearedAndOtherCharactersAreSwallowed)
 {
     const KeyCase cases[] = {
         {kExampleText, 5, 7, "a", 0, kExampleText, 5, 5},
@@ -177,8 +178,15 @@ TEST_F(MaskKeys, LettersAndDigitsOverASelectionChangeNothingCaretKeysStillMove)
         {kExampleText, 5, 5, nullptr, VK_RIGHT, kExampleText, 6, 6},
         {kExampleText, 5, 5, nullptr, VK_LEFT, kExampleText, 4, 4},
         {kExampleText, 5, 5, nullptr, VK_END, kExampleText, 19, 19},
+        {kExampleText, 5, 5, nullptr, VK_DELETE, kExampleText, 5, 5},
+        {kExampleText, 0, 4, nullptr, VK_DELETE, kExampleText, 0, 4},
+        {kExampleText, 5, 5, nullptr, VK_BACK, kExampleText, 5, 5},
+        {kExampleText, 0, 4, nullptr, VK_BACK, kExampleText, 0, 0},
+        {kExampleText, 0, 19, nullptr, VK_BACK, kPlaceholder, 0, 0},
+        {kExampleText, 0, 19, nullptr, VK_DELETE, kPlaceholder, 0, 0},
     };
     Run(cases);
+    EXPECT_EQ(0, m_edit.GetYear());
 }
 
 TEST_F(MaskKeys, OnThePlaceholderUpAndDownFillInTheCurrentDateAndTimeOtherKeysNothing)
@@ -226,73 +234,36 @@ TEST_F(MaskKeys, DigitOnThePlaceholderTypesIntoTheCurrentTime)
     EXPECT_EQ(CPoint(1, 1), SelectionOf(m_edit));
 }
 
-TEST_F(MaskKeys, DeleteAndBackspaceOnlyClearAWholeSelection)
-{
-    const WORD keys[] = {VK_DELETE, VK_BACK};
-    for (WORD key : keys)
-    {
-        SCOPED_TRACE(key == VK_DELETE ? "Delete" : "Backspace");
-        Start(kExampleText, 5, 5);
-        Press(key);
-        EXPECT_EQ(kExampleText, TextOf(m_edit));
-        Start(kExampleText, 0, 4);
-        Press(key);
-        EXPECT_EQ(kExampleText, TextOf(m_edit));
-        Start(kExampleText, 0, 19);
-        Press(key);
-        EXPECT_EQ(kPlaceholder, TextOf(m_edit));
-        EXPECT_EQ(0, m_edit.GetYear());
-    }
-}
-
 TEST_F(MaskKeys, ControlCopyCharactersReachTheEdit)
 {
+    auto reached = [&](DWORD ms) {
+        return vt::PumpUntil([&] { return TextOf(m_edit).find('c') != std::string::npos; }, ms);
+    };
     Start(kExampleText, 19, 19);
     vt::KeyDown(VK_CONTROL);
     m_edit.PostMessage(WM_CHAR, 'c', 1);
     // The platform edit takes the character; the next paint puts the formatted text back.
-    bool reached = vt::PumpUntil([&] { return TextOf(m_edit).find('c') != std::string::npos; },
-                                 1000);
+    const bool withControl = reached(1000);
     vt::KeyUp(VK_CONTROL);
-    EXPECT_TRUE(reached);
+    EXPECT_TRUE(withControl);
     PaintNow(m_edit);
     EXPECT_EQ(kExampleText, TextOf(m_edit));
-
     // Without Control the same character is swallowed.
-    Start(kExampleText, 19, 19);
     m_edit.PostMessage(WM_CHAR, 'c', 1);
-    EXPECT_FALSE(vt::PumpUntil([&] { return TextOf(m_edit).find('c') != std::string::npos; },
-                               300));
-}
-
-TEST_F(MaskKeys, RightClickOpensNoContextMenu)
-{
-    CPoint inside = m_host.ToScreen(CPoint(kEditRect.left + 20, kEditRect.top + 8));
-    vt::Click(inside, true);
-    DrainInput();
-    EXPECT_EQ(0, m_edit.contextMenus);
-
-    // The same box without a mask asks for its menu.
-    ProbeMaskEdit plain;
-    ASSERT_TRUE(CreateEdit(plain, m_host, 0, 1));
-    CPoint plainPoint = m_host.ToScreen(CPoint(kEditRect.left + 20, kEditRect.bottom + 18));
-    vt::Click(plainPoint, true);
-    vt::PumpUntil([&] { return plain.contextMenus > 0; }, 1000);
-    EXPECT_EQ(1, plain.contextMenus);
+    EXPECT_FALSE(reached(300));
 }
 
 // Puts text on the clipboard for the lifetime of the object and empties it afterwards.
 class ClipboardText
 {
 public:
-    ClipboardText(HWND owner, const char* text) : m_ok(false)
+    ClipboardText(HWND owner, const char* text)
     {
         if (!::OpenClipboard(owner))
             return;
         ::EmptyClipboard();
-        size_t size = strlen(text) + 1;
-        HGLOBAL mem = ::GlobalAlloc(GMEM_MOVEABLE, size);
-        memcpy(::GlobalLock(mem), text, size);
+        HGLOBAL mem = ::GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
+        strcpy((char*)::GlobalLock(mem), text);
         ::GlobalUnlock(mem);
         m_ok = ::SetClipboardData(CF_TEXT, mem) != NULL;
         ::CloseClipboard();
@@ -310,35 +281,36 @@ public:
     bool ok() const { return m_ok; }
 
 private:
-    bool m_ok;
+    bool m_ok = false;
 };
 
-TEST_F(MaskKeys, PostedPasteAndCutAreDropped)
+// What the masked box refuses, next to a box without a mask that takes it.
+TEST_F(MaskKeys, NoContextMenuPasteCutOrQueuedTextReplacement)
 {
+    ProbeMaskEdit plain;
+    ASSERT_TRUE(CreateEdit(plain, m_host, 0, 1));
+    vt::Click(m_host.ToScreen(CPoint(kEditRect.left + 20, kEditRect.top + 8)), true);
+    DrainInput();
+    EXPECT_EQ(0, m_edit.contextMenus);
+    vt::Click(m_host.ToScreen(CPoint(kEditRect.left + 20, kEditRect.bottom + 18)), true);
+    vt::PumpUntil([&] { return plain.contextMenus > 0; }, 1000);
+    EXPECT_EQ(1, plain.contextMenus);
+
     ClipboardText clip(m_host.m_hWnd, "pasted");
     ASSERT_TRUE(clip.ok());
     Start(kExampleText, 0, 19);
     m_edit.PostMessage(WM_PASTE);
     m_edit.PostMessage(WM_CUT);
+    plain.PostMessage(WM_PASTE);
     vt::PumpPending();
     EXPECT_EQ(0, m_edit.pastes);
     EXPECT_EQ(kExampleText, TextOf(m_edit));
-
-    // Unmasked, the same posted paste goes in.
-    ProbeMaskEdit plain;
-    ASSERT_TRUE(CreateEdit(plain, m_host));
-    plain.PostMessage(WM_PASTE);
-    vt::PumpPending();
     EXPECT_EQ(1, plain.pastes);
     EXPECT_EQ("pasted", TextOf(plain));
-}
 
-TEST_F(MaskKeys, QueuedTextReplacementsAreRefusedByTheWalk)
-{
     // The platform refuses to post messages that carry a pointer, so the queued
     // messages are handed to the pre-translate walk as the pump would.
-    const UINT blocked[] = {WM_SETTEXT, EM_REPLACESEL, WM_CONTEXTMENU, WM_PASTE, WM_CUT};
-    for (UINT message : blocked)
+    for (UINT message : {WM_SETTEXT, EM_REPLACESEL, WM_CONTEXTMENU, WM_PASTE, WM_CUT})
     {
         SCOPED_TRACE(vt::MessageName(message));
         MSG msg = {m_edit.m_hWnd, message, 0, (LPARAM) "junk"};
@@ -346,9 +318,6 @@ TEST_F(MaskKeys, QueuedTextReplacementsAreRefusedByTheWalk)
     }
     MSG key = {m_edit.m_hWnd, WM_KEYDOWN, VK_UP, 0};
     EXPECT_FALSE(CWnd::WalkPreTranslateTree(m_host.m_hWnd, &key));
-
-    ProbeMaskEdit plain;
-    ASSERT_TRUE(CreateEdit(plain, m_host));
     MSG text = {plain.m_hWnd, WM_SETTEXT, 0, (LPARAM) "junk"};
     EXPECT_FALSE(CWnd::WalkPreTranslateTree(m_host.m_hWnd, &text));
 }

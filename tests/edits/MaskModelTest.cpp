@@ -143,23 +143,32 @@ TEST_F(MaskModel, ItemSettersCheckTheirRanges)
     EXPECT_EQ(30, m_edit.GetDay());
 }
 
-TEST_F(MaskModel, ItemsOutsideTheLayoutCannotBeSetAndSettersWaitForThePaint)
+TEST_F(MaskModel, ItemsOutsideTheLayoutCannotBeSet)
 {
     m_edit.MaskDateTime(kMaskFormatTime);
-    PaintNow(m_edit);
     EXPECT_EQ(0, m_edit.SetYear(2014));
     EXPECT_EQ(0, m_edit.GetYear());
-    EXPECT_EQ(1, m_edit.SetHour(7));
-    EXPECT_EQ("HH:MM:SS", TextOf(m_edit));
-    PaintNow(m_edit);
-    EXPECT_EQ("07:00:00", TextOf(m_edit));
-
     m_edit.MaskDateTime(kMaskFormatDate);
     EXPECT_EQ(0, m_edit.SetHour(3));
     // Time arguments are ignored, even invalid ones, when the layout has no time.
     EXPECT_EQ(1, m_edit.SetDateTime(2014, 5, 6, 99, 99, 99));
     EXPECT_EQ("2014-05-06", TextOf(m_edit));
     EXPECT_EQ(0, m_edit.GetHour());
+}
+
+// Item setters leave the text alone; the paint formats it, replacing any foreign text.
+TEST_F(MaskModel, PaintBringsTheTextInLineWithTheValues)
+{
+    m_edit.MaskDateTime(kMaskFormatTime);
+    PaintNow(m_edit);
+    EXPECT_EQ(1, m_edit.SetHour(7));
+    EXPECT_EQ("HH:MM:SS", TextOf(m_edit));
+    PaintNow(m_edit);
+    EXPECT_EQ("07:00:00", TextOf(m_edit));
+    m_edit.SendMessage(WM_SETTEXT, 0, (LPARAM) "hello");
+    ASSERT_EQ("hello", TextOf(m_edit));
+    PaintNow(m_edit);
+    EXPECT_EQ("07:00:00", TextOf(m_edit));
 }
 
 TEST_F(MaskModel, SetTimeTakesOnlyTheFractionOfEitherForm)
@@ -175,46 +184,32 @@ TEST_F(MaskModel, SetTimeTakesOnlyTheFractionOfEitherForm)
     EXPECT_EQ(Stamp(2014, 5, 6, 23, 59, 59), ItemsOf(m_edit));
 }
 
-TEST_F(MaskModel, TimeOnlyMaskHasNoPackedValue)
+// Without a date there is no packed value, on a time-only mask or with the date still empty.
+TEST_F(MaskModel, TimeWithoutADateHasNoPackedValue)
 {
     m_edit.MaskTime();
     ASSERT_EQ(1, m_edit.SetDateTime(0, 0, 0, 12, 30, 45));
     EXPECT_EQ("12:30:45", TextOf(m_edit));
     EXPECT_EQ(0.0, m_edit.GetTime());
     EXPECT_EQ(0.0, m_edit.GetDateTime());
-
     unsigned short y = 9, mo = 9, d = 9, h = 0, mi = 0, s = 0;
     EXPECT_EQ(1, m_edit.GetDateTime(&y, &mo, &d, &h, &mi, &s));
     EXPECT_EQ(Stamp(0, 0, 0, 12, 30, 45), Stamp(y, mo, d, h, mi, s));
-}
 
-TEST_F(MaskModel, TimeAloneOnTheFullFormatShowsZeroDate)
-{
     m_edit.MaskDateTime(kMaskFormatDateTime);
     EXPECT_EQ(1, m_edit.SetTime(0.123045));
     EXPECT_EQ("0000-00-00 12:30:45", Formatted());
     PaintNow(m_edit);
     EXPECT_EQ("0000-00-00 12:30:45", TextOf(m_edit));
     EXPECT_EQ(0.0, m_edit.GetDateTime());
-
     // The empty year fails the range check; only the places written before it are set.
-    unsigned short y = 9, h = 9;
+    y = h = 9;
     EXPECT_EQ(0, m_edit.GetDateTime(&y, NULL, NULL, &h, NULL, NULL));
     EXPECT_EQ(0, y);
     EXPECT_EQ(0, h);
     // Places left null are neither written nor checked.
     EXPECT_EQ(1, m_edit.GetDateTime(NULL, NULL, NULL, &h, NULL, NULL));
     EXPECT_EQ(12, h);
-}
-
-TEST_F(MaskModel, PaintReplacesForeignTextWithTheFormattedValues)
-{
-    m_edit.MaskDateTime(kMaskFormatDateTime);
-    ASSERT_EQ(1, m_edit.SetDateTime(2014, 5, 6, 8, 3, 9));
-    m_edit.SendMessage(WM_SETTEXT, 0, (LPARAM) "hello");
-    ASSERT_EQ("hello", TextOf(m_edit));
-    PaintNow(m_edit);
-    EXPECT_EQ(kExampleText, TextOf(m_edit));
 }
 
 } // namespace
