@@ -74,41 +74,37 @@ TEST_F(MaskModel, WithoutAMaskNothingIsSetAndEverySwitchOrClearEmptiesTheValues)
     EXPECT_EQ(12, m_edit.GetHour());
 }
 
-TEST_F(MaskModel, PackedValueOfTheItemsAndItsRoundTrip)
-{
-    m_edit.MaskDateTime(kMaskFormatDateTime);
-    ASSERT_EQ(1, m_edit.SetDateTime(2014, 5, 6, 8, 3, 9));
-    EXPECT_DOUBLE_EQ(20140506.080309, m_edit.GetDateTime());
-    EXPECT_NEAR(0.080309, m_edit.GetTime(), 1e-8);
-
-    ASSERT_EQ(1, m_edit.SetDateTime(20121231.235958));
-    EXPECT_EQ("2012-12-31 23:59:58", TextOf(m_edit));
-    EXPECT_DOUBLE_EQ(20121231.235958, m_edit.GetDateTime());
-
-    EXPECT_EQ(0, m_edit.SetDateTime(0.5));
-    EXPECT_EQ(0, m_edit.SetDateTime(-1.0));
-    EXPECT_EQ("2012-12-31 23:59:58", TextOf(m_edit));
-}
-
 // Leap days only in leap years; the years 1000 and 3000 are accepted but do not pack.
-TEST_F(MaskModel, DatesAcceptedAndWhatTheyPackTo)
+TEST_F(MaskModel, DatesAcceptedWhatTheyPackToAndTheRoundTrip)
 {
-    const struct { unsigned short y, mo, d; int accepted; double packed; } cases[] = {
-        {2012, 2, 29, 1, 20120229.0}, {2000, 2, 29, 1, 20000229.0}, {1900, 2, 29, 0, 0.0},
-        {2013, 2, 29, 0, 0.0},        {999, 1, 1, 0, 0.0},          {3001, 1, 1, 0, 0.0},
-        {3000, 1, 1, 1, 0.0},         {1000, 1, 1, 1, 0.0},         {1001, 1, 1, 1, 10010101.0},
+    const struct { unsigned short y, mo, d, h, mi, s; int accepted; double packed; } cases[] = {
+        {2012, 2, 29, 0, 0, 0, 1, 20120229.0}, {2000, 2, 29, 0, 0, 0, 1, 20000229.0},
+        {1900, 2, 29, 0, 0, 0, 0, 0.0},        {2013, 2, 29, 0, 0, 0, 0, 0.0},
+        {999, 1, 1, 0, 0, 0, 0, 0.0},          {3001, 1, 1, 0, 0, 0, 0, 0.0},
+        {3000, 1, 1, 0, 0, 0, 1, 0.0},         {1000, 1, 1, 0, 0, 0, 1, 0.0},
+        {1001, 1, 1, 0, 0, 0, 1, 10010101.0},  {2014, 5, 6, 8, 3, 9, 1, 20140506.080309},
+        {2012, 12, 31, 23, 59, 58, 1, 20121231.235958},
     };
     m_edit.MaskDateTime(kMaskFormatDateTime);
     for (const auto& c : cases)
     {
-        const std::string when = Stamp(c.y, c.mo, c.d, 0, 0, 0);
+        const std::string when = Stamp(c.y, c.mo, c.d, c.h, c.mi, c.s);
         SCOPED_TRACE(when);
-        EXPECT_EQ(c.accepted, m_edit.SetDateTime(c.y, c.mo, c.d, 0, 0, 0));
+        EXPECT_EQ(c.accepted, m_edit.SetDateTime(c.y, c.mo, c.d, c.h, c.mi, c.s));
         if (!c.accepted)
             continue;
         EXPECT_EQ(when, TextOf(m_edit));
         EXPECT_DOUBLE_EQ(c.packed, m_edit.GetDateTime());
+        if (c.packed == 0.0)
+            continue;
+        EXPECT_NEAR(c.packed - floor(c.packed), m_edit.GetTime(), 1e-8);
+        ASSERT_EQ(1, m_edit.ClearDateTime());
+        EXPECT_EQ(1, m_edit.SetDateTime(c.packed));
+        EXPECT_EQ(when, TextOf(m_edit));
     }
+    EXPECT_EQ(0, m_edit.SetDateTime(0.5));
+    EXPECT_EQ(0, m_edit.SetDateTime(-1.0));
+    EXPECT_EQ("2012-12-31 23:59:58", TextOf(m_edit));
 }
 
 TEST_F(MaskModel, RejectedDateRestoresEveryPreviousValueAndText)
