@@ -3,16 +3,10 @@
 
 namespace btntest {
 
-TestFont::TestFont()
-    : m_font(::CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
-                           DEFAULT_PITCH, "MS Sans Serif"))
+HFONT MakeTestFont()
 {
-}
-
-TestFont::~TestFont()
-{
-    ::DeleteObject(m_font);
+    return ::CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                         CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, "MS Sans Serif");
 }
 
 CSize MeasureText(HFONT hFont, const char* text)
@@ -83,6 +77,18 @@ CRect BoundsOf(const vt::Capture& shot, const RECT& rc, COLORREF colour)
         }
     }
     return bounds;
+}
+
+::testing::AssertionResult FrameHolds(const CRect& rc, const std::function<bool(int x, int y)>& pixel)
+{
+    for (int x = rc.left; x <= rc.right; ++x) {
+        for (int y = rc.top; y <= rc.bottom; ++y) {
+            const bool edge = x == rc.left || x == rc.right || y == rc.top || y == rc.bottom;
+            if (edge && !pixel(x, y))
+                return ::testing::AssertionFailure() << "frame pixel (" << x << ", " << y << ") is wrong";
+        }
+    }
+    return ::testing::AssertionSuccess();
 }
 
 ::testing::AssertionResult LeavesNothingBehind(const std::function<void()>& cycle)

@@ -22,18 +22,7 @@ const COLORREF kCaptionColors[kStateCount] = {
 ::testing::AssertionResult LeavesNothingBehind(const std::function<void()>& cycle);
 
 // A font with crisp (not smoothed) glyphs, so that caption pixels carry the text colour exactly.
-class TestFont
-{
-public:
-    TestFont();
-    ~TestFont();
-    TestFont(const TestFont&) = delete;
-    TestFont& operator=(const TestFont&) = delete;
-    HFONT get() const { return m_font; }
-
-private:
-    HFONT m_font;
-};
+HFONT MakeTestFont();
 
 // Width and height of text as DrawText measures it in a DC holding hFont
 // (null: the DC's own default font).
@@ -50,6 +39,8 @@ COLORREF SkinPixel(HBITMAP hSkin, int x, int y);
 int CountColour(const vt::Capture& shot, const RECT& rc, COLORREF colour);
 // Bounding box of the pixels of exactly colour within rc; empty when none.
 CRect BoundsOf(const vt::Capture& shot, const RECT& rc, COLORREF colour);
+// Succeeds when pixel(x, y) holds for every pixel of the one-pixel frame of rc (inclusive right and bottom).
+::testing::AssertionResult FrameHolds(const CRect& rc, const std::function<bool(int x, int y)>& pixel);
 // Focus patterns are drawn in the DC's black text and white background colours.
 inline bool IsBlackOrWhite(COLORREF c) { return c == RGB(0, 0, 0) || c == RGB(255, 255, 255); }
 
@@ -124,7 +115,8 @@ protected:
 
     CursorParked parked;
     vt::HostWnd host;
-    TestFont font;
+    vt::GdiObject fontObject{MakeTestFont()};
+    const HFONT font = static_cast<HFONT>(fontObject.get());
     Probe<Control> ctl;
     const CRect rect;
 
@@ -146,6 +138,23 @@ protected:
     {
         vt::ParkCursor();
         return vt::PumpUntil([&] { return ctl.LastState() != kStateHot; });
+    }
+
+    // One step of a walk through states by real input: the colour shown within
+    // the walk's area, one that must not be there, and more checks of the shot.
+    struct ColourStep { const char* name; std::function<bool()> act; COLORREF shown; COLORREF absent; };
+    void Walk(const std::vector<ColourStep>& steps, const CRect& area,
+              const std::function<void(size_t, const vt::Capture&)>& more = nullptr)
+    {
+        for (size_t i = 0; i < steps.size(); ++i) {
+            SCOPED_TRACE(steps[i].name);
+            ASSERT_TRUE(steps[i].act());
+            const vt::Capture shot = Shot();
+            EXPECT_GT(CountColour(shot, area, steps[i].shown), 0);
+            EXPECT_EQ(0, CountColour(shot, area, steps[i].absent));
+            if (more)
+                more(i, shot);
+        }
     }
 
     void TearDown() override

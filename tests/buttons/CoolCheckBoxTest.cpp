@@ -70,12 +70,8 @@ TEST_F(CheckBoxTest, BoxAndCheckMarkSitWhereTheyBelongInA100By20Control)
 {
     ASSERT_TRUE(Make("Tick"));
     vt::Capture shot = Shot();
-    for (int i = 0; i <= kCheckBoxSize; ++i) {
-        EXPECT_PIXEL(shot, i, 4, kCheckOutline);
-        EXPECT_PIXEL(shot, i, 16, kCheckOutline);
-        EXPECT_PIXEL(shot, 0, 4 + i, kCheckOutline);
-        EXPECT_PIXEL(shot, 12, 4 + i, kCheckOutline);
-    }
+    const auto outline = [&](int x, int y) { return shot.At(x, y) == kCheckOutline; };
+    EXPECT_TRUE(FrameHolds(CRect(0, 4, kCheckBoxSize, 4 + kCheckBoxSize), outline));
     const POINT outside[] = {{13, 10}, {6, 3}, {6, 17}, {2, 9}};
     for (const POINT& p : outside)
         EXPECT_PIXEL(shot, p.x, p.y, kBackground);
@@ -107,27 +103,21 @@ TEST_F(CheckBoxTest, CaptionIsAccentColouredWhileHotOrPressedAndTheBoxKeepsTheNo
     ctl.SetNormalTextColor(own);
     ASSERT_TRUE(Make("Remember"));
     ctl.SetCheck(1, TRUE, FALSE);
-    struct Step { const char* name; std::function<bool()> act; COLORREF shown; COLORREF absent; bool checked; };
-    const Step steps[] = {
-        {"normal", [] { return true; }, own, kHotSpotAccent, true},
-        {"hot", [&] { return MoveTo(Inside(), kStateHot); }, kHotSpotAccent, own, true},
-        {"pressed", [&] { vt::MouseDown(); return WaitFor(kStatePressed); }, kHotSpotAccent, own, true},
+    Walk({
+        {"normal", [] { return true; }, own, kHotSpotAccent},
+        {"hot", [&] { return MoveTo(Inside(), kStateHot); }, kHotSpotAccent, own},
+        {"pressed", [&] { vt::MouseDown(); return WaitFor(kStatePressed); }, kHotSpotAccent, own},
+        // Focused by the click, whose release unchecked the box; a fresh DC's text colour.
         {"released and left", [&] {
             vt::MouseUp();
             vt::MoveCursor(host.ToScreen(Outside()));
             return WaitFor(kStateDefault);
-        }, RGB(0, 0, 0), kHotSpotAccent, false},   // focused by the click, with a fresh DC's text colour
-    };
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.name);
-        ASSERT_TRUE(step.act());
-        const vt::Capture shot = Shot();
-        EXPECT_GT(CountColour(shot, caption, step.shown), 0);
-        EXPECT_EQ(0, CountColour(shot, caption, step.absent));
+        }, RGB(0, 0, 0), kHotSpotAccent},
+    }, caption, [&](size_t i, const vt::Capture& shot) {
         EXPECT_PIXEL(shot, 0, 10, own);
         EXPECT_PIXEL(shot, 12, 10, own);
-        EXPECT_PIXEL(shot, 5, 12, step.checked ? own : kBackground);
-    }
+        EXPECT_PIXEL(shot, 5, 12, i < 3 ? own : kBackground);
+    });
 }
 
 TEST_F(CheckBoxTest, ClicksAndKeysToggleAsAUserExpects)
@@ -166,19 +156,11 @@ TEST_F(CheckBoxTest, FocusFrameIsSevenPixelsWideWithoutCaptionAndTwoBeyondTheCap
     const vt::Capture shot = Shot();
     const int left = kCheckFocusLeft;
     const int right = left + kCheckFocusExtra + kCheckFocusEmptyWidth - 1;   // 21: 7 pixels
-    for (int x = left; x <= right; ++x) {
-        EXPECT_TRUE(IsBlackOrWhite(shot.At(x, 2))) << "top at x " << x;
-        EXPECT_TRUE(IsBlackOrWhite(shot.At(x, 17))) << "bottom at x " << x;
-    }
-    for (int y = 2; y <= 17; ++y) {
-        EXPECT_TRUE(IsBlackOrWhite(shot.At(left, y))) << "left at y " << y;
-        EXPECT_TRUE(IsBlackOrWhite(shot.At(right, y))) << "right at y " << y;
-        EXPECT_PIXEL(shot, right + 1, y, kBackground);
-        EXPECT_PIXEL(shot, left - 1, y, kBackground);
-    }
+    const auto focusDot = [&](int x, int y) { return IsBlackOrWhite(shot.At(x, y)); };
+    EXPECT_TRUE(FrameHolds(CRect(left, 2, right, 17), focusDot));
+    const auto background = [&](int x, int y) { return shot.At(x, y) == kBackground; };
+    EXPECT_TRUE(FrameHolds(CRect(left - 1, 1, right + 1, 18), background));
     EXPECT_NE(shot.At(left, 2), shot.At(left + 1, 2));
-    EXPECT_PIXEL(shot, left + 2, 1, kBackground);
-    EXPECT_PIXEL(shot, left + 2, 18, kBackground);
 
     ctl.SetWindowText("Remember");
     ctl.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE);
