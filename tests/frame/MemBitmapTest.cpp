@@ -4,7 +4,6 @@
 #include "frame/VeluFrameInternal.h"
 
 #include <algorithm>
-#include <cstring>
 
 using frametest::BmpSpec;
 using frametest::Bytes;
@@ -62,27 +61,19 @@ std::vector<RGBQUAD> Table(int n, Make make)
     return table;
 }
 
-// A bottom-up DIB section of the given depth whose scan line `line` holds
-// `bytes` from its start; the rest of the bits are zero.
-HBITMAP MakeSection(int width, int height, WORD bitCount, const std::vector<RGBQUAD>& table,
-                    int line, const Bytes& bytes)
+// A DIB section made from a BMP image, so that it keeps the image's depth.
+HBITMAP MakeSection(const BmpSpec& spec)
 {
-    struct
-    {
-        BITMAPINFOHEADER header;
-        RGBQUAD colours[256];
-    } info = {};
-    info.header = {sizeof(BITMAPINFOHEADER), width, height, 1, bitCount, BI_RGB};
-    info.header.biClrUsed = DWORD(table.size());
-    std::copy(table.begin(), table.end(), info.colours);
+    const Bytes image = frametest::BuildBmp(spec);
     void* bits = nullptr;
-    HBITMAP section = ::CreateDIBSection(NULL, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, NULL, 0);
-    if (!section)
-        return NULL;
-    const int stride = ((width * bitCount + 31) / 32) * 4;
-    std::memset(bits, 0, size_t(stride) * height);
-    std::copy(bytes.begin(), bytes.end(), static_cast<BYTE*>(bits) + size_t(stride) * line);
-    ::GdiFlush();
+    const BITMAPINFO* info = reinterpret_cast<const BITMAPINFO*>(&image[sizeof(BITMAPFILEHEADER)]);
+    HBITMAP section = ::CreateDIBSection(NULL, info, DIB_RGB_COLORS, &bits, NULL, 0);
+    if (section)
+    {
+        const BITMAPFILEHEADER* file = reinterpret_cast<const BITMAPFILEHEADER*>(image.data());
+        std::copy(image.begin() + file->bfOffBits, image.end(), static_cast<BYTE*>(bits));
+        ::GdiFlush();
+    }
     return section;
 }
 
@@ -218,7 +209,13 @@ TEST(PixelSampling, EveryDepthDecodesTheStoredPixel)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.what);
-        vt::GdiObject section(MakeSection(24, 4, c.bitCount, c.table, 2, c.line));
+        BmpSpec spec;
+        spec.width = 24;
+        spec.height = 4;
+        spec.bitCount = c.bitCount;
+        spec.colourTable = c.table;
+        spec.rows = {{}, c.line, {}, {}};   // scan line 2 counts from the bottom
+        vt::GdiObject section(MakeSection(spec));
         ASSERT_NE(nullptr, section.get());
         EXPECT_EQ(DescribeColour(c.expected), DescribeColour(Sample(section.bitmap(), 2, c.column)));
         if (c.differsFromZeroBits)

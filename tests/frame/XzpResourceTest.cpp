@@ -4,6 +4,7 @@
 #include "frame/VeluFrameInternal.h"
 
 #include <cstring>
+#include <memory>
 
 using frametest::Bytes;
 using frametest::DescribeColour;
@@ -64,18 +65,11 @@ const std::vector<SkinSpec>& CarriedSkins()
 }
 
 // Owns a block from the loader.
-class Block
+struct FreeBlock
 {
-public:
-    explicit Block(LPBYTE block) : m_block(block) {}
-    ~Block() { FreeBinaryResource(m_block); }
-    Block(const Block&) = delete;
-    Block& operator=(const Block&) = delete;
-    LPBYTE get() const { return m_block; }
-
-private:
-    LPBYTE m_block;
+    void operator()(LPBYTE block) const { FreeBinaryResource(block); }
 };
+typedef std::unique_ptr<BYTE, FreeBlock> Block;
 
 // A copy of the library holding test resources, written with UpdateResource
 // as type "BINARY" (the loader asks for "Binary"); returns its path or "".

@@ -11,23 +11,14 @@ CImageList g_imlButtonList;
 CImageList g_imlCtrlBar;
 CBrush     g_brushToolBar(kBarBackground);
 
+// The handle holders start null (static storage) until the entry function
+// or the first user of a lazy skin fills them.
 extern "C" {
-HINSTANCE g_hVeluInstance = NULL;
-
-HCURSOR   g_hCursorHand = NULL;
-HBRUSH    g_hBrushFocus = NULL;
-
-HBITMAP   g_hSkinBtnDefault = NULL;
-HBITMAP   g_hSkinBtnNormal = NULL;
-HBITMAP   g_hSkinBtnDisabled = NULL;
-HBITMAP   g_hSkinBtnHot = NULL;
-HBITMAP   g_hSkinBtnDown = NULL;
-HBITMAP   g_hSkinCheck = NULL;
-
-HBITMAP   g_hSkinBalloon = NULL;
-HBITMAP   g_hSkinToolTip = NULL;
-HBITMAP   g_hSkinDialog = NULL;
-HBITMAP   g_hSkinProgress = NULL;
+HINSTANCE g_hVeluInstance;
+HCURSOR   g_hCursorHand;
+HBRUSH    g_hBrushFocus;
+HBITMAP   g_hSkinBtnDefault, g_hSkinBtnNormal, g_hSkinBtnDisabled, g_hSkinBtnHot, g_hSkinBtnDown, g_hSkinCheck;
+HBITMAP   g_hSkinBalloon, g_hSkinToolTip, g_hSkinDialog, g_hSkinProgress;
 
 HBITMAP VeluLoadSharedSkin(HBITMAP* phHolder, LPCSTR pszName)
 {

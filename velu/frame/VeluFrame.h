@@ -46,32 +46,21 @@ const COLORREF kGlyphMask          = 0x0000FF00;   // transparent colour of both
 const int kCtrlBarGlyphSize    = 13;
 const int kButtonListGlyphSize = 15;
 
-// Images of the control-bar strip "IDB_VELUCTRLBAR".
-enum VeluCtrlBarGlyph
+// Image indices of the two strips, in strip order; applications pick
+// button-list images by index.
+enum VeluCtrlBarGlyph       // "IDB_VELUCTRLBAR"
 {
-    kGlyphClose      = 0,
-    kGlyphPin        = 1,
-    kGlyphChevron    = 2,
-    kGlyphArrowUp    = 3,
-    kGlyphArrowLeft  = 4,
-    kGlyphArrowDown  = 5,
-    kGlyphArrowRight = 6,
-    kGlyphCheck      = 7,
-    kCtrlBarGlyphCount = 8
+    kGlyphClose, kGlyphPin, kGlyphChevron,
+    kGlyphArrowUp, kGlyphArrowLeft, kGlyphArrowDown, kGlyphArrowRight,    // 3 to 6
+    kGlyphCheck,
+    kCtrlBarGlyphCount
 };
 
-// Images of the button-list strip "IDB_VELUBTNLSITM" (applications pick them by index).
-enum VeluButtonListGlyph
+enum VeluButtonListGlyph    // "IDB_VELUBTNLSITM"
 {
-    kItemFolder   = 0,
-    kItemDocument = 1,
-    kItemMail     = 2,
-    kItemCalendar = 3,
-    kItemContacts = 4,
-    kItemNote     = 5,
-    kItemChart    = 6,
-    kItemGear     = 7,
-    kButtonListGlyphCount = 8
+    kItemFolder, kItemDocument, kItemMail, kItemCalendar,
+    kItemContacts, kItemNote, kItemChart, kItemGear,
+    kButtonListGlyphCount
 };
 
 /////////////////////////////////////////////////////////////////////////////
