@@ -77,9 +77,6 @@ public:
     std::vector<UINT> messages;
 
     DWORD LastState() const { return states.empty() ? 0 : states.back(); }
-    int StateAt(UINT itemState) const { return (int)this->GetDrawState(itemState); }
-    void ForceHover(BOOL hover) { this->m_bHover = hover; }
-    void ForceDefault(BOOL isDefault) { this->m_bIsDefault = isDefault; }
     DWORD Flags() const { return this->m_dwMouseFlags; }
     void Toggle(BOOL repaint) { this->ToggleCheck(repaint); }
 

@@ -23,23 +23,13 @@ protected:
     CPoint Below() const { return CPoint(rect.CenterPoint().x, rect.bottom + 30); }
 };
 
-TEST_F(HotSpotTest, EnteringTakesTheCaptureAndLeavingReleasesIt)
+TEST_F(HotSpotTest, EnteringTakesTheCapturePressTakesFocusAndLeavingReleasesIt)
 {
     ASSERT_TRUE(Make());
     EXPECT_STREQ("CHotSpot", ctl.GetRuntimeClass()->m_lpszClassName);
     ASSERT_TRUE(Hover());
     EXPECT_EQ(ctl.m_hWnd, ::GetCapture());
     EXPECT_EQ(kHotSpotHot, ctl.Flags());
-
-    ASSERT_TRUE(MoveTo(Below(), kStateNormal));
-    EXPECT_EQ(NULL, ::GetCapture());
-    EXPECT_EQ(0u, ctl.Flags());
-}
-
-TEST_F(HotSpotTest, PressDrawsPressedTakesFocusAndReleaseInsideLeavesItHot)
-{
-    ASSERT_TRUE(Make());
-    ASSERT_TRUE(Hover());
     vt::MouseDown();
     ASSERT_TRUE(WaitFor(kStatePressed));
     EXPECT_EQ(ctl.m_hWnd, ::GetFocus());
@@ -53,6 +43,8 @@ TEST_F(HotSpotTest, PressDrawsPressedTakesFocusAndReleaseInsideLeavesItHot)
 
     // Focused but neither hot nor pressed: the focused (default) state.
     ASSERT_TRUE(MoveTo(Below(), kStateDefault));
+    EXPECT_EQ(NULL, ::GetCapture());
+    EXPECT_EQ(0u, ctl.Flags());
 }
 
 TEST_F(HotSpotTest, ReleaseOutsideIsNotSeenSoThePressLastsUntilReleasedOverIt)
