@@ -1016,6 +1016,7 @@ public:
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
     BOOL IsWindow() const { return _AfxSafeThis(this) != NULL && ::IsWindow(m_hWnd); }
+    CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
     CWnd* GetTopLevelParent() const;
     CWnd* GetTopLevelOwner() const;
     CWnd* GetParentOwner() const;

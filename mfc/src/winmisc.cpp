@@ -85,6 +85,25 @@ CWnd* CWnd::GetOwner() const
     return m_hWndOwner != NULL ? CWnd::FromHandle(m_hWndOwner) : GetParent();
 }
 
+// The child with id nID at any depth, direct children first.
+CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
+{
+    HWND hWndChild = ::GetDlgItem(m_hWnd, nID);
+    if (hWndChild != NULL) {
+        if (::GetTopWindow(hWndChild) == NULL || !bOnlyPerm || CWnd::FromHandlePermanent(hWndChild) != NULL)
+            return bOnlyPerm ? CWnd::FromHandlePermanent(hWndChild) : CWnd::FromHandle(hWndChild);
+    }
+    for (hWndChild = ::GetTopWindow(m_hWnd); hWndChild != NULL; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+        CWnd wndTemp;
+        wndTemp.m_hWnd = hWndChild;
+        CWnd* pWnd = wndTemp.GetDescendantWindow(nID, bOnlyPerm);
+        wndTemp.m_hWnd = NULL;
+        if (pWnd != NULL)
+            return pWnd;
+    }
+    return NULL;
+}
+
 CWnd* CWnd::GetTopLevelParent() const
 {
     if (GetSafeHwnd() == NULL)

@@ -160,6 +160,21 @@ TEST(WinCore, GetDlgItemGivesThePermanentObjectWhenThereIsOne)
     EXPECT_TRUE(host.GetDlgItem(99) == NULL);
 }
 
+TEST(WinCore, DescendantWindowIsFoundAtAnyDepth)
+{
+    vt::HostWnd host;
+    CWnd panel;
+    ASSERT_TRUE(panel.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 100, 100), &host, 1));
+    CEdit deep;
+    ASSERT_TRUE(deep.Create(WS_VISIBLE, CRect(0, 0, 50, 20), &panel, 77));
+    HWND hPlain = CreatePlainEdit(panel.m_hWnd, 78);
+    EXPECT_EQ(host.GetDescendantWindow(77), &deep);
+    EXPECT_EQ(host.GetDescendantWindow(78)->GetSafeHwnd(), hPlain);
+    EXPECT_TRUE(host.GetDescendantWindow(78, TRUE) == NULL);
+    EXPECT_TRUE(host.GetDescendantWindow(79) == NULL);
+    ::DestroyWindow(hPlain);
+}
+
 TEST(WinCore, NullWindowPointerIsSafeForSafeAccessors)
 {
     CWnd* pNull = NULL;
