@@ -1,4 +1,6 @@
 // The hot spot's mouse capture, press and focus tracking, driven by real input.
+#include <algorithm>
+
 #include "ButtonFixture.h"
 
 using namespace btntest;
@@ -79,11 +81,9 @@ TEST_F(HotSpotTest, DoubleClickPlaysPressPauseAndHotLikeAClick)
     ASSERT_TRUE(vt::PumpUntil([&] { return ctl.states.size() >= 4 && ctl.LastState() == kStateHot; }));
 
     // The last pressed drawing is the played press; the next one comes after the pause.
-    size_t lastPressed = ctl.states.size();
-    for (size_t i = 0; i < ctl.states.size(); ++i) {
-        if (ctl.states[i] == kStatePressed)
-            lastPressed = i;
-    }
+    const auto last = std::find(ctl.states.rbegin(), ctl.states.rend(), (DWORD)kStatePressed);
+    ASSERT_TRUE(last != ctl.states.rend());
+    const size_t lastPressed = ctl.states.rend() - last - 1;
     ASSERT_LT(lastPressed + 1, ctl.states.size());
     EXPECT_EQ(kStateHot, ctl.states[lastPressed + 1]);
     // GetTickCount moves in steps of up to about 16 ms.
