@@ -30,13 +30,8 @@ private:
 // its entry function as a separate module. Returns the full path, or "".
 std::string CopyLibrary(TempFolder& folder, const std::string& fileName);
 
-// One resource written into a module file with UpdateResource.
-struct ResourceEdit
-{
-    const char* type;
-    LPCSTR name;            // string or MAKEINTRESOURCE
-    Bytes data;
-};
+// One resource written into a module file with UpdateResource; name is a string or MAKEINTRESOURCE.
+struct ResourceEdit { const char* type; LPCSTR name; Bytes data; };
 bool EditResources(const std::string& modulePath, const std::vector<ResourceEdit>& edits);
 
 // Wine's UpdateResource accepts a deletion but leaves the resource in place,
@@ -57,8 +52,7 @@ public:
 
     HMODULE get() const { return m_module; }
     // An exported variable of the module, or null.
-    template <class T>
-    T* Data(const char* name) const { return reinterpret_cast<T*>(::GetProcAddress(m_module, name)); }
+    template <class T> T* Data(const char* name) const { return reinterpret_cast<T*>(::GetProcAddress(m_module, name)); }
 
 private:
     HMODULE m_module;
