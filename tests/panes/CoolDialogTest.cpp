@@ -1,5 +1,6 @@
 // Skinned dialog: background painting, tooltips by control id, relaying, activation, resizing, leaks.
 #include "DialogFixture.h"
+#include "tips/TipMeasure.h"
 
 namespace panes_test {
 namespace {
@@ -192,15 +193,7 @@ TEST_F(CoolDialogTest, ManyDialogsWithTipsLeakNothing)
         dlg.UpdateWindow();
         dlg.Close();
     };
-    cycle();
-    vt::PumpPending();
-    const int gdiBefore = vt::GdiObjectCount();
-    const int windowsBefore = vt::ThreadWindowCount();
-    for (int i = 0; i < 25; i++)
-        cycle();
-    vt::PumpPending();
-    EXPECT_EQ(gdiBefore, vt::GdiObjectCount());
-    EXPECT_EQ(windowsBefore, vt::ThreadWindowCount());
+    tips_test::ExpectCyclesLeakNothing(cycle, 25);
 }
 
 } // namespace

@@ -282,15 +282,7 @@ TEST_F(ToolTipTest, ManyShowsHidesAndManagersLeakNothing)
         m_tip.UpdateWindow();
         m_tip.HideMe();
     };
-    cycle();
-    vt::PumpPending();
-    const int gdiBefore = vt::GdiObjectCount();
-    const int windowsBefore = vt::ThreadWindowCount();
-    for (int i = 0; i < 40; i++)
-        cycle();
-    vt::PumpPending();
-    EXPECT_EQ(gdiBefore, vt::GdiObjectCount());
-    EXPECT_EQ(windowsBefore, vt::ThreadWindowCount());
+    ExpectCyclesLeakNothing(cycle, 40);
 }
 
 } // namespace
