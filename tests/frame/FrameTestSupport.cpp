@@ -1,7 +1,7 @@
 // FrameTestSupport.cpp - library copies with edited resources, in-memory BMP images and heap accounting for the frame tests.
 #include "FrameTestSupport.h"
 
-#include "../../tools/bmpheaders.h"
+#include "tools/bmpheaders.h"
 #include "frame/VeluFrame.h"
 
 #include <algorithm>
@@ -151,11 +151,5 @@ Bytes Row24(const std::vector<COLORREF>& pixels)
     return row;
 }
 
-std::string DescribeColour(COLORREF colour)
-{
-    char text[48];
-    std::snprintf(text, sizeof(text), "RGB(%d, %d, %d)", GetRValue(colour), GetGValue(colour), GetBValue(colour));
-    return text;
-}
 
 }  // namespace frametest

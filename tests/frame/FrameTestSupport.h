@@ -79,7 +79,6 @@ Bytes BuildBmp(const BmpSpec& spec);
 
 Bytes Row24(const std::vector<COLORREF>& pixels);
 
-std::string DescribeColour(COLORREF colour);
 
 }  // namespace frametest
 

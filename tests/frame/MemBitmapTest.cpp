@@ -7,7 +7,7 @@
 
 using frametest::BmpSpec;
 using frametest::Bytes;
-using frametest::DescribeColour;
+using vt::ColourText;
 
 namespace {
 
@@ -114,7 +114,7 @@ TEST(MemoryBitmap, BitsAreFoundBehindTheHeaderAndTheSizeIsReported)
         EXPECT_EQ(c.size.cx, dimension.cx);
         EXPECT_EQ(c.size.cy, dimension.cy);
         for (const Pixel& p : c.pixels)
-            EXPECT_EQ(DescribeColour(p.colour), DescribeColour(Sample(bitmap.bitmap(), p.scanLine, p.column)))
+            EXPECT_EQ(ColourText(p.colour), ColourText(Sample(bitmap.bitmap(), p.scanLine, p.column)))
                 << "scan line " << p.scanLine << ", column " << p.column;
     }
 }
@@ -146,10 +146,10 @@ TEST(MemoryBitmap, OnlyAnImageWithAColourTableGetsAPaletteOfTheColoursItUses)
     EXPECT_EQ(16, entries);
     PALETTEENTRY entry = {};
     ASSERT_EQ(1u, ::GetPaletteEntries(palette, 5, 1, &entry));
-    EXPECT_EQ(DescribeColour(ColourOf(spec.colourTable[5])), DescribeColour(RGB(entry.peRed, entry.peGreen, entry.peBlue)));
+    EXPECT_EQ(ColourText(ColourOf(spec.colourTable[5])), ColourText(RGB(entry.peRed, entry.peGreen, entry.peBlue)));
     EXPECT_EQ(0, entry.peFlags);
     // The bits sit right behind the 16 used entries: pixel (3, top row) has index 3.
-    EXPECT_EQ(DescribeColour(ColourOf(spec.colourTable[3])), DescribeColour(Sample(bitmap.bitmap(), 1, 3)));
+    EXPECT_EQ(ColourText(ColourOf(spec.colourTable[3])), ColourText(Sample(bitmap.bitmap(), 1, 3)));
 
     // Loading again leaves only the bitmap and the palette behind.
     const int before = vt::GdiObjectCount();
@@ -217,10 +217,10 @@ TEST(PixelSampling, EveryDepthDecodesTheStoredPixel)
         spec.rows = {{}, c.line, {}, {}};   // scan line 2 counts from the bottom
         vt::GdiObject section(MakeSection(spec));
         ASSERT_NE(nullptr, section.get());
-        EXPECT_EQ(DescribeColour(c.expected), DescribeColour(Sample(section.bitmap(), 2, c.column)));
+        EXPECT_EQ(ColourText(c.expected), ColourText(Sample(section.bitmap(), 2, c.column)));
         if (c.differsFromZeroBits)
         {
-            EXPECT_NE(DescribeColour(c.expected), DescribeColour(Sample(section.bitmap(), 1, c.column)))
+            EXPECT_NE(ColourText(c.expected), ColourText(Sample(section.bitmap(), 1, c.column)))
                 << "another scan line must not give the marked pixel";
         }
     }

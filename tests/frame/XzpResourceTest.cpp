@@ -7,7 +7,7 @@
 #include <memory>
 
 using frametest::Bytes;
-using frametest::DescribeColour;
+using vt::ColourText;
 
 namespace {
 
@@ -114,8 +114,8 @@ TEST(XzpResource, EveryCarriedSkinInflatesToABmpFileOfItsSizeAndColours)
         EXPECT_EQ(skin.width, bitmapSize.cx);
         EXPECT_EQ(skin.height, bitmapSize.cy);
         for (const Sample& s : skin.samples)
-            EXPECT_EQ(DescribeColour(s.colour),
-                      DescribeColour(GetBmpPixelColor(screen, bitmap.bitmap(), skin.height - 1 - s.y, s.x)))
+            EXPECT_EQ(ColourText(s.colour),
+                      ColourText(GetBmpPixelColor(screen, bitmap.bitmap(), skin.height - 1 - s.y, s.x)))
                 << "at (" << s.x << ", " << s.y << ")";
     }
 }

@@ -92,7 +92,7 @@ TEST_F(BitmapUtilsTest, RecolouredCopyReplacesExactMatchesOnly)
 	const COLORREF targets[] = { RGB(223, 232, 244), kKey };
 	for (COLORREF crTo : targets)
 	{
-		SCOPED_TRACE(DescribeColour(crTo));
+		SCOPED_TRACE(vt::ColourText(crTo));
 		vt::GdiObject copy(VeluMakeTransparentBitmap(m_dest, m_src, 24, 20, kKey, crTo));
 		EXPECT_TRUE(CopyIs(copy.bitmap(), 24, 20, [&](int x, int y)
 			{

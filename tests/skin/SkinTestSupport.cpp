@@ -32,12 +32,6 @@ HBITMAP MakeBitmap(int cx, int cy, const PixelFn& fn)
 	return hBitmap;
 }
 
-std::string DescribeColour(COLORREF cr)
-{
-	char sz[40];
-	sprintf(sz, "RGB(%u, %u, %u)", GetRValue(cr), GetGValue(cr), GetBValue(cr));
-	return sz;
-}
 
 ::testing::AssertionResult RegionMatches(const vt::MemoryCanvas& canvas, const RECT& rc,
 	const std::function<bool(int x, int y, COLORREF cr)>& pred, const char* what)
@@ -52,7 +46,7 @@ std::string DescribeColour(COLORREF cr)
 			{
 				std::string path = vt::DumpForCurrentTest(canvas.Snapshot(), "region");
 				return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is "
-					<< DescribeColour(cr) << ", not " << what << " (canvas written to " << path << ")";
+					<< vt::ColourText(cr) << ", not " << what << " (canvas written to " << path << ")";
 			}
 		}
 	}
@@ -66,7 +60,7 @@ std::string DescribeColour(COLORREF cr)
 		[&](int x, int y, COLORREF cr)
 		{
 			COLORREF crWanted = expected(x, y);
-			strWanted = DescribeColour(crWanted);
+			strWanted = vt::ColourText(crWanted);
 			return cr == crWanted;
 		}, "the expected colour");
 	return result ? result : (result << "; expected " << strWanted);

@@ -29,7 +29,6 @@ HBITMAP MakeBitmap(int cx, int cy, const PixelFn& fn);
 // calls first warm up: Wine keeps some freed DCs for reuse.
 ::testing::AssertionResult LeaksNothing(const std::function<void()>& use, int nTimes);
 
-std::string DescribeColour(COLORREF cr);
 
 inline RECT WholeOf(const vt::MemoryCanvas& canvas) { return { 0, 0, canvas.width(), canvas.height() }; }
 

@@ -150,6 +150,9 @@ std::string DumpForCurrentTest(const Capture& capture, const char* tag = "captur
 
 ::testing::AssertionResult PixelIs(const Capture& capture, int x, int y, COLORREF expected);
 
+// "RGB(r, g, b)", for readable colour comparisons in failure messages.
+std::string ColourText(COLORREF colour);
+
 #define EXPECT_PIXEL(capture, x, y, color) EXPECT_TRUE(::vt::PixelIs((capture), (x), (y), (color)))
 #define ASSERT_PIXEL(capture, x, y, color) ASSERT_TRUE(::vt::PixelIs((capture), (x), (y), (color)))
 

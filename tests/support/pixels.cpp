@@ -29,14 +29,15 @@ std::vector<DWORD> ReadPixels(HDC dc, const RECT& rect)
     return pixels;
 }
 
+
+}  // namespace
+
 std::string ColourText(COLORREF c)
 {
     char buf[48];
     std::snprintf(buf, sizeof(buf), "RGB(%d, %d, %d)", GetRValue(c), GetGValue(c), GetBValue(c));
     return buf;
 }
-
-}  // namespace
 
 Capture Capture::FromWindow(HWND hwnd, bool wholeWindow)
 {
