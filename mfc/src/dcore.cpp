@@ -6,6 +6,22 @@ IMPLEMENT_DYNAMIC(CPaintDC, CDC)
 IMPLEMENT_DYNAMIC(CClientDC, CDC)
 IMPLEMENT_DYNAMIC(CWindowDC, CDC)
 
+namespace {
+
+// A setting made through a CDC goes to its output DC and, where that is a
+// different DC, to its attribute DC too; the attribute DC's answer wins.
+template <typename Result, typename Apply>
+Result ApplyToBoth(HDC hDC, HDC hAttribDC, Result result, Apply apply)
+{
+    if (hDC != hAttribDC)
+        result = apply(hDC);
+    if (hAttribDC != NULL)
+        result = apply(hAttribDC);
+    return result;
+}
+
+}  // namespace
+
 // ---------------------------------------------------------------- construction and maps
 CDC::CDC() : m_hDC(NULL), m_hAttribDC(NULL), m_bPrinting(FALSE) {}
 
@@ -93,26 +109,15 @@ CGdiObject* PASCAL CDC::SelectGdiObject(HDC hDC, HGDIOBJ h)
 
 CGdiObject* CDC::SelectGdiObject(HGDIOBJ hObject)
 {
-    HGDIOBJ hOldObj = NULL;
-    if (hObject == NULL)
-        return NULL;
-    if (m_hDC != m_hAttribDC)
-        hOldObj = ::SelectObject(m_hDC, hObject);
-    if (m_hAttribDC != NULL)
-        hOldObj = ::SelectObject(m_hAttribDC, hObject);
-    return CGdiObject::FromHandle(hOldObj);
+    return hObject != NULL ? CGdiObject::FromHandle(SelectObject(hObject)) : NULL;
 }
 
 HGDIOBJ CDC::SelectObject(HGDIOBJ hObject)
 {
-    HGDIOBJ hOldObj = NULL;
     if (hObject == NULL)
         return NULL;
-    if (m_hDC != m_hAttribDC)
-        hOldObj = ::SelectObject(m_hDC, hObject);
-    if (m_hAttribDC != NULL)
-        hOldObj = ::SelectObject(m_hAttribDC, hObject);
-    return hOldObj;
+    return ApplyToBoth<HGDIOBJ>(m_hDC, m_hAttribDC, NULL,
+                                [=](HDC hDC) { return ::SelectObject(hDC, hObject); });
 }
 
 CGdiObject* CDC::SelectStockObject(int nIndex)
@@ -128,69 +133,57 @@ CPalette* CDC::SelectPalette(CPalette* pPalette, BOOL bForceBackground)
 
 COLORREF CDC::SetBkColor(COLORREF crColor)
 {
-    COLORREF crRetVal = CLR_INVALID;
-    if (m_hDC != m_hAttribDC)
-        crRetVal = ::SetBkColor(m_hDC, crColor);
-    if (m_hAttribDC != NULL)
-        crRetVal = ::SetBkColor(m_hAttribDC, crColor);
-    return crRetVal;
+    return ApplyToBoth<COLORREF>(m_hDC, m_hAttribDC, CLR_INVALID,
+                             [&](HDC hDC) { return ::SetBkColor(hDC, crColor); });
 }
 
 COLORREF CDC::SetTextColor(COLORREF crColor)
 {
-    COLORREF crRetVal = CLR_INVALID;
-    if (m_hDC != m_hAttribDC)
-        crRetVal = ::SetTextColor(m_hDC, crColor);
-    if (m_hAttribDC != NULL)
-        crRetVal = ::SetTextColor(m_hAttribDC, crColor);
-    return crRetVal;
+    return ApplyToBoth<COLORREF>(m_hDC, m_hAttribDC, CLR_INVALID,
+                             [&](HDC hDC) { return ::SetTextColor(hDC, crColor); });
 }
 
-// The remaining integer attribute setters share one shape.
-#define AFX_DC_SET_BOTH(call) \
-    int nRetVal = 0; \
-    if (m_hDC != m_hAttribDC) nRetVal = ::call(m_hDC, ARG); \
-    if (m_hAttribDC != NULL) nRetVal = ::call(m_hAttribDC, ARG); \
-    return nRetVal;
+int CDC::SetBkMode(int nBkMode)
+{
+    return ApplyToBoth<int>(m_hDC, m_hAttribDC, 0, [=](HDC hDC) { return ::SetBkMode(hDC, nBkMode); });
+}
 
-#define ARG nBkMode
-int CDC::SetBkMode(int nBkMode) { AFX_DC_SET_BOTH(SetBkMode) }
-#undef ARG
-#define ARG nPolyFillMode
-int CDC::SetPolyFillMode(int nPolyFillMode) { AFX_DC_SET_BOTH(SetPolyFillMode) }
-#undef ARG
-#define ARG nDrawMode
-int CDC::SetROP2(int nDrawMode) { AFX_DC_SET_BOTH(SetROP2) }
-#undef ARG
-#define ARG nStretchMode
-int CDC::SetStretchBltMode(int nStretchMode) { AFX_DC_SET_BOTH(SetStretchBltMode) }
-#undef ARG
-#define ARG nMapMode
-int CDC::SetMapMode(int nMapMode) { AFX_DC_SET_BOTH(SetMapMode) }
-#undef ARG
-#define ARG nCharExtra
-int CDC::SetTextCharacterExtra(int nCharExtra) { AFX_DC_SET_BOTH(SetTextCharacterExtra) }
-#undef ARG
-#undef AFX_DC_SET_BOTH
+int CDC::SetPolyFillMode(int nPolyFillMode)
+{
+    return ApplyToBoth<int>(m_hDC, m_hAttribDC, 0, [=](HDC hDC) { return ::SetPolyFillMode(hDC, nPolyFillMode); });
+}
+
+int CDC::SetROP2(int nDrawMode)
+{
+    return ApplyToBoth<int>(m_hDC, m_hAttribDC, 0, [=](HDC hDC) { return ::SetROP2(hDC, nDrawMode); });
+}
+
+int CDC::SetStretchBltMode(int nStretchMode)
+{
+    return ApplyToBoth<int>(m_hDC, m_hAttribDC, 0, [=](HDC hDC) { return ::SetStretchBltMode(hDC, nStretchMode); });
+}
+
+int CDC::SetMapMode(int nMapMode)
+{
+    return ApplyToBoth<int>(m_hDC, m_hAttribDC, 0, [=](HDC hDC) { return ::SetMapMode(hDC, nMapMode); });
+}
+
+int CDC::SetTextCharacterExtra(int nCharExtra)
+{
+    return ApplyToBoth<int>(m_hDC, m_hAttribDC, 0, [=](HDC hDC) { return ::SetTextCharacterExtra(hDC, nCharExtra); });
+}
+
 
 UINT CDC::SetTextAlign(UINT nFlags)
 {
-    UINT nRetVal = GDI_ERROR;
-    if (m_hDC != m_hAttribDC)
-        nRetVal = ::SetTextAlign(m_hDC, nFlags);
-    if (m_hAttribDC != NULL)
-        nRetVal = ::SetTextAlign(m_hAttribDC, nFlags);
-    return nRetVal;
+    return ApplyToBoth<UINT>(m_hDC, m_hAttribDC, GDI_ERROR,
+                             [&](HDC hDC) { return ::SetTextAlign(hDC, nFlags); });
 }
 
 int CDC::SetTextJustification(int nBreakExtra, int nBreakCount)
 {
-    int nRetVal = 0;
-    if (m_hDC != m_hAttribDC)
-        nRetVal = ::SetTextJustification(m_hDC, nBreakExtra, nBreakCount);
-    if (m_hAttribDC != NULL)
-        nRetVal = ::SetTextJustification(m_hAttribDC, nBreakExtra, nBreakCount);
-    return nRetVal;
+    return ApplyToBoth<int>(m_hDC, m_hAttribDC, 0,
+                             [&](HDC hDC) { return ::SetTextJustification(hDC, nBreakExtra, nBreakCount); });
 }
 
 int CDC::GetTextFace(CString& rString) const
@@ -204,60 +197,48 @@ int CDC::GetTextFace(CString& rString) const
 CPoint CDC::SetViewportOrg(int x, int y)
 {
     POINT point = {0, 0};
-    if (m_hDC != m_hAttribDC)
-        ::SetViewportOrgEx(m_hDC, x, y, &point);
-    if (m_hAttribDC != NULL)
-        ::SetViewportOrgEx(m_hAttribDC, x, y, &point);
+    ApplyToBoth<BOOL>(m_hDC, m_hAttribDC, FALSE,
+                      [&](HDC hDC) { return ::SetViewportOrgEx(hDC, x, y, &point); });
     return point;
 }
 
 CPoint CDC::OffsetViewportOrg(int nWidth, int nHeight)
 {
     POINT point = {0, 0};
-    if (m_hDC != m_hAttribDC)
-        ::OffsetViewportOrgEx(m_hDC, nWidth, nHeight, &point);
-    if (m_hAttribDC != NULL)
-        ::OffsetViewportOrgEx(m_hAttribDC, nWidth, nHeight, &point);
+    ApplyToBoth<BOOL>(m_hDC, m_hAttribDC, FALSE,
+                      [&](HDC hDC) { return ::OffsetViewportOrgEx(hDC, nWidth, nHeight, &point); });
     return point;
 }
 
 CSize CDC::SetViewportExt(int x, int y)
 {
     SIZE size = {0, 0};
-    if (m_hDC != m_hAttribDC)
-        ::SetViewportExtEx(m_hDC, x, y, &size);
-    if (m_hAttribDC != NULL)
-        ::SetViewportExtEx(m_hAttribDC, x, y, &size);
+    ApplyToBoth<BOOL>(m_hDC, m_hAttribDC, FALSE,
+                      [&](HDC hDC) { return ::SetViewportExtEx(hDC, x, y, &size); });
     return size;
 }
 
 CPoint CDC::SetWindowOrg(int x, int y)
 {
     POINT point = {0, 0};
-    if (m_hDC != m_hAttribDC)
-        ::SetWindowOrgEx(m_hDC, x, y, &point);
-    if (m_hAttribDC != NULL)
-        ::SetWindowOrgEx(m_hAttribDC, x, y, &point);
+    ApplyToBoth<BOOL>(m_hDC, m_hAttribDC, FALSE,
+                      [&](HDC hDC) { return ::SetWindowOrgEx(hDC, x, y, &point); });
     return point;
 }
 
 CPoint CDC::OffsetWindowOrg(int nWidth, int nHeight)
 {
     POINT point = {0, 0};
-    if (m_hDC != m_hAttribDC)
-        ::OffsetWindowOrgEx(m_hDC, nWidth, nHeight, &point);
-    if (m_hAttribDC != NULL)
-        ::OffsetWindowOrgEx(m_hAttribDC, nWidth, nHeight, &point);
+    ApplyToBoth<BOOL>(m_hDC, m_hAttribDC, FALSE,
+                      [&](HDC hDC) { return ::OffsetWindowOrgEx(hDC, nWidth, nHeight, &point); });
     return point;
 }
 
 CSize CDC::SetWindowExt(int x, int y)
 {
     SIZE size = {0, 0};
-    if (m_hDC != m_hAttribDC)
-        ::SetWindowExtEx(m_hDC, x, y, &size);
-    if (m_hAttribDC != NULL)
-        ::SetWindowExtEx(m_hAttribDC, x, y, &size);
+    ApplyToBoth<BOOL>(m_hDC, m_hAttribDC, FALSE,
+                      [&](HDC hDC) { return ::SetWindowExtEx(hDC, x, y, &size); });
     return size;
 }
 
@@ -281,72 +262,46 @@ void CDC::LPtoDP(LPSIZE lpSize) const
 // ---------------------------------------------------------------- clipping
 int CDC::SelectClipRgn(CRgn* pRgn)
 {
-    int nRetVal = ERROR;
-    if (m_hDC != m_hAttribDC)
-        nRetVal = ::SelectClipRgn(m_hDC, (HRGN)pRgn->GetSafeHandle());
-    if (m_hAttribDC != NULL)
-        nRetVal = ::SelectClipRgn(m_hAttribDC, (HRGN)pRgn->GetSafeHandle());
-    return nRetVal;
+    return ApplyToBoth<int>(m_hDC, m_hAttribDC, ERROR,
+                             [&](HDC hDC) { return ::SelectClipRgn(hDC, (HRGN)pRgn->GetSafeHandle()); });
 }
 
 int CDC::SelectClipRgn(CRgn* pRgn, int nMode)
 {
-    int nRetVal = ERROR;
-    if (m_hDC != m_hAttribDC)
-        nRetVal = ::ExtSelectClipRgn(m_hDC, (HRGN)pRgn->GetSafeHandle(), nMode);
-    if (m_hAttribDC != NULL)
-        nRetVal = ::ExtSelectClipRgn(m_hAttribDC, (HRGN)pRgn->GetSafeHandle(), nMode);
-    return nRetVal;
+    return ApplyToBoth<int>(m_hDC, m_hAttribDC, ERROR,
+                             [&](HDC hDC) { return ::ExtSelectClipRgn(hDC, (HRGN)pRgn->GetSafeHandle(), nMode); });
 }
 
 int CDC::ExcludeClipRect(int x1, int y1, int x2, int y2)
 {
-    int nRetVal = ERROR;
-    if (m_hDC != m_hAttribDC)
-        nRetVal = ::ExcludeClipRect(m_hDC, x1, y1, x2, y2);
-    if (m_hAttribDC != NULL)
-        nRetVal = ::ExcludeClipRect(m_hAttribDC, x1, y1, x2, y2);
-    return nRetVal;
+    return ApplyToBoth<int>(m_hDC, m_hAttribDC, ERROR,
+                             [&](HDC hDC) { return ::ExcludeClipRect(hDC, x1, y1, x2, y2); });
 }
 
 int CDC::ExcludeUpdateRgn(CWnd* pWnd)
 {
-    int nRetVal = ERROR;
-    if (m_hDC != m_hAttribDC)
-        nRetVal = ::ExcludeUpdateRgn(m_hDC, pWnd->m_hWnd);
-    if (m_hAttribDC != NULL)
-        nRetVal = ::ExcludeUpdateRgn(m_hAttribDC, pWnd->m_hWnd);
-    return nRetVal;
+    return ApplyToBoth<int>(m_hDC, m_hAttribDC, ERROR,
+                             [&](HDC hDC) { return ::ExcludeUpdateRgn(hDC, pWnd->m_hWnd); });
 }
 
 int CDC::IntersectClipRect(int x1, int y1, int x2, int y2)
 {
-    int nRetVal = ERROR;
-    if (m_hDC != m_hAttribDC)
-        nRetVal = ::IntersectClipRect(m_hDC, x1, y1, x2, y2);
-    if (m_hAttribDC != NULL)
-        nRetVal = ::IntersectClipRect(m_hAttribDC, x1, y1, x2, y2);
-    return nRetVal;
+    return ApplyToBoth<int>(m_hDC, m_hAttribDC, ERROR,
+                             [&](HDC hDC) { return ::IntersectClipRect(hDC, x1, y1, x2, y2); });
 }
 
 int CDC::OffsetClipRgn(int x, int y)
 {
-    int nRetVal = ERROR;
-    if (m_hDC != m_hAttribDC)
-        nRetVal = ::OffsetClipRgn(m_hDC, x, y);
-    if (m_hAttribDC != NULL)
-        nRetVal = ::OffsetClipRgn(m_hAttribDC, x, y);
-    return nRetVal;
+    return ApplyToBoth<int>(m_hDC, m_hAttribDC, ERROR,
+                             [&](HDC hDC) { return ::OffsetClipRgn(hDC, x, y); });
 }
 
 // ---------------------------------------------------------------- lines
 CPoint CDC::MoveTo(int x, int y)
 {
     POINT point = {0, 0};
-    if (m_hDC != m_hAttribDC)
-        ::MoveToEx(m_hDC, x, y, &point);
-    if (m_hAttribDC != NULL)
-        ::MoveToEx(m_hAttribDC, x, y, &point);
+    ApplyToBoth<BOOL>(m_hDC, m_hAttribDC, FALSE,
+                      [&](HDC hDC) { return ::MoveToEx(hDC, x, y, &point); });
     return point;
 }
 

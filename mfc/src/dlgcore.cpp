@@ -76,15 +76,7 @@ BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
         m_nIDHelp = LOWORD((UINT_PTR)lpszTemplateName);
     if (pParentWnd == NULL)
         pParentWnd = AfxGetMainWnd();
-
-    HINSTANCE hInst = AfxFindResourceHandle(lpszTemplateName, RT_DIALOG);
-    HRSRC hResource = ::FindResource(hInst, lpszTemplateName, RT_DIALOG);
-    HGLOBAL hTemplate = hResource != NULL ? ::LoadResource(hInst, hResource) : NULL;
-    if (hTemplate == NULL)
-        return FALSE;
-    BOOL bResult = CreateDlgIndirect((LPCDLGTEMPLATE)::LockResource(hTemplate), pParentWnd, hInst);
-    ::FreeResource(hTemplate);
-    return bResult;
+    return CreateDlg(lpszTemplateName, pParentWnd);
 }
 
 BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit)
