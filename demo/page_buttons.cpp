@@ -15,28 +15,6 @@ const CRect kCheckRect(20, 14, 180, 34);
 const UINT kControlId = 100;
 const int kEnlarge = 2;
 
-// Runs queued messages (paints, hover and leave timers) until done() holds or ms pass.
-void PumpFor(DWORD ms, const std::function<bool()>& done = nullptr)
-{
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < ms)
-    {
-        if (done && done())
-            return;
-        MSG msg;
-        if (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-        {
-            if (!CWnd::WalkPreTranslateTree(NULL, &msg))
-            {
-                ::TranslateMessage(&msg);
-                ::DispatchMessage(&msg);
-            }
-            continue;
-        }
-        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
-    }
-}
-
 void SendMouse(DWORD flags)
 {
     INPUT in = {};
@@ -48,7 +26,7 @@ void SendMouse(DWORD flags)
 void ParkCursor()
 {
     ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 2, ::GetSystemMetrics(SM_CYSCREEN) - 2);
-    PumpFor(150);
+    gallery::Pump(150);
 }
 
 // A 16x16 icon: a blue disc with a white dot, on a transparent ground.
@@ -110,13 +88,13 @@ public:
                        kStageWidth, kStageHeight, NULL, NULL);
         ::SetForegroundWindow(m_wnd.m_hWnd);
         m_wnd.SetFocus();
-        PumpFor(50);
+        gallery::Pump(50);
     }
     ~Stage()
     {
         if (m_wnd.m_hWnd != NULL)
             m_wnd.DestroyWindow();
-        PumpFor(20);
+        gallery::Pump(20);
     }
     Stage(const Stage&) = delete;
     Stage& operator=(const Stage&) = delete;
@@ -128,23 +106,23 @@ public:
     {
         m_wnd.ClientToScreen(&client);
         ::SetCursorPos(client.x, client.y);
-        PumpFor(300);
+        gallery::Pump(300);
     }
 
-    void Press() { SendMouse(MOUSEEVENTF_LEFTDOWN); PumpFor(150); }
-    void Release() { SendMouse(MOUSEEVENTF_LEFTUP); PumpFor(150); }
+    void Press() { SendMouse(MOUSEEVENTF_LEFTDOWN); gallery::Pump(150); }
+    void Release() { SendMouse(MOUSEEVENTF_LEFTUP); gallery::Pump(150); }
 
     void Focus(CWnd& control)
     {
         ::SetForegroundWindow(m_wnd.m_hWnd);
         control.SetFocus();
-        PumpFor(100);
+        gallery::Pump(100);
     }
 
     gallery::Image Shoot()
     {
         ::RedrawWindow(m_wnd.m_hWnd, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        PumpFor(50);
+        gallery::Pump(50);
         return gallery::Image::FromWindow(m_wnd.m_hWnd);
     }
 
@@ -171,7 +149,7 @@ void Drive(Stage& stage, CWnd& control, const CRect& rect, Action action)
         break;
     case kDisable:
         control.EnableWindow(FALSE);
-        PumpFor(50);
+        gallery::Pump(50);
         break;
     case kNone:
         break;
@@ -298,7 +276,7 @@ void AddHelpButton(gallery::PageWriter& page, const HelpCase& c)
     }
     Drive(stage, button, kButtonRect, c.action);
     ::RedrawWindow(button.m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-    PumpFor(50);
+    gallery::Pump(50);
     if (c.fit != 0)
     {
         CClientDC dc(&stage.wnd());
