@@ -4,7 +4,7 @@ BUILD32 ?= build-i686
 JOBS    ?= 2
 WINE_RUN = cmake/wine-run $(abspath $(BUILD))/wineprefix
 
-.PHONY: all bootstrap configure build test demo bench i686 clean
+.PHONY: all bootstrap configure build test demo bench fuzz i686 clean
 
 all: build
 
@@ -28,6 +28,14 @@ demo: build
 
 bench: build
 	@$(WINE_RUN) $(BUILD)/bin/bench.exe
+
+# Mutated images and compressed streams through both loaders (make test runs a
+# shorter, fixed-seed share of the same).
+FUZZ_COUNT ?= 100000
+FUZZ_SEED  ?= 1
+fuzz: build
+	@cd $(BUILD) && $(abspath cmake/wine-run) wineprefix bin/fuzz_loaders.exe \
+	    --count=$(FUZZ_COUNT) --seed=$(FUZZ_SEED)
 
 # The 32-bit build is compiled, not run.
 i686: bootstrap

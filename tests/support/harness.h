@@ -164,6 +164,9 @@ std::string ColourText(COLORREF colour);
 int GdiObjectCount();
 // Windows (top-level and child) owned by this thread.
 int ThreadWindowCount();
+// Bytes held by live blocks of every heap of the process (HeapWalk), which
+// is where the C runtime's malloc and the platform's own records live.
+SIZE_T HeapBytesInUse();
 
 // ---------------------------------------------------------------- RAII
 
