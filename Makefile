@@ -4,7 +4,7 @@ BUILD32 ?= build-i686
 JOBS    ?= 2
 WINE_RUN = cmake/wine-run $(abspath $(BUILD))/wineprefix
 
-.PHONY: all bootstrap configure build test demo bench fuzz i686 clean
+.PHONY: all bootstrap configure build test demo bench fuzz soak i686 clean
 
 all: build
 
@@ -36,6 +36,12 @@ FUZZ_SEED  ?= 1
 fuzz: build
 	@cd $(BUILD) && $(abspath cmake/wine-run) wineprefix bin/fuzz_loaders.exe \
 	    --count=$(FUZZ_COUNT) --seed=$(FUZZ_SEED)
+
+# Every control created, painted, hovered and destroyed SOAK_CYCLES times with
+# GDI objects, windows and heap counted (make test runs 10 cycles).
+SOAK_CYCLES ?= 1000
+soak: build
+	@VELU_SOAK_CYCLES=$(SOAK_CYCLES) $(WINE_RUN) $(BUILD)/bin/test_soak.exe --gtest_color=no
 
 # The 32-bit build is compiled, not run.
 i686: bootstrap

@@ -168,6 +168,21 @@ int ThreadWindowCount();
 // is where the C runtime's malloc and the platform's own records live.
 SIZE_T HeapBytesInUse();
 
+// ---------------------------------------------------------------- dialogs
+
+// A DLGTEMPLATE with items, built in memory.
+class DialogTemplate
+{
+public:
+    explicit DialogTemplate(DWORD style);
+    // classAtom: 0x0080 button, 0x0081 edit, 0x0082 static.
+    void AddItem(UINT id, WORD classAtom, DWORD style, const char* text);
+    LPCDLGTEMPLATE Get() const { return reinterpret_cast<LPCDLGTEMPLATE>(m_words.data()); }
+
+private:
+    std::vector<WORD> m_words;
+};
+
 // ---------------------------------------------------------------- RAII
 
 // Scoped DC of a window, released on every path.
