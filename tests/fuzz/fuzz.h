@@ -59,7 +59,4 @@ struct Counts
 // Feeds inputs [from, to) through both loaders, painting every bitmap made.
 void RunRange(const Corpus& corpus, uint64_t seed, uint32_t from, uint32_t to, Counts& counts);
 
-// Feeds one input in this process.
-void FeedOne(const Input& in, Counts& counts);
-
 }  // namespace fuzz

@@ -1,6 +1,6 @@
 // The fuzz driver: runs the inputs in a child process, so that a crash or a
 // hang costs one input and is counted, and prints what the run did.
-//   fuzz_loaders [--count=N] [--seed=S] [--hang-ms=T] | --replay=FILE
+//   fuzz_loaders [--count=N] [--seed=S] [--hang-ms=T]
 #include "fuzz.h"
 
 #include <cstdio>
@@ -16,7 +16,6 @@ struct Options
     uint64_t seed = 1;
     DWORD hangMs = 20000;
     std::string child;          // shared-memory name: run as the child
-    std::string replay;         // a kept input to feed once, in this process
     uint32_t from = 0;
 };
 
@@ -32,8 +31,6 @@ bool Parse(int argc, char** argv, Options& o)
             o.hangMs = DWORD(std::strtoul(a + 10, NULL, 10));
         else if (!std::strncmp(a, "--child=", 8))
             o.child = a + 8;
-        else if (!std::strncmp(a, "--replay=", 9))
-            o.replay = a + 9;
         else if (!std::strncmp(a, "--from=", 7))
             o.from = uint32_t(std::strtoul(a + 7, NULL, 10));
         else
@@ -74,28 +71,9 @@ void Keep(const Options& o, uint32_t index)
     }
 }
 
-// Feeds one kept input (.bmp or .deflate) and says what became of it.
-int Replay(const std::string& path)
+struct Totals : fuzz::Counts
 {
-    fuzz::Input in = {path.size() > 8 && path.substr(path.size() - 8) == ".deflate", {}, 3};
-    if (FILE* f = std::fopen(path.c_str(), "rb")) {
-        for (int c; (c = std::fgetc(f)) != EOF;)
-            in.bytes.push_back(BYTE(c));
-        std::fclose(f);
-    }
-    fuzz::Counts counts = {};
-    const DWORD start = ::GetTickCount();
-    fuzz::FeedOne(in, counts);
-    std::printf("fuzz: %s: loaded %ld, refused %ld, inflated %ld, rejected %ld in %lu ms\n", path.c_str(),
-                counts.loaded, counts.refused, counts.inflated, counts.rejected, ::GetTickCount() - start);
-    return 0;
-}
-
-struct Totals
-{
-    LONG images = 0, streams = 0, loaded = 0, refused = 0, inflated = 0, rejected = 0;
-    LONG faults = 0, hangs = 0, gdiLeak = 0;
-    LONGLONG heapLeak = 0;
+    LONG faults = 0, hangs = 0;
 };
 
 // Starts a child on [from, count) and waits until it ends or stops moving.
@@ -132,12 +110,9 @@ uint32_t RunChildProcess(const Options& o, const std::string& name, fuzz::Counts
     ::GetExitCodeProcess(pi.hProcess, &code);
     ::CloseHandle(pi.hThread);
     ::CloseHandle(pi.hProcess);
-    t.images += counts->images;
-    t.streams += counts->streams;
-    t.loaded += counts->loaded;
-    t.refused += counts->refused;
-    t.inflated += counts->inflated;
-    t.rejected += counts->rejected;
+    for (LONG fuzz::Counts::*field : {&fuzz::Counts::images, &fuzz::Counts::streams, &fuzz::Counts::loaded,
+                                      &fuzz::Counts::refused, &fuzz::Counts::inflated, &fuzz::Counts::rejected})
+        t.*field += counts->*field;
     if (counts->finished) {
         t.gdiLeak += counts->gdiLeak;
         t.heapLeak += counts->heapLeak;
@@ -156,7 +131,7 @@ int RunDriver(const Options& o)
     const std::string name = "VeluFuzz-" + std::to_string(::GetCurrentProcessId());
     HANDLE map = ::CreateFileMappingA(INVALID_HANDLE_VALUE, NULL, PAGE_READWRITE, 0, sizeof(fuzz::Counts), name.c_str());
     fuzz::Counts* counts = static_cast<fuzz::Counts*>(::MapViewOfFile(map, FILE_MAP_WRITE, 0, 0, 0));
-    Totals t;
+    Totals t = {};
     const DWORD start = ::GetTickCount();
     for (uint32_t next = o.from; next < o.count;)
         next = RunChildProcess(o, name, counts, next, t);
@@ -175,10 +150,8 @@ int main(int argc, char** argv)
 {
     Options o;
     if (!Parse(argc, argv, o)) {
-        std::fprintf(stderr, "usage: fuzz_loaders [--count=N] [--seed=S] [--hang-ms=T] | --replay=FILE\n");
+        std::fprintf(stderr, "usage: fuzz_loaders [--count=N] [--seed=S] [--hang-ms=T]\n");
         return 2;
     }
-    if (!o.replay.empty())
-        return Replay(o.replay);
     return o.child.empty() ? RunDriver(o) : RunChild(o);
 }

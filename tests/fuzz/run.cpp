@@ -204,11 +204,6 @@ private:
 
 }  // namespace
 
-void FeedOne(const Input& in, Counts& counts)
-{
-    Feeder(counts).Feed(in, 0);
-}
-
 void RunRange(const Corpus& corpus, uint64_t seed, uint32_t from, uint32_t to, Counts& counts)
 {
     Counts scratch = {};

@@ -258,30 +258,21 @@ protected:
 
 }  // namespace
 
-TEST_F(PreTranslate, TargetThenEachParentIsOffered)
+// The target, then each parent is offered the message until one consumes it
+// (which also keeps it from being dispatched) or the given top is reached.
+TEST_F(PreTranslate, TargetThenEachParentIsOfferedUntilOneConsumesItOrTheTopIsReached)
 {
     PostKeyAndPump();
-    std::vector<std::string> expected = {"inner", "middle", "outer"};
-    EXPECT_EQ(m_log, expected);
-    EXPECT_EQ(m_inner.m_nKeyDowns, 1);
-}
-
-TEST_F(PreTranslate, FirstConsumerEndsTheWalkAndTheMessageIsNotDispatched)
-{
+    EXPECT_EQ((std::vector<std::string>{"inner", "middle", "outer"}), m_log);
+    EXPECT_EQ(1, m_inner.m_nKeyDowns);
+    m_log.clear();
     m_middle.m_bConsume = TRUE;
     PostKeyAndPump();
-    std::vector<std::string> expected = {"inner", "middle"};
-    EXPECT_EQ(m_log, expected);
-    EXPECT_EQ(m_inner.m_nKeyDowns, 0);
-}
-
-TEST_F(PreTranslate, WalkStopsAtTheGivenWindow)
-{
-    MSG msg = {};
-    msg.hwnd = m_inner.m_hWnd;
-    msg.message = WM_KEYDOWN;
-    msg.wParam = VK_F7;
+    EXPECT_EQ((std::vector<std::string>{"inner", "middle"}), m_log);
+    EXPECT_EQ(1, m_inner.m_nKeyDowns);
+    m_log.clear();
+    m_middle.m_bConsume = FALSE;
+    MSG msg = {m_inner.m_hWnd, WM_KEYDOWN, VK_F7};
     EXPECT_FALSE(CWnd::WalkPreTranslateTree(m_middle.m_hWnd, &msg));
-    std::vector<std::string> expected = {"inner", "middle"};
-    EXPECT_EQ(m_log, expected);
+    EXPECT_EQ((std::vector<std::string>{"inner", "middle"}), m_log);
 }

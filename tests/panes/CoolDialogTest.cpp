@@ -1,4 +1,5 @@
-// Skinned dialog: background painting, tooltips by control id, relaying, activation, resizing, leaks.
+// Skinned dialog: background painting, tooltips by control id, relaying, activation and resizing
+// (its create, paint, hover and destroy cycles are counted by the soak).
 #include "DialogFixture.h"
 #include "tips/TipMeasure.h"
 
@@ -179,21 +180,6 @@ TEST_F(CoolDialogTest, DestroyingTheDialogDestroysItsTipWindow)
     m_dlg.Close();
     EXPECT_FALSE(::IsWindow(tip));
     EXPECT_EQ(nullptr, ::GetCapture());
-}
-
-TEST_F(CoolDialogTest, ManyDialogsWithTipsLeakNothing)
-{
-    auto cycle = [] {
-        ProbeDialog dlg;
-        ASSERT_TRUE(dlg.Open());
-        ASSERT_NE(0, dlg.AddToolTip(kButtonId, "Leak check"));
-        dlg.Tip().ShowMe("Leak\ncheck", 1000, 100, 300);
-        dlg.Tip().UpdateWindow();
-        dlg.SetWindowPos(nullptr, 0, 0, 200, 120, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        dlg.UpdateWindow();
-        dlg.Close();
-    };
-    tips_test::ExpectCyclesLeakNothing(cycle, 25);
 }
 
 } // namespace

@@ -161,7 +161,7 @@ TEST_F(BitmapUtilsTest, RepeatedUseLeaksNoGdiObjects)
 	HGDIOBJ hDestBitmap = ::GetCurrentObject(m_dest, OBJ_BITMAP);
 	HGDIOBJ hSrcBitmap = ::GetCurrentObject(m_src, OBJ_BITMAP);
 	HDC hBogus = reinterpret_cast<HDC>(static_cast<ULONG_PTR>(0x7A5C0));
-	EXPECT_TRUE(LeaksNothing([&]
+	EXPECT_TRUE(vt::LeavesNothingBehind([&]
 		{
 			VeluTransparentBlt(m_dest, 1, 1, 16, 15, m_src, 0, 0, 16, 15, kKey);
 			VeluTransparentBlt(m_dest, 1, 1, 32, 30, m_src, 0, 0, 16, 15, kKey);

@@ -205,15 +205,26 @@ TEST_F(RoundBitmapTest, BalloonInsetsRoundEachCornerRowByRow)
 	}
 }
 
-TEST_F(RoundBitmapTest, DestinationTwoCornersWideHasSidesButNoTopBottomOrCentre)
+// Edges stretch along their length only: a destination two corners wide has
+// its sides but no top, bottom or centre, one two corners tall the other way round.
+TEST_F(RoundBitmapTest, DestinationTwoCornersAcrossHasOnlyTheEdgesAlongTheOtherWay)
 {
-	const RECT rc = { 10, 8, 18, 38 };
-	Draw(rc);
-
-	EXPECT_TRUE(CornersAreDrawn(rc));
-	EXPECT_TRUE(PieceFills({ 10, 12, 14, 34 }, kLeftEdge));
-	EXPECT_TRUE(PieceFills({ 14, 12, 18, 34 }, kRightEdge));
-	EXPECT_TRUE(OutsideIsUntouched(rc));
+	const struct { RECT rc; RECT first, second; int nFirst, nSecond; bool bHorizontal; } cases[] =
+	{
+		{ { 10, 8, 18, 38 }, { 10, 12, 14, 34 }, { 14, 12, 18, 34 }, kLeftEdge, kRightEdge, false },
+		{ { 10, 8, 110, 16 }, { 14, 8, 106, 12 }, { 14, 12, 106, 16 }, kTopEdge, kBottomEdge, true },
+	};
+	for (const auto& c : cases)
+	{
+		SCOPED_TRACE(c.bHorizontal ? "two corners tall" : "two corners wide");
+		m_canvas.Fill(kBackground);
+		Draw(c.rc);
+		EXPECT_TRUE(CornersAreDrawn(c.rc));
+		EXPECT_TRUE(EdgeLinesMatch(c.first, c.nFirst, c.bHorizontal));
+		EXPECT_TRUE(EdgeLinesMatch(c.second, c.nSecond, c.bHorizontal));
+		EXPECT_TRUE(StretchedAlong(c.first, c.bHorizontal, c.bHorizontal ? kSkinW - 2 * kCorner : kSkinH - 2 * kCorner));
+		EXPECT_TRUE(OutsideIsUntouched(c.rc));
+	}
 }
 
 TEST_F(RoundBitmapTest, DestinationNarrowerThanCornerCutsCornersAndDrawsAllTheirRows)
@@ -289,7 +300,7 @@ TEST_F(RoundBitmapTest, PaintingLeavesTheDestinationAsItWas)
 {
 	HGDIOBJ hBitmapBefore = ::GetCurrentObject(m_canvas, OBJ_BITMAP);
 	const int nStretchBefore = ::GetStretchBltMode(m_canvas);
-	EXPECT_TRUE(LeaksNothing([&] { Draw(kButton); }, 200));
+	EXPECT_TRUE(vt::LeavesNothingBehind([&] { Draw(kButton); }, 200));
 	EXPECT_EQ(hBitmapBefore, ::GetCurrentObject(m_canvas, OBJ_BITMAP));
 	EXPECT_EQ(nStretchBefore, ::GetStretchBltMode(m_canvas));
 	// The skin is borrowed and let go each time: it can still be drawn.

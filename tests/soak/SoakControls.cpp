@@ -11,20 +11,30 @@ namespace {
 const UINT kId = 1001;
 const DWORD kChild = WS_CHILD | WS_VISIBLE;
 
-// Push and help buttons: hot once the hover notification came, at rest once
-// the leave notification ended the tracking.
+// Push and help buttons with icons, every caption colour and the focus
+// frame: hot once the hover notification came, at rest once the leave
+// notification ended the tracking; then painted focused and disabled.
 template <class Button>
 class ButtonSubject : public Subject
 {
 public:
     bool Create(CWnd& host, const CRect& rect) override
     {
+        const HICON icon = ::LoadIcon(NULL, IDI_APPLICATION);
+        m_button.SetIcons(icon, icon);
         m_button.SetDrawFocusedRect(TRUE);
-        m_button.SetHotTextColor(RGB(200, 0, 0));
+        m_button.SetTextColors(RGB(1, 0, 0), RGB(2, 0, 0), RGB(3, 0, 0), RGB(4, 0, 0), RGB(5, 0, 0));
         return m_button.Create("Soak", kChild | BS_DEFPUSHBUTTON, rect, &host, kId) != FALSE;
     }
     CWnd& Wnd() override { return m_button; }
     bool Hot() override { return m_button.Hover(); }
+    void Left() override
+    {
+        m_button.SetFocus();
+        m_button.EnableWindow(FALSE);
+        vt::PaintNow(m_button.m_hWnd);
+        m_button.EnableWindow(TRUE);
+    }
     bool Rested() override { return !m_button.Tracking(); }
 
 private:
@@ -217,6 +227,12 @@ public:
         if (!m_dialog.Tip().IsWindowVisible())
             m_dialog.Tip().SendMessage(WM_TIMER, kToolTipDelayTimerId);
         return m_dialog.Tip().IsWindowVisible() != FALSE;
+    }
+    // Resized, the dialog paints its whole background again.
+    void Left() override
+    {
+        m_dialog.SetWindowPos(NULL, 0, 0, 200, 120, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        vt::PaintNow(m_dialog.m_hWnd);
     }
     bool Rested() override { return !m_dialog.Tip().IsWindowVisible(); }
     void Destroy() override { m_dialog.DestroyWindow(); }

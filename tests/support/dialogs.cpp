@@ -3,15 +3,21 @@
 
 namespace vt {
 
-DialogTemplate::DialogTemplate(DWORD style)
+DialogTemplate::DialogTemplate(DWORD style, const char* font, WORD points)
 {
     DLGTEMPLATE header = {};
-    header.style = style;
+    header.style = style | (font ? DS_SETFONT : 0);
     header.cx = 200;
     header.cy = 120;
     const WORD* raw = reinterpret_cast<const WORD*>(&header);
     m_words.assign(raw, raw + sizeof(header) / sizeof(WORD));
     m_words.insert(m_words.end(), {0, 0, 0});   // no menu, the standard class, no title
+    if (font == nullptr)
+        return;
+    m_words.push_back(points);
+    for (; *font != '\0'; ++font)
+        m_words.push_back(static_cast<unsigned char>(*font));
+    m_words.push_back(0);
 }
 
 void DialogTemplate::AddItem(UINT id, WORD classAtom, DWORD style, const char* text)
