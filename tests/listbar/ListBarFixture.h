@@ -10,27 +10,21 @@ namespace lbtest {
 
 const UINT kBarId = 1200;
 const COLORREF kBarColour = RGB(40, 160, 90);   // no system colour uses it
+const CRect kTallBar(10, 10, 110, 230);          // vertical: three groups of five overflow it
 
-// Measured as the bar measures: the shared 10-point font in a screen-compatible DC.
-inline int TextHeight()
+// Text height and width as the bar measures them: the shared 10-point font in a screen-compatible DC.
+inline SIZE Measure(const char* text)
 {
     vt::MemoryCanvas canvas(8, 8);
     vt::SelectGuard font(canvas.dc(), g_fontShared10.GetSafeHandle());
     TEXTMETRICA tm;
     ::GetTextMetricsA(canvas.dc(), &tm);
-    return tm.tmHeight + tm.tmInternalLeading;
-}
-
-inline int TextWidth(const char* text)
-{
-    vt::MemoryCanvas canvas(8, 8);
-    vt::SelectGuard font(canvas.dc(), g_fontShared10.GetSafeHandle());
     SIZE size = {};
     ::GetTextExtentPoint32A(canvas.dc(), text, lstrlenA(text), &size);
-    return size.cx;
+    size.cy = tm.tmHeight + tm.tmInternalLeading;
+    return size;
 }
-
-inline CRect RectOf(const RECT& rc) { return CRect(rc); }
+inline int TextHeight() { return Measure("").cy; }
 
 // Parks the cursor before the host appears, so no stale move reaches a new bar.
 struct CursorParked
@@ -45,28 +39,23 @@ protected:
     vt::HostWnd host{320, 240};
     CButtonListBar bar;
     CRect rect;
+    bool vertical = false;
 
-    // Creates the bar at rc of the host with the given orientation, in a colour of its own.
-    bool Make(const CRect& rc, int orientation)
+    // Creates the bar at rc of the host in a colour of its own; fills it with perGroup buttons in
+    // each of "Mail" (buttons 0, 3, 6 ...), "Notes" (1, 4, 7 ...) and "Tasks" (2, 5, 8 ...).
+    bool Make(const CRect& rc, int orientation, int perGroup = 0)
     {
         rect = rc;
-        verticalBar = orientation != kListHorizontal;
+        vertical = orientation != kListHorizontal;
         bar.SetVirticalOrHorizontal(orientation, FALSE);
         bar.SetBkColor(kBarColour, FALSE);
         if (!bar.Create(WS_CHILD | WS_VISIBLE, rc, &host, kBarId))
             return false;
+        static const char* const kGroups[] = {"Mail", "Notes", "Tasks"};
+        for (int i = 0; i < 3 * perGroup; ++i)
+            bar.AddButton(kGroups[i % 3], i % kButtonListGlyphCount, ("Item " + std::to_string(i)).c_str(), NULL, 0);
         Settle();
         return true;
-    }
-
-    // Three groups: "Mail" holds buttons 0, 3, 6 ..., "Notes" 1, 4, 7 ..., "Tasks" 2, 5, 8 ...
-    void Fill(int perGroup)
-    {
-        static const char* const kGroups[] = {"Mail", "Notes", "Tasks"};
-        for (int i = 0; i < 3 * perGroup; ++i) {
-            const std::string caption = "Item " + std::to_string(i);
-            bar.AddButton(kGroups[i % 3], i % kButtonListGlyphCount, caption.c_str(), NULL, 100 + i);
-        }
     }
 
     void Settle()
@@ -74,43 +63,31 @@ protected:
         ::RedrawWindow(host.m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         vt::PumpPending();
     }
-
-    CPoint Screen(CPoint barClient) const { return host.ToScreen(barClient + rect.TopLeft()); }
-    CPoint Centre(const RECT& rc) const { return CRect(rc).CenterPoint(); }
-    void MoveTo(CPoint barClient) { vt::MoveCursor(Screen(barClient)); }
-    void ClickAt(CPoint barClient) { vt::Click(Screen(barClient)); }
-
-    CRect Item(int position) const
-    {
-        RECT rc;
-        bar.GetItemRect(position, &rc);
-        return rc;
-    }
-    CRect Group(int group) const
-    {
-        RECT rc;
-        bar.GetGroupButtonRect(group, &rc);
-        return rc;
-    }
-    // The middle of an arrow band: the leading one after the groups area, the trailing one at the far end.
-    CPoint ArrowPoint(int arrow) const
-    {
-        RECT groups, client;
-        bar.GetGroupsRect(&groups);
-        bar.GetClientRect(&client);
-        const bool vertical = verticalBar;
-        if (arrow == kListLeadingArrow)
-            return vertical ? CPoint(client.right / 2, groups.bottom + kListArrowBand / 2)
-                            : CPoint(groups.right + kListArrowBand / 2, client.bottom / 2);
-        return vertical ? CPoint(client.right / 2, client.bottom - kListArrowBand / 2)
-                        : CPoint(client.right - kListArrowBand / 2, client.bottom / 2);
-    }
-
     vt::Capture Shot()
     {
         Settle();
         return vt::Capture::FromWindow(bar.m_hWnd);
     }
+
+    CPoint Screen(CPoint barClient) const { return host.ToScreen(barClient + rect.TopLeft()); }
+    void MoveTo(CPoint barClient) { vt::MoveCursor(Screen(barClient)); }
+    void ClickAt(CPoint barClient) { vt::Click(Screen(barClient)); }
+
+    CRect Item(int position) const { CRect rc; bar.GetItemRect(position, &rc); return rc; }
+    CRect Group(int group) const { CRect rc; bar.GetGroupButtonRect(group, &rc); return rc; }
+    CRect Groups() const { CRect rc; bar.GetGroupsRect(&rc); return rc; }
+    // The middle of an arrow band: the leading one after the groups area, the trailing one at the far end.
+    CPoint ArrowPoint(int arrow) const
+    {
+        CRect client;
+        bar.GetClientRect(&client);
+        const int half = kListArrowBand / 2;
+        const bool leading = arrow == kListLeadingArrow;
+        if (vertical)
+            return CPoint(client.right / 2, leading ? Groups().bottom + half : client.bottom - half);
+        return CPoint(leading ? Groups().right + half : client.right - half, client.bottom / 2);
+    }
+
     int Clicks() const { return host.CountReceived(kListClickMessage); }
 
     void TearDown() override
@@ -119,8 +96,6 @@ protected:
         ::ReleaseCapture();
         vt::ParkCursor();
     }
-
-    bool verticalBar = true;
 };
 
 }  // namespace lbtest
