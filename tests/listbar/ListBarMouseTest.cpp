@@ -112,6 +112,12 @@ TEST_F(ListBarMouse, ArrowsScrollOneButtonAtATimeAndTheLeadingOneGoesOnceLeft)
     EXPECT_EQ(kListTrailingArrow, bar.ScrollItemFromPt(down));
     EXPECT_EQ(kListNoArrow, bar.ScrollItemFromPt(up));
     EXPECT_EQ(groups, Item(0).top);
+    MoveTo(down);
+    {
+        const vt::Capture hot = Shot();
+        EXPECT_PIXEL(hot, 99, kTallBar.Height() - 1, Sys(COLOR_3DDKSHADOW));
+        EXPECT_PIXEL(hot, 0, kTallBar.Height() - kListArrowBand, Sys(COLOR_WINDOW));
+    }
 
     // The last trailing click has nowhere to go; the leading arrow stays while hot at 0.
     const struct { CPoint at; int first; } steps[] = {
@@ -273,7 +279,7 @@ TEST(ListBarLeaks, CreateFillScrollPaintAndDestroyLeaveNothingBehind)
     for (int i = 0; i < 3; ++i)
         cycle();
     const int gdi = vt::GdiObjectCount(), windows = vt::ThreadWindowCount();
-    for (int i = 0; i < 30; ++i)
+    for (int i = 0; i < 20; ++i)
         cycle();
     EXPECT_EQ(gdi, vt::GdiObjectCount());
     EXPECT_EQ(windows, vt::ThreadWindowCount());
