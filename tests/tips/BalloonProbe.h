@@ -1,4 +1,4 @@
-// Probes of the balloon tips' state, and the host they are tested over.
+// Probes of the balloon tips' state and the fixture they are tested in.
 #pragma once
 
 #include <string>
@@ -7,6 +7,10 @@
 #include "tips/VeluTips.h"
 
 namespace tips_test {
+
+const COLORREF kBalloonFill = RGB(255, 255, 225);
+const COLORREF kBalloonFrame = RGB(0, 0, 160);
+const COLORREF kBalloonInk = RGB(160, 0, 0);
 
 // Reads the state a balloon keeps that no public accessor shows.
 template <class Balloon>
@@ -21,13 +25,7 @@ public:
     CPoint ShadowTail(int i) const { return this->m_ptShadowTail[i]; }
     COLORREF Fill() const { return this->m_crFill; }
     COLORREF Frame() const { return this->m_crFrame; }
-
-    CRect WindowRect() const
-    {
-        CRect rc;
-        ::GetWindowRect(this->m_hWnd, &rc);
-        return rc;
-    }
+    CRect WindowRect() const { CRect rc; ::GetWindowRect(this->m_hWnd, &rc); return rc; }
     bool Visible() const { return ::IsWindowVisible(this->m_hWnd) != FALSE; }
     void Fire(UINT id) { this->SendMessage(WM_TIMER, id, 0); }
 };
@@ -35,14 +33,29 @@ public:
 typedef BalloonProbe<CBalloonTip> ProbeBalloon;
 typedef BalloonProbe<CBitmapBalloonTip> ProbeBitmapBalloon;
 
-// Size of text drawn in the balloon's default font, measured in this run.
-inline CSize BalloonTextSize(const char* text)
+// A plain balloon over an active host window.
+class BalloonTest : public ::testing::Test
 {
-    vt::WindowDC dc(nullptr);
-    vt::SelectGuard font(dc, g_fontShared10.GetSafeHandle());
-    RECT rc = {0, 0, 0, 0};
-    ::DrawTextA(dc, text, -1, &rc, DT_CALCRECT);
-    return CSize(rc.right - rc.left, rc.bottom - rc.top);
-}
+protected:
+    void SetUp() override
+    {
+        vt::ParkCursor();
+        ASSERT_TRUE(m_tip.Create());
+        vt::Activate(m_host.m_hWnd);
+    }
+    void TearDown() override
+    {
+        m_tip.HideMe();
+        vt::ParkCursor();
+    }
+    void Show(const char* text, int showTime, CPoint anchor, int tail = 12, int direction = 0)
+    {
+        m_tip.ShowMe(anchor.x, anchor.y, text, tail, direction, kBalloonFill, kBalloonFrame,
+                     kBalloonInk, showTime);
+    }
+
+    vt::HostWnd m_host{320, 240};
+    ProbeBalloon m_tip;
+};
 
 } // namespace tips_test

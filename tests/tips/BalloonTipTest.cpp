@@ -6,17 +6,22 @@
 namespace tips_test {
 namespace {
 
-const COLORREF kFill = RGB(255, 255, 225);
-const COLORREF kFrame = RGB(0, 0, 160);
-const COLORREF kInk = RGB(160, 0, 0);
 const COLORREF kUnpainted = RGB(255, 0, 255);
 const CPoint kAnchor(500, 300);
-const int kTail = 12;
 
-// Paints the balloon over a window surface first filled with kUnpainted, so
-// that whatever the balloon leaves alone stays that colour.
+CSize TextSize(const char* text)
+{
+    vt::WindowDC dc(nullptr);
+    vt::SelectGuard font(dc, g_fontShared10.GetSafeHandle());
+    RECT rc = {0, 0, 0, 0};
+    ::DrawTextA(dc, text, -1, &rc, DT_CALCRECT);
+    return CSize(rc.right - rc.left, rc.bottom - rc.top);
+}
+
+// Shows the tip at once and paints it over kUnpainted, which stays wherever the balloon paints nothing.
 vt::Capture PaintOverBackdrop(CWnd& tip)
 {
+    tip.SendMessage(WM_TIMER, kBaseTipDelayTimerId, 0);
     {
         vt::WindowDC dc(tip.m_hWnd);
         vt::GdiObject brush(::CreateSolidBrush(kUnpainted));
@@ -28,57 +33,33 @@ vt::Capture PaintOverBackdrop(CWnd& tip)
     return vt::Capture::FromWindow(tip.m_hWnd);
 }
 
-template <class Balloon>
-void ShowNow(BalloonProbe<Balloon>& tip, const char* text, int tail, int direction)
-{
-    tip.ShowMe(kAnchor.x, kAnchor.y, text, tail, direction, kFill, kFrame, kInk, 5000);
-    tip.Fire(kBaseTipDelayTimerId);
-}
-
-class BalloonTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        vt::ParkCursor();
-        ASSERT_TRUE(m_tip.Create());
-    }
-    void TearDown() override { m_tip.HideMe(); }
-
-    ProbeBalloon m_tip;
-};
-
 // Whatever the direction, the tail's tip is the anchor and the shadow is the
 // balloon moved by 3; the box gives up the tail's height on the tail's side.
 TEST_F(BalloonTest, TailTipTouchesTheAnchorInEveryDirection)
 {
     const char kText[] = "Layout by direction";
-    const CSize text = BalloonTextSize(kText);
+    const CSize text = TextSize(kText);
     const struct Case
     {
         int direction, tail;
         bool tailOnTop, nearLeft;
-    } cases[] = {
-        {0, kTail, true, true}, {1, kTail, true, false}, {2, kTail, false, false},
-        {3, kTail, false, true}, {7, kTail, false, true}, {0, 0, true, true},
-    };
+    } cases[] = {{0, 12, true, true}, {1, 12, true, false}, {2, 12, false, false},
+                 {3, 12, false, true}, {7, 12, false, true}, {0, 0, true, true}};
     for (const Case& c : cases)
     {
         SCOPED_TRACE(testing::Message() << "direction " << c.direction << ", tail " << c.tail);
-        m_tip.ShowMe(kAnchor.x, kAnchor.y, kText, c.tail, c.direction, kFill, kFrame, kInk, 5000);
+        Show(kText, 5000, kAnchor, c.tail, c.direction);
         const int w = text.cx + 16, h = text.cy + 16 + c.tail;
-        const CRect window = m_tip.WindowRect();
-        EXPECT_EQ(CSize(w + 3, h + 3), window.Size());
-        EXPECT_EQ(kAnchor, window.TopLeft() + m_tip.Tail(2));
+        EXPECT_EQ(CSize(w + 3, h + 3), m_tip.WindowRect().Size());
+        EXPECT_EQ(kAnchor, m_tip.WindowRect().TopLeft() + m_tip.Tail(2));
 
         const CRect box = c.tailOnTop ? CRect(0, c.tail, w, h) : CRect(0, 0, w, h - c.tail);
         EXPECT_EQ(box, m_tip.Box());
         EXPECT_EQ(box + CPoint(3, 3), m_tip.ShadowBox());
         const int baseY = c.tailOnTop ? box.top : box.bottom;
-        const int nearX = c.nearLeft ? 20 : w - 20, farX = c.nearLeft ? 40 : w - 40;
-        EXPECT_EQ(CPoint(nearX, baseY), m_tip.Tail(0));
-        EXPECT_EQ(CPoint(farX, baseY), m_tip.Tail(1));
-        EXPECT_EQ(CPoint(nearX, c.tailOnTop ? 0 : h), m_tip.Tail(2));
+        EXPECT_EQ(CPoint(c.nearLeft ? 20 : w - 20, baseY), m_tip.Tail(0));
+        EXPECT_EQ(CPoint(c.nearLeft ? 40 : w - 40, baseY), m_tip.Tail(1));
+        EXPECT_EQ(c.tailOnTop ? 0 : h, m_tip.Tail(2).y);
         for (int i = 0; i < 3; i++)
             EXPECT_EQ(m_tip.Tail(i) + CPoint(3, 3), m_tip.ShadowTail(i));
     }
@@ -87,61 +68,57 @@ TEST_F(BalloonTest, TailTipTouchesTheAnchorInEveryDirection)
 TEST_F(BalloonTest, TextIsCutTo1023BytesAndNullOrEmptyTextGivesAnEmptyBalloon)
 {
     const std::string longText(2000, 'w');
-    m_tip.ShowMe(100, 100, longText.c_str(), kTail, 0, kFill, kFrame, kInk, 5000);
+    Show(longText.c_str(), 5000, kAnchor);
     EXPECT_EQ(longText.substr(0, 1023), m_tip.Text());
-
     for (const char* text : {static_cast<const char*>(nullptr), ""})
     {
-        SCOPED_TRACE(text ? "empty" : "null");
-        m_tip.ShowMe(100, 100, text, kTail, 0, kFill, kFrame, kInk, 5000);
+        Show(text, 5000, kAnchor);
         EXPECT_EQ("", m_tip.Text());
         EXPECT_EQ(16 + 3, m_tip.WindowRect().Width());
-        m_tip.Fire(kBaseTipDelayTimerId);
-        m_tip.UpdateWindow();
-        m_tip.HideMe();
+        PaintOverBackdrop(m_tip);
     }
+    ProbeBalloon uncreated;
+    uncreated.ShowMe(100, 100, "Never created", 10, 0, kBalloonFill, kBalloonFrame, kBalloonInk, 1000);
+    EXPECT_EQ(0u, uncreated.RunningTimer());
 }
 
 // Fill inside, frame on the edge, shadow 3 pixels out, the tail filled and
-// outlined, text only in its centred block, and nothing outside painted.
+// outlined, text only in its centred block, and nothing else painted.
 TEST_F(BalloonTest, BalloonPaintsBoxTailShadowAndCentredTextOnly)
 {
     const char kText[] = "Balloon text\nsecond line";
-    const CSize text = BalloonTextSize(kText);
-    const struct Case
+    const CSize text = TextSize(kText);
+    for (const CPoint dirTail : {CPoint(0, 12), CPoint(2, 12), CPoint(1, 0)})
     {
-        int direction, tail;
-    } cases[] = {{0, kTail}, {2, kTail}, {1, 0}};
-    for (const Case& c : cases)
-    {
-        SCOPED_TRACE(testing::Message() << "direction " << c.direction << ", tail " << c.tail);
-        ShowNow(m_tip, kText, c.tail, c.direction);
+        SCOPED_TRACE(testing::Message() << "direction " << dirTail.x << ", tail " << dirTail.y);
+        Show(kText, 5000, kAnchor, dirTail.y, dirTail.x);
         const vt::Capture shot = PaintOverBackdrop(m_tip);
         const CRect box = m_tip.Box();
         const int midY = box.CenterPoint().y;
-        EXPECT_PIXEL(shot, box.left + 3, midY, kFill);
-        EXPECT_PIXEL(shot, box.left, midY, kFrame);
-        EXPECT_PIXEL(shot, box.CenterPoint().x, box.top, kFrame);
+        EXPECT_PIXEL(shot, box.left + 3, midY, kBalloonFill);
+        EXPECT_PIXEL(shot, box.left, midY, kBalloonFrame);
+        EXPECT_PIXEL(shot, box.CenterPoint().x, box.top, kBalloonFrame);
         EXPECT_PIXEL(shot, box.right + 1, midY, kBalloonShadowColor);
         EXPECT_PIXEL(shot, box.left + 30, box.bottom + 1, kBalloonShadowColor);
-        EXPECT_PIXEL(shot, box.left, box.top, kUnpainted);                   // rounded corner
-        EXPECT_PIXEL(shot, box.right + 1, box.top, kUnpainted);              // beside the shadow
-
-        if (c.tail > 0)
+        if (box.bottom + 3 < shot.height())
+            EXPECT_PIXEL(shot, box.left + 30, box.bottom + 3, kUnpainted);   // the shadow ends 3 below
+        EXPECT_PIXEL(shot, box.left, box.top, kUnpainted);                     // rounded corner
+        EXPECT_PIXEL(shot, box.right + 1, box.top, kUnpainted);                // beside the shadow
+        if (dirTail.y > 0)
         {
             const CPoint tip = m_tip.Tail(2), base = m_tip.Tail(1);
             const int sx = base.x > tip.x ? 1 : -1, sy = base.y > tip.y ? 1 : -1;
-            EXPECT_PIXEL(shot, tip.x + 2 * sx, tip.y + 3 * sy, kFill);
-            EXPECT_PIXEL(shot, tip.x, (tip.y + base.y) / 2, kFrame);
+            EXPECT_PIXEL(shot, tip.x + 2 * sx, tip.y + 3 * sy, kBalloonFill);
+            EXPECT_PIXEL(shot, tip.x, (tip.y + base.y) / 2, kBalloonFrame);
             EXPECT_PIXEL(shot, tip.x - 4 * sx, tip.y + 3 * sy, kUnpainted);
         }
 
-        const int dx = (box.Width() - text.cx) / 2, dy = (box.Height() - text.cy) / 2;
-        const CRect block(box.left + dx, box.top + dy, box.right - dx, box.bottom - dy);
+        const CRect block = box - CRect((box.Width() - text.cx) / 2, (box.Height() - text.cy) / 2,
+                                        (box.Width() - text.cx) / 2, (box.Height() - text.cy) / 2);
         int inside = 0, outside = 0;
         for (int y = 0; y < shot.height(); y++)
             for (int x = 0; x < shot.width(); x++)
-                if (shot.At(x, y) == kInk)
+                if (shot.At(x, y) == kBalloonInk)
                     (block.PtInRect(CPoint(x, y)) ? inside : outside)++;
         EXPECT_GT(inside, 0);
         EXPECT_EQ(0, outside);
@@ -151,54 +128,43 @@ TEST_F(BalloonTest, BalloonPaintsBoxTailShadowAndCentredTextOnly)
     }
 }
 
-// A 48 x 36 bitmap whose sampled pixels (12 and 35 scan lines from the bottom, column 24) are chosen.
-HBITMAP MakeSampleBitmap(COLORREF fill, COLORREF frame)
-{
-    vt::WindowDC screen(nullptr);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 48, 36);
-    HDC dc = ::CreateCompatibleDC(screen);
-    HGDIOBJ old = ::SelectObject(dc, bitmap);
-    ::SetPixelV(dc, 24, 36 - 1 - 12, fill);
-    ::SetPixelV(dc, 24, 0, frame);
-    ::SelectObject(dc, old);
-    ::DeleteDC(dc);
-    return bitmap;
-}
-
 TEST(BitmapBalloon, ColoursComeFromTheBitmapAndTheSkinIsPaintedFromNineBitsUp)
 {
     ProbeBitmapBalloon tip;
     ASSERT_TRUE(tip.Create());
-    vt::GdiObject own(MakeSampleBitmap(RGB(10, 200, 30), RGB(90, 20, 20)));
-    vt::GdiObject fourBit(::CreateBitmap(48, 36, 1, 4, nullptr));
-
-    for (int i = 0; i < 3; i++)
+    vt::WindowDC screen(nullptr);
+    // Its sampled pixels (12 and 35 scan lines from the bottom, column 24) chosen.
+    vt::GdiObject own(::CreateCompatibleBitmap(screen, 48, 36));
+    vt::MemoryCanvas paint(1, 1);
     {
-        const bool shared = i == 0, fourBits = i == 2;
-        SCOPED_TRACE(shared ? "shared skin" : fourBits ? "4-bit bitmap" : "own bitmap");
-        tip.ShowMe(kAnchor.x, kAnchor.y, "Skinned", kTail, 0, shared ? nullptr : fourBits ? fourBit.bitmap() : own.bitmap(),
-                   kInk, 5000);
-        tip.Fire(kBaseTipDelayTimerId);
-        ASSERT_TRUE(tip.Visible());
+        vt::SelectGuard select(paint, own.get());
+        ::SetPixelV(paint, 24, 36 - 1 - 12, RGB(10, 200, 30));
+        ::SetPixelV(paint, 24, 0, RGB(90, 20, 20));
+    }
+    vt::GdiObject fourBit(::CreateBitmap(48, 36, 1, 4, nullptr));
+    HBITMAP firstSkin = nullptr;
+    for (HBITMAP given : {static_cast<HBITMAP>(nullptr), own.bitmap(), fourBit.bitmap()})
+    {
+        const bool lowColour = given == fourBit.bitmap();
+        SCOPED_TRACE(!given ? "shared skin" : lowColour ? "4-bit bitmap" : "own bitmap");
+        tip.ShowMe(kAnchor.x, kAnchor.y, "Skinned", 12, 0, given, kBalloonInk, 5000);
+        const vt::Capture shot = PaintOverBackdrop(tip);
         ASSERT_NE(nullptr, g_hSkinBalloon);
+        firstSkin = firstSkin ? firstSkin : g_hSkinBalloon;
+        EXPECT_EQ(firstSkin, g_hSkinBalloon) << "the shared skin is inflated once";
 
-        vt::WindowDC screen(nullptr);
-        const HBITMAP sampled = shared ? g_hSkinBalloon : own.bitmap();
-        const COLORREF fill = fourBits ? ::GetSysColor(COLOR_INFOBK) : GetBmpPixelColor(screen, sampled, 12, 24);
-        const COLORREF frame = fourBits ? RGB(0, 0, 0) : GetBmpPixelColor(screen, sampled, 35, 24);
+        const HBITMAP sampled = given ? given : g_hSkinBalloon;
+        const COLORREF fill = lowColour ? ::GetSysColor(COLOR_INFOBK) : GetBmpPixelColor(screen, sampled, 12, 24);
+        const COLORREF frame = lowColour ? RGB(0, 0, 0) : GetBmpPixelColor(screen, sampled, 35, 24);
         EXPECT_EQ(vt::ColourText(fill), vt::ColourText(tip.Fill()));
         EXPECT_EQ(vt::ColourText(frame), vt::ColourText(tip.Frame()));
 
-        // Two rows into the box the skin shows its own top rows; without the skin, the plain fill.
-        const vt::Capture shot = PaintOverBackdrop(tip);
+        // Two rows into the box the shared skin shows its own top rows; without the skin, the plain fill.
         const CRect box = tip.Box();
         const COLORREF skinRow2 = GetBmpPixelColor(screen, g_hSkinBalloon, 36 - 1 - 2, 24);
-        EXPECT_PIXEL(shot, box.CenterPoint().x, box.top + 2, fourBits ? fill : skinRow2);
-        const CPoint tailTip = tip.Tail(2);
-        EXPECT_PIXEL(shot, tailTip.x + 2, tailTip.y + 3, fill);
-        EXPECT_PIXEL(shot, (tip.Tail(0).x + tip.Tail(1).x) / 2, box.top, fill) << "tail joined to the box";
-        if (HasFailure())
-            vt::DumpForCurrentTest(shot, "bitmap-balloon");
+        EXPECT_PIXEL(shot, box.CenterPoint().x, box.top + 2, lowColour ? fill : skinRow2);
+        EXPECT_PIXEL(shot, tip.Tail(2).x + 2, tip.Tail(2).y + 3, fill);
+        EXPECT_PIXEL(shot, (tip.Tail(0).x + tip.Tail(1).x) / 2, box.top, fill) << "tail open to the box";
         tip.HideMe();
     }
 }
@@ -210,10 +176,10 @@ TEST(BitmapBalloon, NoBalloonLeaksRegionsBrushesPensOrWindows)
         ProbeBitmapBalloon skinned;
         ASSERT_TRUE(plain.Create());
         ASSERT_TRUE(skinned.Create());
-        ShowNow(plain, "Plain\nballoon", 0, kBalloonTailTopRight);
-        plain.UpdateWindow();
-        ShowNow(skinned, "Skinned balloon", kTail, kBalloonTailBottomRight);
-        skinned.UpdateWindow();
+        plain.ShowMe(200, 200, "Plain\nballoon", 0, 1, kBalloonFill, kBalloonFrame, kBalloonInk, 5000);
+        PaintOverBackdrop(plain);
+        skinned.ShowMe(200, 200, "Skinned balloon", 12, 2, nullptr, kBalloonInk, 5000);
+        PaintOverBackdrop(skinned);
         skinned.Fire(kBaseTipDisplayTimerId);
         plain.HideMe();
     };
