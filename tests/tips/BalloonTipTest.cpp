@@ -101,7 +101,9 @@ TEST_F(BalloonTest, BalloonPaintsBoxTailShadowAndCentredTextOnly)
         EXPECT_PIXEL(shot, box.right + 1, midY, kBalloonShadowColor);
         EXPECT_PIXEL(shot, box.left + 30, box.bottom + 1, kBalloonShadowColor);
         if (box.bottom + 3 < shot.height())
+        {
             EXPECT_PIXEL(shot, box.left + 30, box.bottom + 3, kUnpainted);   // the shadow ends 3 below
+        }
         EXPECT_PIXEL(shot, box.left, box.top, kUnpainted);                     // rounded corner
         EXPECT_PIXEL(shot, box.right + 1, box.top, kUnpainted);                // beside the shadow
         if (dirTail.y > 0)
