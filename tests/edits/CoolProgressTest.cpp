@@ -1,5 +1,4 @@
 // The progress bar: bar width and clamping, the one-percent repaint rule, captions, processing blocks, skin.
-#include <functional>
 #include "DisplayFixture.h"
 
 using namespace edits_test;
@@ -7,22 +6,17 @@ using namespace edits_test;
 namespace {
 
 const COLORREF kGreen = kProgressBarColor, kGrey = kProgressCaptionColor;
-const CPoint kOrigin(5, 10);
 
 // What the caption callback was last given, and what it writes.
-struct CallbackLog
-{
-    unsigned long data = 0;
-    int percent = -1;
-    bool firstByteZero = false;
-    const char* writes = "";
-} g_log;
+struct CallbackLog { unsigned long data; int percent; bool firstByteZero; const char* writes; } g_log;
 
 void LogCaption(unsigned long data, int percent, char* text)
 {
     g_log = {data, percent, text[0] == '\0', g_log.writes};
     strcpy(text, g_log.writes);
 }
+
+void QuietCaption(unsigned long, int, char*) {}
 
 // Counts the paints it receives.
 class CountingProgress : public CCoolProgress
@@ -44,28 +38,19 @@ protected:
     bool Make(int width, int height = 24)
     {
         size = CSize(width, height);
-        g_log = CallbackLog();
-        return bar.Create(WS_CHILD | WS_VISIBLE, CRect(kOrigin, size), &host, 400) != FALSE;
+        return bar.Create(WS_CHILD | WS_VISIBLE, CRect(CPoint(5, 10), size), &host, 400) != FALSE;
     }
     vt::Capture Shot()
     {
         bar.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        vt::PumpPending();
         return vt::Capture::FromWindow(bar.m_hWnd);
     }
     CRect Content() const { return CRect(3, 3, size.cx - 2, size.cy - 2); }
-    // The caption as it should look: grey text in the DC's own font in the content rectangle.
-    vt::Capture Caption(const char* text, UINT format)
-    {
-        return RenderText(size.cx, size.cy, RGB(255, 255, 255), NULL, text, Content(), format, kGrey);
-    }
 
-    vt::HostWnd host{320, 200, RGB(255, 255, 255)};
+    vt::HostWnd host{340, 200, RGB(255, 255, 255)};
     CountingProgress bar;
     CSize size;
 };
-
-void QuietCaption(unsigned long, int, char*) {}
 
 TEST_F(Progress, SmoothBarGrowsWithThePercentageOfTheClampedPosition)
 {
@@ -73,7 +58,7 @@ TEST_F(Progress, SmoothBarGrowsWithThePercentageOfTheClampedPosition)
         {"Init(200, 0, 10) and five steps", [](CCoolProgress& p) { p.Init(200, 0, 10); for (int i = 0; i < 5; ++i) p.Inc(); }, 25},
         {"77 of 256", [](CCoolProgress& p) { p.SetPos(256, 77); }, 30},
         {"below 1 is 0", [](CCoolProgress& p) { p.Init(100, 40, 1); p.SetPos(-5); }, 0},
-        {"beyond the range is the range", [](CCoolProgress& p) { p.Init(100, 0, 1); p.SetPos(150); }, 100},
+        {"beyond the range is the range", [](CCoolProgress& p) { p.SetPos(150); }, 100},
         {"to the maximum", [](CCoolProgress& p) { p.Init(30, 0, 1); p.SetPosToMax(); }, 100},
         {"zero range", [](CCoolProgress& p) { p.Init(0, 5, 1); p.Inc(); }, 0},
         {"negative range", [](CCoolProgress& p) { p.SetPos(-10, 3); }, 0},
@@ -87,9 +72,8 @@ TEST_F(Progress, SmoothBarGrowsWithThePercentageOfTheClampedPosition)
         row.set(bar);
         const vt::Capture shot = Shot();
         const int width = (int)(row.percent * 0.01 * c.Width());
-        EXPECT_EQ(width * c.Height(), CountColour(shot, CRect(0, 0, size.cx, size.cy), kGreen));
-        if (width > 0)
-            EXPECT_EQ(CRect(c.left, c.top, c.left + width, c.bottom), BoundsOf(shot, c, kGreen));
+        EXPECT_EQ(width * c.Height(), CountColour(shot, CRect(CPoint(0, 0), size), kGreen));
+        EXPECT_EQ(width > 0 ? CRect(c.left, c.top, c.left + width, c.bottom) : CRect(0, 0, 0, 0), BoundsOf(shot, c, kGreen));
         EXPECT_EQ(0, CountColour(shot, c, kGrey)) << "an empty caption draws no text";
     }
 }
@@ -99,54 +83,46 @@ TEST_F(Progress, OnlyAChangeOfTheWholePercentageRepaints)
     ASSERT_TRUE(Make(200));
     bar.Init(256, 3, 1);
     bar.UpdateWindow();
-    const struct { int to; int paints; } steps[] = {{5, 0}, {6, 1}, {6, 0}, {-3, 1}, {1, 0}, {900, 1}};
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.to);
+    for (const auto& step : {CPoint(5, 0), CPoint(6, 1), CPoint(6, 0), CPoint(-3, 1), CPoint(1, 0), CPoint(900, 1)}) {
+        SCOPED_TRACE(step.x);
         bar.paints = 0;
-        bar.SetPos(step.to);
+        bar.SetPos(step.x);
         vt::PumpPending();
-        EXPECT_EQ(step.paints, bar.paints);
+        EXPECT_EQ(step.y, bar.paints);
     }
 }
 
-TEST_F(Progress, CaptionsSayWhatTheSettingsAsk)
+TEST_F(Progress, CaptionsSayWhatTheSettingsAskCentredOrRightAlignedWhenTooWide)
 {
     const std::string longest(127, 'x'), tooLong(128, 'x');
-    const struct {
-        const char* name;
-        int type;
-        const char* preText;
-        const char* callbackWrites;   // null: no callback
-        std::string caption;
-        UINT format;
-    } rows[] = {
+    const struct { const char* name; int type; const char* preText; const char* callback; std::string caption; UINT format; } rows[] = {
         {"percentage", kProgressSmooth, NULL, NULL, "42%", kProgressCentredFormat},
-        {"pre-text with the percentage", kProgressSmooth, "Copying", NULL, "Copying (42%)", kProgressCentredFormat},
-        {"127 characters are taken, and the wide caption is right-aligned", kProgressSmooth, longest.c_str(), NULL,
-         longest + " (42%)", kProgressRightFormat},
-        {"128 characters are dropped", kProgressSmooth, tooLong.c_str(), NULL, "42%", kProgressCentredFormat},
-        {"the callback's text beats the pre-text", kProgressSmooth, "Copying", "Three of seven", "Three of seven",
-         kProgressCentredFormat},
+        {"pre-text and percentage", kProgressSmooth, "Copying", NULL, "Copying (42%)", kProgressCentredFormat},
+        {"127 characters are taken", kProgressSmooth, longest.c_str(), NULL, longest + " (42%)", kProgressRightFormat},
+        {"128 are dropped", kProgressSmooth, tooLong.c_str(), NULL, "42%", kProgressCentredFormat},
+        {"the callback's text wins", kProgressSmooth, "Copying", "Three of seven", "Three of seven", kProgressCentredFormat},
         {"an empty callback text draws nothing", kProgressSmooth, NULL, "", "", kProgressCentredFormat},
-        {"processing shows the pre-text alone", kProgressProcessing, "Working", NULL, "Working", kProgressCentredFormat},
-        {"processing without pre-text draws nothing", kProgressProcessing, NULL, NULL, "", kProgressCentredFormat},
+        {"processing: the pre-text alone", kProgressProcessing, "Working", NULL, "Working", kProgressCentredFormat},
+        {"processing without pre-text: nothing", kProgressProcessing, NULL, NULL, "", kProgressCentredFormat},
     };
     ASSERT_TRUE(Make(200));
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         bar.SetType(row.type);
         bar.SetPreText(row.preText);
-        g_log.writes = row.callbackWrites;
-        bar.SetTextFunc(row.callbackWrites != NULL ? LogCaption : NULL, 0xC0FFEE);
+        g_log = {0, -1, false, row.callback};
+        bar.SetTextFunc(row.callback != NULL ? LogCaption : NULL, 0xC0FFEE);
         bar.SetPos(100, 42);
-        const vt::Capture shot = Shot(), expected = Caption(row.caption.c_str(), row.format);
+        // Grey text in the DC's own font over the content, as the bar should draw it.
+        const vt::Capture shot = Shot(), expected = RenderText(size.cx, size.cy, RGB(255, 255, 255), NULL,
+                                                               row.caption.c_str(), Content(), row.format, kGrey);
         EXPECT_EQ(!row.caption.empty(), CountColour(expected, Content(), kGrey) > 0);
         int misses = 0;
         for (int y = Content().top; y < Content().bottom; ++y)
             for (int x = Content().left; x < Content().right; ++x)
                 misses += (shot.At(x, y) == kGrey) != (expected.At(x, y) == kGrey);
         EXPECT_EQ(0, misses);
-        if (row.callbackWrites != NULL) {
+        if (row.callback != NULL) {
             EXPECT_EQ(0xC0FFEEu, g_log.data);
             EXPECT_EQ(42, g_log.percent);
             EXPECT_TRUE(g_log.firstByteZero);
@@ -156,21 +132,19 @@ TEST_F(Progress, CaptionsSayWhatTheSettingsAsk)
 
 TEST_F(Progress, ProcessingBlocksTravelFromLeftOfTheContentToRightOfIt)
 {
-    for (int contentWidth : {90, 250, 300}) {
-        ASSERT_TRUE(Make(contentWidth + 5));
+    for (const CPoint& widthAndBlocks : {CPoint(90, 1), CPoint(250, 3), CPoint(300, 5)}) {
+        ASSERT_TRUE(Make(widthAndBlocks.x + 5));
         bar.SetType(kProgressProcessing);
-        const int blocks = contentWidth < 100 ? 1 : contentWidth < 300 ? 3 : 5;
-        const int span = 12 * blocks - 2;
+        const int blocks = widthAndBlocks.y, span = 12 * blocks - 2;
         for (int percent : {0, 10, 45, 80, 100}) {
-            SCOPED_TRACE(testing::Message() << contentWidth << " wide at " << percent << "%");
+            SCOPED_TRACE(testing::Message() << blocks << " blocks at " << percent << "%");
             bar.SetPos(100, percent);
             const vt::Capture shot = Shot();
-            const int first = 3 + (int)(percent * 0.01 * (contentWidth + span)) - span;
+            const int first = 3 + (int)(percent * 0.01 * (widthAndBlocks.x + span)) - span;
             int misses = 0;
             for (int x = 0; x < size.cx; ++x) {
                 const int into = x - first;
-                const bool inBlock = into >= 0 && into < 10 * blocks && into % 10 < 8;
-                misses += inBlock != (shot.At(x, size.cy / 2) == kGreen);
+                misses += (into >= 0 && into < 10 * blocks && into % 10 < 8) != (shot.At(x, size.cy / 2) == kGreen);
             }
             EXPECT_EQ(0, misses);
         }
@@ -178,7 +152,7 @@ TEST_F(Progress, ProcessingBlocksTravelFromLeftOfTheContentToRightOfIt)
     }
 }
 
-TEST_F(Progress, SkinFramesTheBarInThreeGreyLines)
+TEST_F(Progress, SkinFramesTheBarInThreeGreyLinesWithTheOuterCornerPixelsLeftOut)
 {
     ASSERT_TRUE(Make(200, 30));
     bar.SetPos(100, 0);
@@ -187,13 +161,9 @@ TEST_F(Progress, SkinFramesTheBarInThreeGreyLines)
     const COLORREF lines[] = {RGB(104, 104, 104), RGB(190, 190, 190), RGB(239, 239, 239)};
     const int w = size.cx, h = size.cy;
     for (int i = 0; i < 3; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_PIXEL(shot, i, h / 2, lines[i]);
-        EXPECT_PIXEL(shot, w - 1 - i, h / 2, lines[i]);
-        EXPECT_PIXEL(shot, w / 2, i, lines[i]);
-        EXPECT_PIXEL(shot, w / 2, h - 1 - i, lines[i]);
+        for (CPoint p : {CPoint(i, h / 2), CPoint(w - 1 - i, h / 2), CPoint(w / 2, i), CPoint(w / 2, h - 1 - i)})
+            EXPECT_PIXEL(shot, p.x, p.y, lines[i]);
     }
-    // The outermost pixel of each corner's first row is left to the parent.
     EXPECT_PIXEL(shot, 0, 0, host.Background());
     EXPECT_PIXEL(shot, w - 1, h - 1, host.Background());
 }

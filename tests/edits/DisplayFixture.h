@@ -14,19 +14,13 @@ inline HFONT MakeCrispFont()
                          CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, "MS Sans Serif");
 }
 
-// Pixels of rc in shot for which match(colour) holds.
-inline int CountIf(const vt::Capture& shot, const CRect& rc, const std::function<bool(COLORREF)>& match)
+inline int CountColour(const vt::Capture& shot, const CRect& rc, COLORREF colour)
 {
     int n = 0;
     for (int y = rc.top; y < rc.bottom && y < shot.height(); ++y)
         for (int x = rc.left; x < rc.right && x < shot.width(); ++x)
-            n += match(shot.At(x, y));
+            n += shot.At(x, y) == colour;
     return n;
-}
-
-inline int CountColour(const vt::Capture& shot, const CRect& rc, COLORREF colour)
-{
-    return CountIf(shot, rc, [=](COLORREF c) { return c == colour; });
 }
 
 // Bounding box of the pixels of exactly colour within rc; empty when none.
