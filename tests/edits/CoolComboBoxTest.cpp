@@ -139,8 +139,11 @@ TEST_F(FlatCombo, FrameBandsAndACentredArrowOrNoneWithoutTheGlyphStrip)
         EXPECT_PIXEL(shot, p.x, p.y, band);
     // A 13-pixel glyph on a 17-pixel button lands 2 pixels in; on any other, as near the centre.
     EXPECT_EQ(kArrowInk + GlyphAt(), BoundsOf(shot, Button(), kBlack));
-    if (Button().Size() == CSize(17, 17))
+    // Pointing down: the top row of ink is the widest one.
+    EXPECT_PIXEL(shot, GlyphAt().x + kArrowInk.left, GlyphAt().y + kArrowInk.top, kBlack);
+    if (Button().Size() == CSize(17, 17)) {
         EXPECT_EQ(Button().TopLeft() + CSize(2, 2), GlyphAt());
+    }
 
     // The strip has been tried once now; a list that holds nothing gives no arrow.
     HIMAGELIST strip = g_imlCtrlBar.Detach();
