@@ -141,11 +141,12 @@ void CCoolComboBox::DrawCombo(unsigned long state)
 
 void CCoolComboBox::DrawTipText(HDC hdc, RECT* rect)
 {
+    // Without a hint there is nothing to do: asked first, as it needs no call to the system.
+    if (m_pszTipText == NULL || m_pszTipText[0] == '\0')
+        return;
     HWND hFocus = ::GetFocus();
     CWnd* pEdit = GetWindow(GW_CHILD);
     if (hFocus == m_hWnd || (pEdit != NULL && hFocus == pEdit->m_hWnd))
-        return;
-    if (m_pszTipText == NULL || m_pszTipText[0] == '\0')
         return;
     // Two bytes are enough to tell an empty box from one holding anything at all.
     char probe[2];
