@@ -16,6 +16,14 @@ set(VELU_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/VeluCtrl)
 set(VELU_PACKAGE_TARGETS mfc42x veluctrl)
 if(TARGET mfcs42x)
   list(APPEND VELU_PACKAGE_TARGETS mfcs42x)
+  # The export gives a target the package's namespace only where it can tell
+  # a name is a target's; inside a condition only $<TARGET_NAME:> tells it.
+  # Without it an application would ask the linker for a plain -lmfcs42x.
+  get_target_property(VELU_MFC_LINKS mfc42x INTERFACE_LINK_LIBRARIES)
+  if(NOT VELU_MFC_LINKS MATCHES "TARGET_NAME:mfcs42x")
+    string(REPLACE ":mfcs42x>" ":$<TARGET_NAME:mfcs42x>>" VELU_MFC_LINKS "${VELU_MFC_LINKS}")
+    set_target_properties(mfc42x PROPERTIES INTERFACE_LINK_LIBRARIES "${VELU_MFC_LINKS}")
+  endif()
 endif()
 
 # An application must see the same character set and Windows version
