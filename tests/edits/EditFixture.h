@@ -49,6 +49,11 @@ inline std::string ItemsOf(CCoolMaskEdit& edit)
     return Stamp(edit.GetYear(), edit.GetMonth(), edit.GetDay(), edit.GetHour(), edit.GetMin(), edit.GetSec());
 }
 
+// Paints whatever is invalid now and lets the resulting messages through.
+inline void PaintNow(CWnd& wnd) { vt::PaintNow(wnd.m_hWnd); }
+// Brings the host to the front and gives the keyboard focus to wnd.
+inline bool FocusOn(CWnd&, CWnd& wnd) { return vt::FocusOn(wnd); }
+
 // Lets every key and mouse message that real input queued be read and
 // handled, the characters translated from the keys included.
 inline void DrainInput()

@@ -181,8 +181,9 @@ TEST_F(Reflect, ColourQueryIsAnsweredByTheChildUnlessTheParentAnswersIt)
         m_parent.m_hParentBrush = parentBrush.brush();
         EXPECT_EQ(c.result, m_parent.SendMessage(c.message, (WPARAM)(HDC)dc, (LPARAM)edit.m_hWnd));
         EXPECT_EQ(c.type, edit.m_nCtlType);
-        if (c.type != 0xFFFF)
+        if (c.type != 0xFFFF) {
             EXPECT_EQ((HDC)dc, edit.m_hDC);
+        }
     }
 }
 
