@@ -56,5 +56,8 @@ const AFX_MSGMAP_ENTRY* AfxFindWindowMessage(const AFX_MSGMAP* pMessageMap, UINT
 // Registers MFC's default window class on first use.
 BOOL AfxRegisterDefaultWndClass();
 
+// The layer's own module, whose resources end the resource chain.
+HINSTANCE AfxLayerResourceHandle();
+
 // Test hook state.
 extern BOOL afxFailExtensionInit;
