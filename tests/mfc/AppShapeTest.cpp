@@ -1,7 +1,7 @@
 // The application shape: a program that is only a global CWinApp links as a
 // GUI program, runs its loop until its frame closes and ends with the code
 // its ExitInstance gives.
-#include "support/harness.h"
+#include "frame/TestFrame.h"
 
 #include "AppExitCodes.h"
 
@@ -67,7 +67,42 @@ private:
     bool m_started = false;
 };
 
+// A thread whose idle time ends its round: the first round posts a message
+// (a new round starts), the second quits with a code.
+class CRoundsThread : public CWinThread
+{
+public:
+    static constexpr int kQuitCode = 42;
+    std::vector<LONG> m_counts;
+    int m_nRounds = 0;
+
+    virtual BOOL OnIdle(LONG lCount)
+    {
+        m_counts.push_back(lCount);
+        BOOL bMore = CWinThread::OnIdle(lCount);
+        if (!bMore && ++m_nRounds == 1)
+            ::PostMessage(m_pMainWnd->m_hWnd, WM_NULL, 0, 0);
+        else if (!bMore)
+            ::PostQuitMessage(kQuitCode);
+        return bMore;
+    }
+};
+
 }  // namespace
+
+TEST(AppShape, RunUpdatesTheFramesAtIdleTimeAndEndsWithTheQuitCode)
+{
+    FrameHolder frame;
+    frame->m_bBetaEnabled = FALSE;
+    CRoundsThread thread;
+    thread.m_bAutoDelete = FALSE;
+    thread.m_pMainWnd = frame.get();
+    EXPECT_EQ(thread.Run(), (int)CRoundsThread::kQuitCode);
+    // Each message starts the idle count again; a round is counts 0 and 1.
+    EXPECT_EQ(thread.m_nRounds, 2);
+    EXPECT_EQ(thread.m_counts, (std::vector<LONG>{0, 1, 0, 1}));
+    EXPECT_EQ(frame->m_wndToolBar.SendMessage(TB_GETSTATE, ID_TEST_BETA) & TBSTATE_ENABLED, 0);
+}
 
 TEST(AppShape, SmallestApplicationRunsUntilItsFrameCloses)
 {
