@@ -831,6 +831,10 @@ public:
 #define TTF_NOTBUTTON 0x80000000L
 #define TTF_ALWAYSTIP 0x40000000L
 
+// Extra TOOLINFO flags of the automatic tool tips
+#define TTF_NOTBUTTON 0x80000000L   // no status help on a button press
+#define TTF_ALWAYSTIP 0x40000000L   // tip shows even while the top parent is inactive
+
 // CWnd::RunModalLoop flags
 #define MLF_NOIDLEMSG 0x0001
 #define MLF_NOKICKIDLE 0x0002
