@@ -8,5 +8,6 @@
 #include "edits/VeluEdits.h"
 #include "tips/VeluTips.h"
 #include "panes/VeluPanes.h"
+#include "listbar/VeluListBar.h"
 
 #endif // VELU_VELUCTRL_H

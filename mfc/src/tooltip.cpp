@@ -137,7 +137,7 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
         if (nHit != -1) {
             ti = tiHit;
             pToolTip->SendMessage(TTM_ADDTOOL, 0, (LPARAM)&ti);
-            if (IsTopParentActive()) {
+            if ((tiHit.uFlags & TTF_ALWAYSTIP) || IsTopParentActive()) {
                 pToolTip->SendMessage(TTM_ACTIVATE, TRUE);
                 ::SetWindowPos(pToolTip->m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE);
             }

@@ -1,0 +1,101 @@
+// Shared pieces of the button list bar suite: a host with one bar, real mouse input on bar points, and measurements.
+#pragma once
+
+#include <string>
+
+#include "support/harness.h"
+#include "listbar/VeluListBar.h"
+
+namespace lbtest {
+
+const UINT kBarId = 1200;
+const COLORREF kBarColour = RGB(40, 160, 90);   // no system colour uses it
+const CRect kTallBar(10, 10, 110, 230);          // vertical: three groups of five overflow it
+
+// Text height and width as the bar measures them: the shared 10-point font in a screen-compatible DC.
+inline SIZE Measure(const char* text)
+{
+    vt::MemoryCanvas canvas(8, 8);
+    vt::SelectGuard font(canvas.dc(), g_fontShared10.GetSafeHandle());
+    TEXTMETRICA tm;
+    ::GetTextMetricsA(canvas.dc(), &tm);
+    SIZE size = {};
+    ::GetTextExtentPoint32A(canvas.dc(), text, lstrlenA(text), &size);
+    size.cy = tm.tmHeight + tm.tmInternalLeading;
+    return size;
+}
+inline int TextHeight() { return Measure("").cy; }
+
+// Parks the cursor before the host appears, so no stale move reaches a new bar.
+struct CursorParked
+{
+    CursorParked() { vt::ParkCursor(); }
+};
+
+class ListBarTest : public ::testing::Test
+{
+protected:
+    CursorParked parked;
+    vt::HostWnd host{320, 240};
+    CButtonListBar bar;
+    CRect rect;
+    bool vertical = false;
+
+    // Creates the bar at rc of the host in a colour of its own; fills it with perGroup buttons in
+    // each of "Mail" (buttons 0, 3, 6 ...), "Notes" (1, 4, 7 ...) and "Tasks" (2, 5, 8 ...).
+    bool Make(const CRect& rc, int orientation, int perGroup = 0)
+    {
+        rect = rc;
+        vertical = orientation != kListHorizontal;
+        bar.SetVirticalOrHorizontal(orientation, FALSE);
+        bar.SetBkColor(kBarColour, FALSE);
+        if (!bar.Create(WS_CHILD | WS_VISIBLE, rc, &host, kBarId))
+            return false;
+        static const char* const kGroups[] = {"Mail", "Notes", "Tasks"};
+        for (int i = 0; i < 3 * perGroup; ++i)
+            bar.AddButton(kGroups[i % 3], i % kButtonListGlyphCount, ("Item " + std::to_string(i)).c_str(), NULL, 0);
+        Settle();
+        return true;
+    }
+
+    void Settle()
+    {
+        ::RedrawWindow(host.m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        vt::PumpPending();
+    }
+    vt::Capture Shot()
+    {
+        Settle();
+        return vt::Capture::FromWindow(bar.m_hWnd);
+    }
+
+    CPoint Screen(CPoint barClient) const { return host.ToScreen(barClient + rect.TopLeft()); }
+    void MoveTo(CPoint barClient) { vt::MoveCursor(Screen(barClient)); }
+    void ClickAt(CPoint barClient) { vt::Click(Screen(barClient)); }
+
+    CRect Item(int position) const { CRect rc; bar.GetItemRect(position, &rc); return rc; }
+    CRect Group(int group) const { CRect rc; bar.GetGroupButtonRect(group, &rc); return rc; }
+    CRect Groups() const { CRect rc; bar.GetGroupsRect(&rc); return rc; }
+    // The middle of an arrow band: the leading one after the groups area, the trailing one at the far end.
+    CPoint ArrowPoint(int arrow) const
+    {
+        CRect client;
+        bar.GetClientRect(&client);
+        const int half = kListArrowBand / 2;
+        const bool leading = arrow == kListLeadingArrow;
+        if (vertical)
+            return CPoint(client.right / 2, leading ? Groups().bottom + half : client.bottom - half);
+        return CPoint(leading ? Groups().right + half : client.right - half, client.bottom / 2);
+    }
+
+    int Clicks() const { return host.CountReceived(kListClickMessage); }
+
+    void TearDown() override
+    {
+        vt::MouseUp();
+        ::ReleaseCapture();
+        vt::ParkCursor();
+    }
+};
+
+}  // namespace lbtest

@@ -1,0 +1,103 @@
+// Base tip window, through the plain balloon: show delay, display time, capture and click-through.
+#include "BalloonProbe.h"
+
+namespace tips_test {
+namespace {
+
+double NowMs()
+{
+    LARGE_INTEGER now, frequency;
+    ::QueryPerformanceCounter(&now);
+    ::QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// The only case with real waits: the delay and the show time against the clock.
+TEST_F(BalloonTest, TipAppearsAfterTheDelayAndKeepsItsFirstShowTimeWhenShownAgain)
+{
+    const double start = NowMs();
+    Show("Appears a little later", 250, CPoint(300, 300));
+    EXPECT_FALSE(m_tip.Visible());
+    ASSERT_TRUE(vt::PumpUntil([&] { return m_tip.Visible(); }, 2000));
+    const double shownAt = NowMs();
+    EXPECT_GE(shownAt - start, kBaseTipShowDelay - 15);
+    EXPECT_LT(shownAt - start, kBaseTipShowDelay + 700);
+    EXPECT_EQ(m_tip.m_hWnd, ::GetCapture());
+    EXPECT_EQ(m_host.m_hWnd, ::GetForegroundWindow()) << "shown without activation";
+
+    // Shown again with a long show time: reshaped at once, gone when the first one ends.
+    const int widthBefore = m_tip.WindowRect().Width();
+    Show("Shown again with a much longer text", 30000, CPoint(300, 300));
+    EXPECT_GT(m_tip.WindowRect().Width(), widthBefore);
+    EXPECT_EQ(kBaseTipDisplayTimerId, m_tip.RunningTimer());
+    ASSERT_TRUE(vt::PumpUntil([&] { return !m_tip.Visible(); }, 2000));
+    EXPECT_GE(NowMs() - shownAt, 250 - 15);
+    EXPECT_EQ(nullptr, ::GetCapture());
+}
+
+TEST_F(BalloonTest, DelayTimerFiresOnceThenTheDisplayTimerHides)
+{
+    for (BOOL activate : {FALSE, TRUE})
+    {
+        SCOPED_TRACE(activate ? "with activation" : "without activation");
+        m_tip.NeedActivation(activate);
+        Show("Timed", 5000, CPoint(300, 300));
+        EXPECT_EQ(activate != FALSE, m_tip.Visible()) << "an activated tip shows at once";
+        EXPECT_NE(m_tip.m_hWnd, ::GetCapture());
+        EXPECT_EQ(kBaseTipDelayTimerId, m_tip.RunningTimer());
+
+        m_tip.Fire(kBaseTipDelayTimerId);
+        EXPECT_TRUE(m_tip.Visible());
+        EXPECT_EQ(m_tip.m_hWnd, ::GetCapture());
+        EXPECT_EQ(kBaseTipDisplayTimerId, m_tip.RunningTimer());
+        EXPECT_FALSE(::KillTimer(m_tip.m_hWnd, kBaseTipDelayTimerId)) << "delay timer still set";
+
+        m_tip.Fire(kBaseTipDisplayTimerId);
+        EXPECT_FALSE(m_tip.Visible());
+        EXPECT_EQ(nullptr, ::GetCapture());
+        EXPECT_EQ(0u, m_tip.RunningTimer());
+    }
+    // Hiding a hidden tip still lets go of whatever capture this thread holds.
+    ::SetCapture(m_host.m_hWnd);
+    m_tip.HideMe();
+    EXPECT_EQ(nullptr, ::GetCapture());
+}
+
+// The tip holds the capture, so a press anywhere reaches it; the replayed
+// press and release arrive below before the user lets go.
+TEST_F(BalloonTest, PressAnywhereHidesTipAndReplaysTheClickToTheWindowBelow)
+{
+    ASSERT_TRUE(::CreateWindowExA(0, "BUTTON", "Below", WS_CHILD | WS_VISIBLE, 20, 20, 100, 30,
+                                  m_host.m_hWnd, reinterpret_cast<HMENU>(7), nullptr, nullptr));
+    const struct Case
+    {
+        const char* name;
+        bool right;
+        CPoint at;          // host client coordinates
+        UINT arrives;       // at the host, before the user's release
+        int afterRelease;   // how many once the user's own release has come too
+    } cases[] = {
+        {"left press on a button clicks it once", false, CPoint(70, 35), WM_COMMAND, 1},
+        {"right press on the host", true, CPoint(200, 150), WM_RBUTTONUP, 2},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        vt::MoveCursor(m_host.ToScreen(c.at));
+        Show("Click through me", 5000, m_host.ToScreen(c.at) + CPoint(-10, -10));
+        m_tip.Fire(kBaseTipDelayTimerId);
+        ASSERT_EQ(m_tip.m_hWnd, ::GetCapture());
+        m_host.ClearReceived();
+
+        vt::MouseDown(c.right);
+        EXPECT_TRUE(vt::PumpUntil([&] { return m_host.CountReceived(c.arrives) == 1; }, 1000));
+        EXPECT_FALSE(m_tip.Visible());
+        vt::MouseUp(c.right);
+        vt::PumpFor(50);
+        EXPECT_EQ(c.afterRelease, m_host.CountReceived(c.arrives));
+        EXPECT_NE(m_tip.m_hWnd, ::GetCapture());
+    }
+}
+
+} // namespace
+} // namespace tips_test
