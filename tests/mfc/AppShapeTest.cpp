@@ -104,23 +104,27 @@ TEST(AppShape, RunUpdatesTheFramesAtIdleTimeAndEndsWithTheQuitCode)
     EXPECT_EQ(frame->m_wndToolBar.SendMessage(TB_GETSTATE, ID_TEST_BETA) & TBSTATE_ENABLED, 0);
 }
 
+// The same program linked for the narrow and for the wide C runtime.
 TEST(AppShape, SmallestApplicationRunsUntilItsFrameCloses)
 {
-    ChildProcess app("mfc_MinimalApp.exe");
-    ASSERT_TRUE(app.started());
-    HWND hFrame = app.MainWindow();
-    ASSERT_TRUE(hFrame != NULL);
-    char className[64] = "";
-    ::GetClassName(hFrame, className, sizeof(className));
-    EXPECT_STREQ(className, AFX_WNDFRAMEORVIEW);
-    char title[64] = "";
-    ::GetWindowText(hFrame, title, sizeof(title));
-    EXPECT_STREQ(title, "Minimal MFC application");
-    // Still running while nobody closes it.
-    EXPECT_EQ(app.ExitCode(200), (DWORD)STILL_ACTIVE);
+    for (const char* exe : {"mfc_MinimalApp.exe", "mfc_MinimalWideApp.exe"}) {
+        SCOPED_TRACE(exe);
+        ChildProcess app(exe);
+        ASSERT_TRUE(app.started());
+        HWND hFrame = app.MainWindow();
+        ASSERT_TRUE(hFrame != NULL);
+        char className[64] = "";
+        ::GetClassName(hFrame, className, sizeof(className));
+        EXPECT_STREQ(className, AFX_WNDFRAMEORVIEW);
+        char title[64] = "";
+        ::GetWindowText(hFrame, title, sizeof(title));
+        EXPECT_STREQ(title, "Minimal MFC application");
+        // Still running while nobody closes it.
+        EXPECT_EQ(app.ExitCode(200), (DWORD)STILL_ACTIVE);
 
-    ::PostMessage(hFrame, WM_CLOSE, 0, 0);
-    EXPECT_EQ(app.ExitCode(), 0u);
+        ::PostMessage(hFrame, WM_CLOSE, 0, 0);
+        EXPECT_EQ(app.ExitCode(), 0u);
+    }
 }
 
 TEST(AppShape, FailedInitInstanceEndsWithExitInstanceCodeAndNoFrame)

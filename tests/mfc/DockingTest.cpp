@@ -265,7 +265,7 @@ TEST(DockingLeaks, FramesWithBarsDockedFloatedAndDestroyedLeaveNothing)
     cycle();
     const int nGdi = vt::GdiObjectCount();
     const int nWindows = vt::ThreadWindowCount();
-    for (int i = 0; i < 8; i++)
+    for (int i = 0; i < 5; i++)
         cycle();
     EXPECT_EQ(vt::GdiObjectCount(), nGdi);
     EXPECT_EQ(vt::ThreadWindowCount(), nWindows);

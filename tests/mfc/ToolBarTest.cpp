@@ -39,6 +39,7 @@ TEST(ToolBar, LoadToolBarMakesButtonsSeparatorsAndTheImageWell)
     FrameHolder frame;
     CProbeToolBar bar;
     ASSERT_TRUE(bar.CreateEx(frame.get()));
+    EXPECT_FALSE(bar.LoadToolBar(IDR_TESTFRAME + 99));
     ASSERT_TRUE(bar.LoadToolBar(IDR_TESTFRAME));
     EXPECT_EQ(bar.GetCount(), 5);
     EXPECT_TRUE(bar.m_bDelayedButtonLayout);
