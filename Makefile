@@ -1,10 +1,12 @@
 # make test | make demo | make bench — each installs what is missing, then builds.
+# make test builds and runs every suite twice: x86-64 under 64-bit Wine and
+# i686 under 32-bit Wine.
 BUILD   ?= build
 BUILD32 ?= build-i686
 JOBS    ?= 2
-WINE_RUN = cmake/wine-run $(abspath $(BUILD))/wineprefix
+WINE_RUN   = cmake/wine-run $(abspath $(BUILD))/wineprefix
 
-.PHONY: all bootstrap configure build test demo bench i686 clean
+.PHONY: all bootstrap configure build test demo bench i686 example clean
 
 all: build
 
@@ -18,8 +20,22 @@ configure: bootstrap
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-test: build
-	@ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure
+# The 32-bit build into $(BUILD32); its programs run under 32-bit Wine.
+i686: bootstrap
+	@cmake -S . -B $(BUILD32) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686.cmake \
+	    -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD32) -j $(JOBS)
+
+# Both builds first (each already uses every core), then both runs side by
+# side (scripts/run-suites), ending with one summary line per architecture.
+test: build i686
+	@sh scripts/run-suites $(BUILD) $(BUILD32) $(JOBS)
+
+# The installed package (cmake --install into $(BUILD)/stage), and examples/
+# built against it from its own folder and run under Wine, for both builds.
+example: build i686
+	@sh scripts/build-example $(BUILD) cmake/toolchain-x86_64.cmake
+	@sh scripts/build-example $(BUILD32) cmake/toolchain-i686.cmake --win32
 
 demo: build
 	@rm -rf out/gallery && mkdir -p out/gallery
@@ -28,12 +44,6 @@ demo: build
 
 bench: build
 	@$(WINE_RUN) $(BUILD)/bin/bench.exe
-
-# The 32-bit build is compiled, not run.
-i686: bootstrap
-	@cmake -S . -B $(BUILD32) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686.cmake \
-	    -DCMAKE_BUILD_TYPE=Release -DVELU_RUN_UNDER_WINE=OFF >/dev/null
-	@cmake --build $(BUILD32) -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD) $(BUILD32) out

@@ -826,11 +826,6 @@ public:
 #define WF_OLECTLCONTAINER 0x0100
 #define WF_KEEPMINIACTIVE 0x0200
 
-// Extra TOOLINFO flags of OnToolHitTest: no flyby prompt while the button
-// is down, a tip even when the frame is inactive.
-#define TTF_NOTBUTTON 0x80000000L
-#define TTF_ALWAYSTIP 0x40000000L
-
 // Extra TOOLINFO flags of the automatic tool tips
 #define TTF_NOTBUTTON 0x80000000L   // no status help on a button press
 #define TTF_ALWAYSTIP 0x40000000L   // tip shows even while the top parent is inactive

@@ -1,7 +1,7 @@
 // The application shape: a program that is only a global CWinApp links as a
 // GUI program, runs its loop until its frame closes and ends with the code
 // its ExitInstance gives.
-#include "support/harness.h"
+#include "frame/TestFrame.h"
 
 #include "AppExitCodes.h"
 
@@ -67,25 +67,64 @@ private:
     bool m_started = false;
 };
 
+// A thread whose idle time ends its round: the first round posts a message
+// (a new round starts), the second quits with a code.
+class CRoundsThread : public CWinThread
+{
+public:
+    static constexpr int kQuitCode = 42;
+    std::vector<LONG> m_counts;
+    int m_nRounds = 0;
+
+    virtual BOOL OnIdle(LONG lCount)
+    {
+        m_counts.push_back(lCount);
+        BOOL bMore = CWinThread::OnIdle(lCount);
+        if (!bMore && ++m_nRounds == 1)
+            ::PostMessage(m_pMainWnd->m_hWnd, WM_NULL, 0, 0);
+        else if (!bMore)
+            ::PostQuitMessage(kQuitCode);
+        return bMore;
+    }
+};
+
 }  // namespace
 
+TEST(AppShape, RunUpdatesTheFramesAtIdleTimeAndEndsWithTheQuitCode)
+{
+    FrameHolder frame;
+    frame->m_bBetaEnabled = FALSE;
+    CRoundsThread thread;
+    thread.m_bAutoDelete = FALSE;
+    thread.m_pMainWnd = frame.get();
+    EXPECT_EQ(thread.Run(), (int)CRoundsThread::kQuitCode);
+    // Each message starts the idle count again; a round is counts 0 and 1.
+    EXPECT_EQ(thread.m_nRounds, 2);
+    EXPECT_EQ(thread.m_counts, (std::vector<LONG>{0, 1, 0, 1}));
+    EXPECT_EQ(frame->m_wndToolBar.SendMessage(TB_GETSTATE, ID_TEST_BETA) & TBSTATE_ENABLED, 0);
+}
+
+// The same program linked for the narrow and for the wide C runtime.
 TEST(AppShape, SmallestApplicationRunsUntilItsFrameCloses)
 {
-    ChildProcess app("mfc_MinimalApp.exe");
-    ASSERT_TRUE(app.started());
-    HWND hFrame = app.MainWindow();
-    ASSERT_TRUE(hFrame != NULL);
-    char className[64] = "";
-    ::GetClassName(hFrame, className, sizeof(className));
-    EXPECT_STREQ(className, AFX_WNDFRAMEORVIEW);
-    char title[64] = "";
-    ::GetWindowText(hFrame, title, sizeof(title));
-    EXPECT_STREQ(title, "Minimal MFC application");
-    // Still running while nobody closes it.
-    EXPECT_EQ(app.ExitCode(200), (DWORD)STILL_ACTIVE);
+    for (const char* exe : {"mfc_MinimalApp.exe", "mfc_MinimalWideApp.exe"}) {
+        SCOPED_TRACE(exe);
+        ChildProcess app(exe);
+        ASSERT_TRUE(app.started());
+        HWND hFrame = app.MainWindow();
+        ASSERT_TRUE(hFrame != NULL);
+        char className[64] = "";
+        ::GetClassName(hFrame, className, sizeof(className));
+        EXPECT_STREQ(className, AFX_WNDFRAMEORVIEW);
+        char title[64] = "";
+        ::GetWindowText(hFrame, title, sizeof(title));
+        EXPECT_STREQ(title, "Minimal MFC application");
+        // Still running while nobody closes it.
+        EXPECT_EQ(app.ExitCode(200), (DWORD)STILL_ACTIVE);
 
-    ::PostMessage(hFrame, WM_CLOSE, 0, 0);
-    EXPECT_EQ(app.ExitCode(), 0u);
+        ::PostMessage(hFrame, WM_CLOSE, 0, 0);
+        EXPECT_EQ(app.ExitCode(), 0u);
+    }
 }
 
 TEST(AppShape, FailedInitInstanceEndsWithExitInstanceCodeAndNoFrame)

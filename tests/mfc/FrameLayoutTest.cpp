@@ -3,11 +3,6 @@
 // space back, at once or at the next idle time.
 #include "frame/TestFrame.h"
 
-namespace {
-
-
-}  // namespace
-
 TEST(FrameLayout, ToolBarUnderTheMenuStatusBarAtTheBottomPaneInBetween)
 {
     FrameHolder frame;
@@ -38,4 +33,66 @@ TEST(FrameLayout, ToolBarUnderTheMenuStatusBarAtTheBottomPaneInBetween)
     CRect query;
     frame->RepositionBars(0, 0xffff, AFX_IDW_PANE_FIRST, reposQuery, &query);
     EXPECT_EQ(query, pane);
+}
+
+TEST(FrameLayout, HidingABarGivesItsSpaceBackNowOrAtIdleTime)
+{
+    FrameHolder frame;
+    CToolBar& bar = frame->m_wndToolBar;
+    int nToolBottom = frame->RectInClient(&bar).bottom;
+    ASSERT_EQ(frame->RectInClient(&frame->m_wndPane).top, nToolBottom);
+
+    frame->ShowControlBar(&bar, FALSE, FALSE);
+    EXPECT_FALSE(bar.IsWindowVisible());
+    EXPECT_EQ(frame->RectInClient(&frame->m_wndPane).top, 0);
+
+    // Delayed: nothing changes until the frame's idle update lays it out.
+    frame->ShowControlBar(&bar, TRUE, TRUE);
+    EXPECT_FALSE(bar.IsWindowVisible());
+    EXPECT_EQ(frame->IdleFlags(), (UINT)(CFrameWnd::idleLayout | CFrameWnd::idleNotify));
+    vt::PumpPending();
+    EXPECT_TRUE(bar.IsWindowVisible());
+    EXPECT_EQ(frame->IdleFlags(), 0u);
+    EXPECT_EQ(frame->RectInClient(&frame->m_wndPane).top, nToolBottom);
+
+    frame->DelayRecalcLayout(FALSE);
+    EXPECT_EQ(frame->IdleFlags(), (UINT)CFrameWnd::idleLayout);
+    frame->RecalcLayout();
+    EXPECT_EQ(frame->IdleFlags(), 0u);
+}
+
+TEST(FrameLayout, LoadFrameTakesMenuAcceleratorsIconAndTitleFromTheResource)
+{
+    FrameHolder frame;
+    CString title;
+    frame->GetWindowText(title);
+    EXPECT_STREQ(title, TEST_FRAME_TITLE);
+    EXPECT_STREQ(frame->GetTitle(), TEST_FRAME_TITLE);
+    EXPECT_TRUE(frame->m_hMenuDefault != NULL);
+    EXPECT_EQ(::GetMenu(frame->m_hWnd), frame->m_hMenuDefault);
+    EXPECT_EQ(::GetMenuItemID(::GetSubMenu(frame->m_hMenuDefault, 0), 0), (UINT)ID_TEST_ALPHA);
+    EXPECT_TRUE(frame->m_hAccelTable != NULL);
+    HICON hIcon = ::LoadIcon(::GetModuleHandle(NULL), MAKEINTRESOURCE(IDR_TESTFRAME));
+    ASSERT_TRUE(hIcon != NULL);
+    EXPECT_EQ((HICON)::GetClassLongPtr(frame->m_hWnd, GCLP_HICON), hIcon);
+    EXPECT_EQ(frame->GetControlBar(AFX_IDW_TOOLBAR), &frame->m_wndToolBar);
+    EXPECT_EQ(frame->GetControlBar(AFX_IDW_STATUS_BAR), &frame->m_wndStatusBar);
+    EXPECT_TRUE(frame->GetControlBar(AFX_IDW_CONTROLBAR_LAST) == NULL);
+}
+
+TEST(FrameLayout, CommandStringsSplitAtTheNewlineAndFormatsTakeTheirArguments)
+{
+    struct Field { const char* full; int n; BOOL bFound; const char* field; };
+    const Field fields[] = {
+        {"Prompt\nTip", 0, TRUE, "Prompt"}, {"Prompt\nTip", 1, TRUE, "Tip"},
+        {"Prompt only", 1, FALSE, ""}, {"\nTip", 0, TRUE, ""}, {"a\nb\nc", 2, TRUE, "c"},
+    };
+    for (const Field& field : fields) {
+        CString str("stale");
+        EXPECT_EQ(AfxExtractSubString(str, field.full, field.n), field.bFound);
+        EXPECT_STREQ(str, field.field);
+    }
+    CString str;
+    AfxFormatString1(str, IDS_TEST_FORMAT, "file.txt");
+    EXPECT_STREQ(str, "Open file.txt now (file.txt)");
 }

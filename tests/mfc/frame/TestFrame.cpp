@@ -90,9 +90,10 @@ BOOL CTestFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     return m_routed.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
-void CTestFrame::ArmMenuCapture(UINT nID)
+void CTestFrame::ArmMenuCapture(UINT nID, int nPopup)
 {
     m_nCaptureMenuFor = nID;
+    m_nCapturePopup = nPopup;
     m_bMenuCaptured = false;
     m_menuStates.clear();
     m_menuTexts.clear();
@@ -109,7 +110,7 @@ void CTestFrame::OnEnterIdle(UINT nWhy, CWnd* pWho)
     m_bMenuCaptured = true;
     KillTimer(kMenuFailSafeTimer);
     m_strPromptWhileOpen = m_wndStatusBar.GetPaneText(0);
-    HMENU hPopup = ::GetSubMenu(::GetMenu(m_hWnd), 0);
+    HMENU hPopup = ::GetSubMenu(::GetMenu(m_hWnd), m_nCapturePopup);
     for (int i = 0; i < ::GetMenuItemCount(hPopup); i++) {
         m_menuStates.push_back(::GetMenuState(hPopup, i, MF_BYPOSITION));
         char text[64] = "";
@@ -120,6 +121,21 @@ void CTestFrame::OnEnterIdle(UINT nWhy, CWnd* pWho)
         m_menuTypes.push_back(mii.fType);
     }
     ::EndMenu();
+}
+
+void CTestFrame::OpenMenuAndCapture(UINT nID, int nPopup)
+{
+    ArmMenuCapture(nID, nPopup);
+    vt::Activate(m_hWnd);
+    QueueKey(VK_F10, false);
+    QueueKey(VK_F10, true);
+    for (int i = 0; i < nPopup; i++) {
+        QueueKey(VK_RIGHT, false);
+        QueueKey(VK_RIGHT, true);
+    }
+    QueueKey(VK_DOWN, false);
+    QueueKey(VK_DOWN, true);
+    vt::PumpPending();
 }
 
 // Ends a menu the test could not capture, so a failure never hangs.

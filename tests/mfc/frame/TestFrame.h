@@ -5,6 +5,7 @@
 
 #include "support/harness.h"
 
+#include <afxcmn.h>
 #include <afxext.h>
 #include <afxpriv.h>
 
@@ -55,15 +56,19 @@ public:
     // that prompts for it records the menu's items and the prompt, then
     // closes the menu.
     UINT m_nCaptureMenuFor = 0;
+    int m_nCapturePopup = 0;
     bool m_bMenuCaptured = false;
     CString m_strPromptWhileOpen;
     std::vector<UINT> m_menuStates;
     std::vector<CString> m_menuTexts;
     std::vector<UINT> m_menuTypes;
 
-    // Captures the next open menu that prompts for nID (closed after at most
-    // a few seconds in any case).
-    void ArmMenuCapture(UINT nID);
+    // Captures popup nPopup of the next open menu once it prompts for nID
+    // (the menu is closed after a few seconds in any case).
+    void ArmMenuCapture(UINT nID, int nPopup = 0);
+    // Opens popup nPopup of the menu bar with the keyboard, selecting its
+    // first item, then pumps until the menu closes.
+    void OpenMenuAndCapture(UINT nID, int nPopup = 0);
 
     UINT IdleFlags() const { return m_nIdleFlags; }
     // A window's rectangle in this frame's client coordinates.
@@ -72,8 +77,9 @@ public:
     CPoint ButtonCenter(UINT nID) const;
     CPoint GripperPoint(const CControlBar* pBar) const;
 
-protected:
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+
+protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
     afx_msg void OnTimer(UINT nIDEvent);
