@@ -1,14 +1,12 @@
-// BitmapUtilsTest.cpp: colour-keyed blits, grayed and recoloured copies, and their GDI hygiene.
-#include "SkinTestSupport.h"
+// ToolBarBitmapsTest.cpp: the tool bar's colour-keyed blits, grayed and recoloured copies, and their GDI hygiene.
+#include "BarFixture.h"
 
-#include "skin/VeluSkin.h"
+#include "bars/VeluBars.h"
 
-using namespace skintest;
+using namespace bartest;
 
 namespace
 {
-
-const COLORREF kKey = RGB(255, 0, 255);
 
 // A 16 x 15 glyph: a sprinkling of key pixels, with pure black and pure
 // white among the opaque ones (a wrong mask loses exactly those).
@@ -28,10 +26,10 @@ COLORREF TiledGlyph(int x, int y) { return GlyphPixel(x % 16, y % 15); }
 // The destination's own picture, so that untouched pixels are recognisable.
 COLORREF BackdropPixel(int x, int y) { return RGB(x * 2, 250 - y * 2, 77); }
 
-class BitmapUtilsTest : public ::testing::Test
+class ToolBarBitmapsTest : public ::testing::Test
 {
 protected:
-	BitmapUtilsTest() : m_dest(80, 60, kBackground), m_src(40, 40, kBackground)
+	ToolBarBitmapsTest() : m_dest(80, 60, kBackground), m_src(40, 40, kBackground)
 	{
 		Paint(m_dest, BackdropPixel);
 	}
@@ -64,7 +62,7 @@ protected:
 	vt::MemoryCanvas m_src;
 };
 
-TEST_F(BitmapUtilsTest, GrayCopyGivesTheLightGrayLevelsOfPrimaries)
+TEST_F(ToolBarBitmapsTest, GrayCopyGivesTheLightGrayLevelsOfPrimaries)
 {
 	// White becomes light gray, not white: the weights add up to 0.92. Each
 	// channel is truncated on its own: 0.24 * 101 -> 24, 0.54 * 201 -> 108,
@@ -79,12 +77,12 @@ TEST_F(BitmapUtilsTest, GrayCopyGivesTheLightGrayLevelsOfPrimaries)
 	for (int i = 0; i < nCases; i++)
 		::SetPixel(m_src, i, 0, cases[i].crIn);
 
-	vt::GdiObject gray(VeluMakeGrayBitmap(m_dest, m_src, nCases, 1));
+	vt::GdiObject gray(CCoolToolBar::MakeGrayBitmap(m_dest, m_src, nCases, 1));
 	EXPECT_TRUE(CopyIs(gray.bitmap(), nCases, 1, [&](int x, int) { return RGB(cases[x].nGray, cases[x].nGray, cases[x].nGray); }));
 	EXPECT_EQ(RGB(255, 0, 0), m_src.At(1, 0)) << "the source is left as it was";
 }
 
-TEST_F(BitmapUtilsTest, RecolouredCopyReplacesExactMatchesOnly)
+TEST_F(ToolBarBitmapsTest, RecolouredCopyReplacesExactMatchesOnly)
 {
 	// Recolouring the key into itself must give a plain copy.
 	const COLORREF kNearKey = RGB(254, 0, 255);
@@ -93,7 +91,7 @@ TEST_F(BitmapUtilsTest, RecolouredCopyReplacesExactMatchesOnly)
 	for (COLORREF crTo : targets)
 	{
 		SCOPED_TRACE(vt::ColourText(crTo));
-		vt::GdiObject copy(VeluMakeTransparentBitmap(m_dest, m_src, 24, 20, kKey, crTo));
+		vt::GdiObject copy(CCoolToolBar::MakeTransparentBitmap(m_dest, m_src, 24, 20, kKey, crTo));
 		EXPECT_TRUE(CopyIs(copy.bitmap(), 24, 20, [&](int x, int y)
 			{
 				COLORREF cr = m_src.At(x, y);
@@ -102,7 +100,7 @@ TEST_F(BitmapUtilsTest, RecolouredCopyReplacesExactMatchesOnly)
 	}
 }
 
-TEST_F(BitmapUtilsTest, KeyPixelsShowTheDestinationThrough)
+TEST_F(ToolBarBitmapsTest, KeyPixelsShowTheDestinationThrough)
 {
 	// Without a key pixel the source covers its rectangle; all key leaves the
 	// destination alone; a 16 x 15 source into 32 x 30 is doubled, each pixel a
@@ -124,7 +122,7 @@ TEST_F(BitmapUtilsTest, KeyPixelsShowTheDestinationThrough)
 		::SetTextColor(m_dest, RGB(4, 5, 6));
 		const RECT& d = c.rcDest;   // left, top, width, height
 		const RECT& s = c.rcSrc;
-		VeluTransparentBlt(m_dest, d.left, d.top, d.right, d.bottom, m_src, s.left, s.top, s.right, s.bottom, kKey);
+		CCoolToolBar::TransparentBlt(m_dest, d.left, d.top, d.right, d.bottom, m_src, s.left, s.top, s.right, s.bottom, kKey);
 
 		EXPECT_TRUE(RegionIs(m_dest, WholeOf(m_dest), [&](int x, int y)
 			{
@@ -138,13 +136,13 @@ TEST_F(BitmapUtilsTest, KeyPixelsShowTheDestinationThrough)
 	}
 }
 
-TEST_F(BitmapUtilsTest, ShrunkSourceKeepsWholePixelsSoTheKeyStillMatches)
+TEST_F(ToolBarBitmapsTest, ShrunkSourceKeepsWholePixelsSoTheKeyStillMatches)
 {
 	// 2 x 2 blocks of one key and three opaque pixels, halved: each pixel of
 	// the result is one whole source pixel of its block, never a blend.
 	auto blockPixel = [](int x, int y) { return (x % 2 == 0 && y % 2 == 0) ? kKey : RGB(40 + x * 4, 90 + y * 4, 10); };
 	Paint(m_src, blockPixel);
-	VeluTransparentBlt(m_dest, 10, 12, 16, 15, m_src, 0, 0, 32, 30, kKey);
+	CCoolToolBar::TransparentBlt(m_dest, 10, 12, 16, 15, m_src, 0, 0, 32, 30, kKey);
 
 	EXPECT_TRUE(RegionMatches(m_dest, { 10, 12, 26, 27 }, [&](int x, int y, COLORREF cr)
 		{
@@ -155,7 +153,7 @@ TEST_F(BitmapUtilsTest, ShrunkSourceKeepsWholePixelsSoTheKeyStillMatches)
 		}, "a whole pixel of its source block"));
 }
 
-TEST_F(BitmapUtilsTest, RepeatedUseLeaksNoGdiObjects)
+TEST_F(ToolBarBitmapsTest, RepeatedUseLeaksNoGdiObjects)
 {
 	Paint(m_src, TiledGlyph);
 	HGDIOBJ hDestBitmap = ::GetCurrentObject(m_dest, OBJ_BITMAP);
@@ -163,13 +161,13 @@ TEST_F(BitmapUtilsTest, RepeatedUseLeaksNoGdiObjects)
 	HDC hBogus = reinterpret_cast<HDC>(static_cast<ULONG_PTR>(0x7A5C0));
 	EXPECT_TRUE(LeaksNothing([&]
 		{
-			VeluTransparentBlt(m_dest, 1, 1, 16, 15, m_src, 0, 0, 16, 15, kKey);
-			VeluTransparentBlt(m_dest, 1, 1, 32, 30, m_src, 0, 0, 16, 15, kKey);
-			::DeleteObject(VeluMakeGrayBitmap(m_dest, m_src, 16, 15));
-			::DeleteObject(VeluMakeTransparentBitmap(m_dest, m_src, 16, 15, kKey, RGB(223, 232, 244)));
+			CCoolToolBar::TransparentBlt(m_dest, 1, 1, 16, 15, m_src, 0, 0, 16, 15, kKey);
+			CCoolToolBar::TransparentBlt(m_dest, 1, 1, 32, 30, m_src, 0, 0, 16, 15, kKey);
+			::DeleteObject(CCoolToolBar::MakeGrayBitmap(m_dest, m_src, 16, 15));
+			::DeleteObject(CCoolToolBar::MakeTransparentBitmap(m_dest, m_src, 16, 15, kKey, RGB(223, 232, 244)));
 			// Copies from a context that is not one fail and free what they made.
-			EXPECT_TRUE(VeluMakeGrayBitmap(hBogus, m_src, 16, 15) == NULL);
-			EXPECT_TRUE(VeluMakeTransparentBitmap(hBogus, m_src, 16, 15, kKey, RGB(0, 0, 0)) == NULL);
+			EXPECT_TRUE(CCoolToolBar::MakeGrayBitmap(hBogus, m_src, 16, 15) == NULL);
+			EXPECT_TRUE(CCoolToolBar::MakeTransparentBitmap(hBogus, m_src, 16, 15, kKey, RGB(0, 0, 0)) == NULL);
 		}, 50));
 	EXPECT_EQ(hDestBitmap, ::GetCurrentObject(m_dest, OBJ_BITMAP));
 	EXPECT_EQ(hSrcBitmap, ::GetCurrentObject(m_src, OBJ_BITMAP));
