@@ -2,6 +2,7 @@
 #include <afxwin.h>
 #include <string.h>
 #include "edits/VeluEdits.h"
+#include "edits/FlatLook.h"
 
 IMPLEMENT_DYNAMIC(CCoolEdit, CEdit)
 
@@ -70,24 +71,7 @@ void CCoolEdit::DrawTipText(HDC hdc, RECT* rect)
     if (::GetWindowTextA(m_hWnd, probe, sizeof(probe)) > 0 && probe[0] != '\0')
         return;
 
-    // Without a font of its own the edit draws with the system font, so the hint does too.
-    HFONT hControlFont = (HFONT)::SendMessageA(m_hWnd, WM_GETFONT, 0, 0);
-    if (hControlFont == NULL)
-        hControlFont = (HFONT)::GetStockObject(SYSTEM_FONT);
-    LOGFONTA lf;
-    memset(&lf, 0, sizeof(lf));
-    ::GetObjectA(hControlFont, sizeof(lf), &lf);
-    lf.lfItalic = 1;
-    HFONT hItalic = ::CreateFontIndirectA(&lf);
-
-    HGDIOBJ hOldFont = ::SelectObject(hdc, hItalic);
-    COLORREF crOldText = ::SetTextColor(hdc, m_crTip);
-    int nOldMode = ::SetBkMode(hdc, TRANSPARENT);
-    ::DrawTextA(hdc, m_pszTipText, -1, rect, DT_SINGLELINE | DT_VCENTER);
-    ::SetBkMode(hdc, nOldMode);
-    ::SetTextColor(hdc, crOldText);
-    ::SelectObject(hdc, hOldFont);
-    ::DeleteObject(hItalic);
+    VeluDrawHintText(hdc, m_hWnd, m_pszTipText, m_crTip, rect);
 }
 
 void CCoolEdit::DrawEdit()
@@ -98,29 +82,9 @@ void CCoolEdit::DrawEdit()
     ::ScreenToClient(m_hWnd, (POINT*)&r.right);
 
     HDC hdc = ::GetDC(m_hWnd);
-#ifdef _WIN64
-    HBRUSH hClassBrush = (HBRUSH)::GetClassLongPtrA(m_hWnd, GCLP_HBRBACKGROUND);
-#else
-    HBRUSH hClassBrush = (HBRUSH)(DWORD_PTR)::GetClassLongA(m_hWnd, GCL_HBRBACKGROUND);
-#endif
+    HBRUSH hClassBrush = VeluGetClassBrush(m_hWnd);
     HPEN hPen = ::CreatePen(PS_SOLID, 0, m_crEdge);
-
-    RECT left = { r.left, r.top, r.left + kEditBandWidth, r.bottom };
-    RECT right = { r.right - kEditBandWidth, r.top, r.right, r.bottom };
-    RECT top = { r.left, r.top, r.right, r.top + kEditBandWidth };
-    RECT bottom = { r.left, r.bottom - kEditBandWidth, r.right, r.bottom };
-    ::FillRect(hdc, &left, hClassBrush);
-    ::FillRect(hdc, &right, hClassBrush);
-    ::FillRect(hdc, &top, hClassBrush);
-    ::FillRect(hdc, &bottom, hClassBrush);
-
-    HGDIOBJ hOldPen = ::SelectObject(hdc, hPen);
-    ::MoveToEx(hdc, r.left, r.top, NULL);
-    ::LineTo(hdc, r.right - 1, r.top);
-    ::LineTo(hdc, r.right - 1, r.bottom - 1);
-    ::LineTo(hdc, r.left, r.bottom - 1);
-    ::LineTo(hdc, r.left, r.top);
-    ::SelectObject(hdc, hOldPen);
+    VeluDrawFlatFrame(hdc, r, hClassBrush, hPen);
 
     RECT tip = { r.left + kEditTipInsetLeft, r.top + kEditTipInsetTop,
                  r.right - kEditTipInsetRight, r.bottom - kEditTipInsetBottom };

@@ -1,4 +1,4 @@
-// VeluPanes.h - dialog and split panes: the skinned dialog base class.
+// VeluPanes.h - dialog and split panes: the skinned dialog base class and the split bars.
 #ifndef VELU_PANES_VELUPANES_H
 #define VELU_PANES_VELUPANES_H
 
@@ -63,6 +63,117 @@ protected:
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     //}}AFX_MSG
     DECLARE_MESSAGE_MAP()
+};
+
+/////////////////////////////////////////////////////////////////////////////
+// Split bar constants
+
+// Sent to the parent after a drag moved a bar: wParam the signed distance
+// (right or down positive), lParam the bar's control id.
+const UINT kSplitBarMoved = WM_USER + 1000;
+
+// Minimum pane size on either side of a bar until the application sets its own.
+const int kSplitDefaultMin = 10;
+
+// Style bit a bound control gets so that it takes mouse input (SS_NOTIFY for a static).
+const DWORD kSplitBoundStyle = 0x0100;
+
+// Panes keep this many pixels free between themselves and the bar.
+const int kSplitPaneGap = 1;
+
+/////////////////////////////////////////////////////////////////////////////
+// CVertSplitWnd: a bar between panes on its left and its right, dragged
+// sideways. Panes are the parent's children named by control id.
+
+class AFX_EXT_CLASS CVertSplitWnd : public CWnd
+{
+// Constructors
+public:
+    CVertSplitWnd();
+    int Create(unsigned long dwStyle, const RECT& rect, CWnd* pParentWnd, unsigned int nID);
+    int BindWithControl(CWnd* pParentWnd, unsigned long nID);
+    void Unbind();
+
+// Attributes
+public:
+    void SetMinWidth(int nMinLeft, int nMinRight);
+
+// Operations
+public:
+    int AttachAsLeftPane(unsigned long nID);
+    int AttachAsRightPane(unsigned long nID);
+    int DetachAllPanes();
+    void RecalcLayout();
+
+// Implementation
+public:
+    virtual ~CVertSplitWnd();
+
+protected:
+    int GetMouseClipRect(RECT* pClip, CPoint point);
+
+    CWnd* m_pParent;
+    CDWordArray m_aLeftPanes;
+    CDWordArray m_aRightPanes;
+    int m_nMinLeft;
+    int m_nMinRight;
+
+    //{{AFX_MSG(CVertSplitWnd)
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    //}}AFX_MSG
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CVertSplitWnd(const CVertSplitWnd&);
+    CVertSplitWnd& operator=(const CVertSplitWnd&);
+};
+
+/////////////////////////////////////////////////////////////////////////////
+// CHorzSplitWnd: the same bar between panes above and below, dragged up and down.
+
+class AFX_EXT_CLASS CHorzSplitWnd : public CWnd
+{
+// Constructors
+public:
+    CHorzSplitWnd();
+    int Create(unsigned long dwStyle, const RECT& rect, CWnd* pParentWnd, unsigned int nID);
+    int BindWithControl(CWnd* pParentWnd, unsigned long nID);
+    void Unbind();
+
+// Attributes
+public:
+    void SetMinHeight(int nMinAbove, int nMinBelow);
+
+// Operations
+public:
+    int AttachAsAbovePane(unsigned long nID);
+    int AttachAsBelowPane(unsigned long nID);
+    int DetachAllPanes();
+    void RecalcLayout();
+
+// Implementation
+public:
+    virtual ~CHorzSplitWnd();
+
+protected:
+    int GetMouseClipRect(RECT* pClip, CPoint point);
+
+    CWnd* m_pParent;
+    CDWordArray m_aAbovePanes;
+    CDWordArray m_aBelowPanes;
+    int m_nMinAbove;
+    int m_nMinBelow;
+
+    //{{AFX_MSG(CHorzSplitWnd)
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    //}}AFX_MSG
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CHorzSplitWnd(const CHorzSplitWnd&);
+    CHorzSplitWnd& operator=(const CHorzSplitWnd&);
 };
 
 #endif // VELU_PANES_VELUPANES_H

@@ -1,0 +1,47 @@
+// SplitTrack.h - what the vertical and horizontal split bars share: layout, drag limits, the drag loop, cursors.
+#ifndef VELU_PANES_SPLITTRACK_H
+#define VELU_PANES_SPLITTRACK_H
+
+#include <afxwin.h>
+
+// The axis a bar moves along: x for a vertical bar, y for a horizontal one.
+enum VeluSplitAxis
+{
+    kSplitAxisX,
+    kSplitAxisY
+};
+
+// A bar, its parent and the panes before (left or above) and after it.
+struct VeluSplitBar
+{
+    CWnd* pBar;
+    CWnd* pParent;
+    const CDWordArray* pBefore;
+    const CDWordArray* pAfter;
+    int nMinBefore;
+    int nMinAfter;
+    VeluSplitAxis axis;
+};
+
+// Moves the panes so that each ends one pixel short of the bar, then
+// invalidates the whole parent.
+void VeluSplitRecalcLayout(const VeluSplitBar& bar);
+
+// The screen rectangle the cursor is held in while the bar, pressed at point
+// (bar client coordinates), is dragged; FALSE when the minimums leave no room.
+BOOL VeluSplitClipRect(const VeluSplitBar& bar, RECT* pClip, CPoint point);
+
+// Runs the drag: confines and captures the cursor, shows the halftone block
+// in the parent and follows the mouse in a message loop of its own until the
+// button is released, the right button pressed, Escape pressed or the capture
+// lost. Returns the distance moved and the block's last place in the parent.
+int VeluSplitTrack(const VeluSplitBar& bar, const RECT& clip, CPoint point, RECT* pLast);
+
+// Ends a drag that moved the bar: moves it to rcNew, lays the panes out and
+// tells the parent. Returns FALSE when bar or parent went away during the drag.
+BOOL VeluSplitFinish(const VeluSplitBar& bar, const RECT& rcNew, int nDistance);
+
+// The split cursor of the axis; both are loaded together the first time either is asked for.
+HCURSOR VeluSplitCursor(VeluSplitAxis axis);
+
+#endif // VELU_PANES_SPLITTRACK_H
