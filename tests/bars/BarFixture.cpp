@@ -166,8 +166,9 @@ int CBarFrame::OnCreate(LPCREATESTRUCT lpcs)
             }
         }
     }
+    // No tool tips: a tip window resting over the bar would clip its paint.
     if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT,
-                               WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_SIZE_DYNAMIC,
+                               WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_SIZE_DYNAMIC,
                                CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR))
         return -1;
     if (!m_ids.empty() && !m_wndToolBar.SetButtons(m_ids.data(), (int)m_ids.size()))
@@ -184,14 +185,18 @@ int CBarFrame::OnCreate(LPCREATESTRUCT lpcs)
     return 0;
 }
 
-// Tool bar commands land here, so every button is enabled by the idle update.
+// Tool bar commands land here; the idle updates enable and check the buttons as the test says.
 BOOL CBarFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     if (nID >= kIdFirst && nID < kIdFirst + 40) {
         if (nCode == CN_COMMAND && pHandlerInfo == NULL)
             m_commands.push_back(nID);
-        if (nCode == CN_UPDATE_COMMAND_UI)
-            ((CCmdUI*)pExtra)->Enable(TRUE);
+        if (nCode == (int)CN_UPDATE_COMMAND_UI) {
+            CCmdUI* pCmdUI = (CCmdUI*)pExtra;
+            pCmdUI->Enable(m_disabled.count(nID) == 0);
+            if (m_checked.count(nID))
+                pCmdUI->SetCheck(1);
+        }
         return TRUE;
     }
     return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);

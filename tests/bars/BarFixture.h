@@ -6,6 +6,7 @@
 #include "bars/VeluBars.h"
 
 #include <functional>
+#include <set>
 #include <vector>
 
 namespace bartest {
@@ -64,6 +65,9 @@ public:
     std::vector<UINT> m_ids;
     bool m_bCoolDockBars = true;
     std::vector<UINT> m_commands;
+    // What the idle updates make of the buttons.
+    std::set<UINT> m_disabled;
+    std::set<UINT> m_checked;
 
     // Screen centre of button nIndex.
     CPoint ButtonCenter(int nIndex);
@@ -126,3 +130,14 @@ inline RECT WholeOf(const vt::MemoryCanvas& canvas) { return {0, 0, canvas.width
 std::vector<UINT> StandardIds();
 
 }  // namespace bartest
+
+// Readable geometry in assertion failures.
+inline void PrintTo(const CRect& rect, std::ostream* os)
+{
+    *os << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
+}
+
+inline void PrintTo(const CPoint& point, std::ostream* os)
+{
+    *os << "(" << point.x << ", " << point.y << ")";
+}
