@@ -1,6 +1,5 @@
-// Tool bar painting read back from a real frame: background, gripper dots and the edge line per side,
-// button skins per state under the real cursor, the image each painted button takes and where it
-// sits, drop-down arrows, separators and text.
+// Tool bar painting read back from a real frame: strip, gripper dots and edge line per side, skins per
+// state under the real cursor, the image each painted button takes and where, drop-down arrows, separators.
 #include "BarFixture.h"
 #include "skin/VeluSkin.h"
 
@@ -8,32 +7,21 @@ using namespace bartest;
 
 namespace {
 
-const COLORREF kShadow = ::GetSysColor(COLOR_BTNSHADOW);
-const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kShadow = ::GetSysColor(COLOR_BTNSHADOW), kWhite = RGB(255, 255, 255);
 
-class ToolBarPaintTest : public ::testing::Test
+class ToolBarPaintTest : public BarTest
 {
 protected:
-    void SetUp() override
-    {
-        vt::ParkCursor();
-        frame.reset(new FrameHolder(StandardIds()));
-        ASSERT_TRUE(Frame() != NULL);
-    }
-    void TearDown() override { vt::ParkCursor(); }
-
-    CBarFrame* Frame() { return frame->get(); }
-    CProbeToolBar& Bar() { return Frame()->m_wndToolBar; }
-    // Lets idle updates reach the buttons, then paints the bar and reads it back.
-    vt::Capture Shot()
-    {
-        vt::PumpPending();
-        return Frame()->PaintBar(Bar());
-    }
-    // Button nIndex's item in window coordinates of the bar.
+    void SetUp() override { Make(); }
     CRect ItemInWindow(int nIndex) { return Bar().Item(nIndex) + Bar().ClientOrigin(); }
-    // Where a button's image interior starts: the first pixel of its own colour.
-    CPoint ImageInterior(const vt::Capture& shot, int nIndex, COLORREF cr)
+    CRect Client()
+    {
+        CRect rect;
+        Bar().GetClientRect(&rect);
+        return rect + Bar().ClientOrigin();
+    }
+    // The first pixel (row by row) of a button in colour cr: an image's interior starts there.
+    CPoint Find(const vt::Capture& shot, int nIndex, COLORREF cr)
     {
         const CRect item = ItemInWindow(nIndex);
         for (int y = item.top; y < item.bottom; y++)
@@ -42,161 +30,106 @@ protected:
                     return CPoint(x, y);
         return CPoint(-1, -1);
     }
-
-    std::unique_ptr<FrameHolder> frame;
+    void Activate(bool bFrame)
+    {
+        if (!bFrame) {
+            m_other.CreateEx(0, AfxRegisterWndClass(0), "other", WS_POPUP | WS_VISIBLE, 880, 620, 100, 80, NULL, NULL);
+            vt::Activate(m_other.m_hWnd);
+            return;
+        }
+        if (m_other.m_hWnd != NULL)
+            m_other.DestroyWindow();
+        vt::Activate(Frame()->m_hWnd);
+        Frame()->m_wndView.SetFocus();
+    }
+    CWnd m_other;   // another application's window
 };
 
-// The dots of a gripper strip: shadow squares with white showing right and below.
-void ExpectDot(const vt::Capture& shot, int x, int y)
-{
-    EXPECT_PIXEL(shot, x - 1, y - 1, kShadow);
-    EXPECT_PIXEL(shot, x, y, kShadow);
-    EXPECT_PIXEL(shot, x + 1, y, kWhite);
-    EXPECT_PIXEL(shot, x, y + 1, kWhite);
-    EXPECT_PIXEL(shot, x + 1, y + 1, kWhite);
-}
-
-// A skin drawn on the bar colour into a rectangle of size.
-vt::Capture Reference(HBITMAP hSkin, CSize size)
-{
-    vt::MemoryCanvas canvas(size.cx, size.cy, kBarColour);
-    CRoundBitmap painter;
-    const RECT rc = {0, 0, size.cx, size.cy};
-    painter.ShowMe(canvas, &rc, hSkin, g_nStdCornerInsets, kStdCornerSize);
-    return canvas.Snapshot();
-}
-
-// Column 1 of the skin rectangle (left of any image) shows the skin, or the bar colour without one.
+// Column 1 of a button's skin rectangle (left of any image) shows the skin,
+// drawn on the bar colour the same size, or just the bar colour.
 ::testing::AssertionResult ShowsSkin(const vt::Capture& shot, const CRect& item, HBITMAP hSkin)
 {
     const CRect skin(item.left + 1, item.top, item.right - 1, item.bottom - 1);
-    const vt::Capture ref = Reference(hSkin, skin.Size());
-    for (int y = 0; y < skin.Height(); y++) {
-        const COLORREF want = hSkin != NULL ? ref.At(1, y) : kBarColour;
-        if (shot.At(skin.left + 1, skin.top + y) != want)
-            return ::testing::AssertionFailure() << "row " << y << " of the skin is "
-                   << vt::ColourText(shot.At(skin.left + 1, skin.top + y)) << ", not " << vt::ColourText(want)
-                   << " (written to " << vt::DumpForCurrentTest(shot) << ")";
-    }
-    return ::testing::AssertionSuccess();
+    vt::MemoryCanvas ref(skin.Width(), skin.Height(), kBarBackground);
+    CRoundBitmap().ShowMe(ref, CRect(CPoint(0, 0), skin.Size()), hSkin, g_nStdCornerInsets, kStdCornerSize);
+    return RegionMatches(shot, CRect(skin.left + 1, skin.top, skin.left + 2, skin.bottom),
+                         [&](int, int y, COLORREF cr) { return cr == (hSkin ? ref.At(1, y - skin.top) : kBarBackground); });
 }
-
-// A top-level window elsewhere that takes the activation and focus away.
-class OtherApp : public CWnd
-{
-public:
-    OtherApp() { CreateEx(0, AfxRegisterWndClass(0), "other", WS_POPUP | WS_VISIBLE, 880, 620, 100, 80, NULL, NULL); }
-    ~OtherApp() { DestroyWindow(); }
-};
 
 }  // namespace
 
 TEST_F(ToolBarPaintTest, StripGripperAndEdgeLineFollowTheSideTheBarIsDockedOn)
 {
-    struct Side { const char* name; UINT nDockBar; DWORD dwLine; } sides[] = {
-        {"top", AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP}, {"bottom", AFX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM},
-        {"left", AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT}, {"right", AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT},
-        {"floating", 0, 0},
-    };
-    for (const Side& side : sides) {
-        SCOPED_TRACE(side.name);
-        if (side.nDockBar != 0)
-            Frame()->Dock(Bar(), side.nDockBar);
-        else
-            Frame()->Float(Bar(), CPoint(420, 300));
+    const UINT sides[] = {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT, 0};
+    for (UINT side : sides) {
+        SCOPED_TRACE(side);
+        side != 0 ? Frame()->Dock(Bar(), side) : Frame()->Float(Bar());
         const vt::Capture shot = Shot();
         const int cx = shot.width(), cy = shot.height();
-        // The edge line runs along the whole side that faces the frame's client, strip included.
-        const CRect line = side.dwLine == CBRS_ALIGN_TOP ? CRect(0, cy - 1, cx, cy)
-                         : side.dwLine == CBRS_ALIGN_BOTTOM ? CRect(0, 0, cx, 1)
-                         : side.dwLine == CBRS_ALIGN_LEFT ? CRect(cx - 1, 0, cx, cy)
-                         : side.dwLine == CBRS_ALIGN_RIGHT ? CRect(0, 0, 1, cy) : CRect();
-        EXPECT_TRUE(RegionIsColour(shot, line, kEdgeColour));
-        // The other edges and the first item's free corner show the bar colour.
-        for (CPoint p : {CPoint(cx / 2, 0), CPoint(cx / 2, cy - 1), CPoint(0, cy / 2), CPoint(cx - 1, cy / 2)}) {
+        // The line runs along the whole side facing the frame's client, strip included; the rest is bar colour.
+        const CRect line = side == AFX_IDW_DOCKBAR_TOP ? CRect(0, cy - 1, cx, cy) : side == AFX_IDW_DOCKBAR_BOTTOM ? CRect(0, 0, cx, 1)
+                         : side == AFX_IDW_DOCKBAR_LEFT ? CRect(cx - 1, 0, cx, cy) : side == AFX_IDW_DOCKBAR_RIGHT ? CRect(0, 0, 1, cy) : CRect();
+        EXPECT_TRUE(RegionIs(shot, line, kBarEdge));
+        for (CPoint p : {CPoint(cx / 2, 0), CPoint(cx / 2, cy - 1), CPoint(0, cy / 2), CPoint(cx - 1, cy / 2), ItemInWindow(0).TopLeft() + CSize(2, 2)}) {
             if (!line.PtInRect(p) && !ItemInWindow(5).PtInRect(p)) {
-                EXPECT_PIXEL(shot, p.x, p.y, kBarColour);
+                EXPECT_PIXEL(shot, p.x, p.y, kBarBackground);
             }
         }
-        const CRect first = ItemInWindow(0);
-        EXPECT_PIXEL(shot, first.left + 2, first.top + 2, kBarColour);
-
-        if (side.nDockBar == AFX_IDW_DOCKBAR_TOP || side.nDockBar == AFX_IDW_DOCKBAR_BOTTOM) {
-            for (int y = side.nDockBar == AFX_IDW_DOCKBAR_TOP ? 4 : 6; y < cy - 3; y += 4)
-                ExpectDot(shot, 5, y);
-        } else if (side.nDockBar != 0) {
-            const int xEnd = side.nDockBar == AFX_IDW_DOCKBAR_LEFT ? cx + 1 - 3 : cx - 3;
-            for (int x = 5; x < xEnd; x += 4)
-                ExpectDot(shot, x, 5);
-        } else {
-            // Floating: no strip, no dots.
+        // Dots: shadow squares with white right and below, along the 8-pixel strip.
+        std::vector<CPoint> dots;
+        if (side == AFX_IDW_DOCKBAR_TOP || side == AFX_IDW_DOCKBAR_BOTTOM)
+            for (int y = side == AFX_IDW_DOCKBAR_TOP ? 4 : 6; y < cy - 3; y += 4)
+                dots.push_back(CPoint(5, y));
+        else if (side != 0)
+            for (int x = 5; x < (side == AFX_IDW_DOCKBAR_LEFT ? cx + 1 : cx) - 3; x += 4)
+                dots.push_back(CPoint(x, 5));
+        for (CPoint d : dots) {
+            EXPECT_TRUE(RegionIs(shot, CRect(d.x - 1, d.y - 1, d.x + 1, d.y + 1), kShadow));
+            EXPECT_TRUE(RegionMatches(shot, CRect(d.x, d.y, d.x + 2, d.y + 2), [&](int x, int y, COLORREF cr) {
+                return cr == (x == d.x && y == d.y ? kShadow : kWhite);
+            }));
+        }
+        // Floating: no strip, nothing left of the first button but bar colour.
+        if (side == 0) {
             EXPECT_EQ(CPoint(0, 0), Bar().ClientOrigin());
-            EXPECT_TRUE(RegionIsColour(shot, CRect(0, 0, first.left, cy), kBarColour));
-            EXPECT_PIXEL(shot, first.left + 2, 3, kBarColour);
+            EXPECT_TRUE(RegionIs(shot, CRect(0, 0, ItemInWindow(0).left + 2, cy), kBarBackground));
         }
     }
-}
-
-TEST_F(ToolBarPaintTest, OnlyTheLowestBarOfTheTopAreaDrawsTheLine)
-{
+    // With a second bar in a row below, only that one draws the line.
+    Frame()->Dock(Bar(), AFX_IDW_DOCKBAR_TOP);
     CProbeToolBar lower;
-    ASSERT_TRUE(lower.CreateEx(Frame(), TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER));
     const UINT ids[] = {kIdFirst + 10, kIdFirst + 11};
-    lower.SetButtons(ids, 2);
-    lower.EnableDocking(CBRS_ALIGN_ANY);
+    ASSERT_TRUE(lower.CreateEx(Frame(), TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER) && lower.SetButtons(ids, 2));
     CRect upper;
     Bar().GetWindowRect(&upper);
-    CRect below(upper.left, upper.bottom + 2, upper.left + 80, upper.bottom + 2 + upper.Height());
+    const CRect below(upper.left, upper.bottom + 2, upper.left + 80, upper.bottom + 2 + upper.Height());
+    lower.EnableDocking(CBRS_ALIGN_ANY);
     Frame()->DockControlBar(&lower, AFX_IDW_DOCKBAR_TOP, &below);
     Frame()->RecalcLayout();
-
-    const vt::Capture top = Shot();
-    const vt::Capture bottom = Frame()->PaintBar(lower);
-    EXPECT_TRUE(RegionIsColour(top, CRect(0, top.height() - 1, 4, top.height()), kBarColour));
-    EXPECT_PIXEL(top, top.width() - 1, top.height() - 1, kBarColour);
-    EXPECT_TRUE(RegionIsColour(bottom, CRect(0, bottom.height() - 1, bottom.width(), bottom.height()), kEdgeColour));
+    const vt::Capture top = Shot(), bottom = Frame()->PaintBar(lower);
+    EXPECT_TRUE(RegionIs(top, CRect(0, top.height() - 1, top.width(), top.height()), kBarBackground));
+    EXPECT_TRUE(RegionIs(bottom, CRect(0, bottom.height() - 1, bottom.width(), bottom.height()), kBarEdge));
     lower.DestroyWindow();
 }
 
 TEST_F(ToolBarPaintTest, SkinFollowsPressedHotAndCheckedAndHotNeedsTheActiveApplication)
 {
     ASSERT_TRUE(g_hSkinBtnHot && g_hSkinBtnDown && g_hSkinCheck);
-    const CSize skin = Bar().Item(0).Size() - CSize(2, 1);
-    ASSERT_NE(Reference(g_hSkinBtnHot, skin).At(1, skin.cy / 2), Reference(g_hSkinCheck, skin).At(1, skin.cy / 2))
-        << "the skins must differ where the test looks";
     Frame()->m_checked = {kIdFirst + 1, kIdFirst + 3};
     Frame()->m_disabled = {kIdFirst + 3, kIdFirst + 4};
-
-    struct Case { const char* name; int nIndex; bool bCursorOn; bool bActive; HBITMAP hSkin; } cases[] = {
-        {"plain, away", 0, false, true, NULL},
-        {"plain, under the cursor", 0, true, true, g_hSkinBtnHot},
-        {"plain, under the cursor, another application active", 0, true, false, NULL},
-        {"checked, away", 1, false, true, g_hSkinCheck},
-        {"checked, under the cursor", 1, true, true, g_hSkinBtnHot},
-        {"checked, under the cursor, another application active", 1, true, false, g_hSkinCheck},
-        {"disabled and checked, under the cursor", 3, true, true, g_hSkinCheck},
-        {"disabled, under the cursor", 4, true, true, NULL},
+    struct Case { int nIndex; bool bOn, bActive; HBITMAP hSkin; } cases[] = {
+        {0, false, true, NULL}, {0, true, true, g_hSkinBtnHot}, {0, true, false, NULL},
+        {1, false, true, g_hSkinCheck}, {1, true, true, g_hSkinBtnHot}, {1, true, false, g_hSkinCheck},
+        {3, true, true, g_hSkinCheck}, {4, true, true, NULL},   // disabled: checked or nothing
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::unique_ptr<OtherApp> other;
-        if (!c.bActive) {
-            other.reset(new OtherApp);
-            vt::Activate(other->m_hWnd);
-        } else {
-            vt::Activate(Frame()->m_hWnd);
-            Frame()->m_wndView.SetFocus();
-        }
-        if (c.bCursorOn)
-            vt::MoveCursor(Frame()->ButtonCenter(c.nIndex));
-        else
-            vt::ParkCursor();
+        SCOPED_TRACE(testing::Message() << "button " << c.nIndex << (c.bOn ? ", cursor on it" : "") << (c.bActive ? "" : ", inactive"));
+        Activate(c.bActive);
+        c.bOn ? vt::MoveCursor(Frame()->ButtonCenter(c.nIndex)) : vt::ParkCursor();
         EXPECT_TRUE(ShowsSkin(Shot(), ItemInWindow(c.nIndex), c.hSkin));
     }
-
-    // Held down with the real mouse: the down skin, until released.
-    vt::Activate(Frame()->m_hWnd);
-    Frame()->m_wndView.SetFocus();
+    // Held down with the real mouse: the down skin; released there: hot again, the command ran.
+    Activate(true);
     vt::MoveCursor(Frame()->ButtonCenter(2));
     vt::MouseDown();
     EXPECT_TRUE(ShowsSkin(Shot(), ItemInWindow(2), g_hSkinBtnDown));
@@ -207,72 +140,52 @@ TEST_F(ToolBarPaintTest, SkinFollowsPressedHotAndCheckedAndHotNeedsTheActiveAppl
 
 TEST_F(ToolBarPaintTest, EachPaintedButtonTakesTheNextImageAndDisabledOnesAreGray)
 {
-    // Button 1 hidden, a blank button appended: the others close up on the strip.
+    // Button 1 hidden, a blank button and one more appended: the painted ones close up on the strip.
     Bar().SetButtonStyle(1, Bar().GetButtonStyle(1) | TBBS_HIDDEN);
-    ASSERT_TRUE(Bar().AppendButtons(NULL, 1));
-    const UINT more[] = {kIdFirst + 7};
-    ASSERT_TRUE(Bar().AppendButtons(more, 1));
+    const UINT more[] = {0, kIdFirst + 7};
+    ASSERT_TRUE(Bar().AppendButtons(NULL, 1) && Bar().AppendButtons(more + 1, 1));
     Frame()->RecalcLayout();
     Frame()->m_disabled = {kIdFirst + 2};
-    vt::Capture shot = Shot();
-    auto gray = [](COLORREF cr) {
-        const BYTE g = BYTE(int(0.24 * GetRValue(cr)) + int(0.54 * GetGValue(cr)) + int(0.14 * GetBValue(cr)));
-        return RGB(g, g, g);
-    };
-    struct Expect { int nIndex; int nImage; bool bGray; } expects[] = {
-        {0, 0, false}, {2, 1, true}, {3, 2, false}, {4, 3, false}, {6, 4, false}, {7, 5, false}, {9, 6, false},
-    };
-    for (const Expect& e : expects) {
-        SCOPED_TRACE(testing::Message() << "button " << e.nIndex);
-        const COLORREF cr = e.bGray ? gray(ImageColour(e.nImage)) : ImageColour(e.nImage);
-        const CPoint at = ImageInterior(shot, e.nIndex, cr);
-        EXPECT_NE(CPoint(-1, -1), at) << "image " << e.nImage << " not found";
-        // The key ring around it shows the bar colour, grayed or not.
-        EXPECT_PIXEL(shot, at.x - 1, at.y - 1, kBarColour);
+    for (bool bGraySet : {true, false}) {
+        if (!bGraySet)
+            Bar().DropGrayBitmap();
+        const vt::Capture shot = Shot();
+        const std::pair<int, int> expects[] = {{0, 0}, {2, 1}, {3, 2}, {4, 3}, {6, 4}, {7, 5}, {9, 6}};
+        for (auto e : expects) {
+            const COLORREF cr = e.first == 2 && bGraySet ? Gray(ImageColour(e.second)) : ImageColour(e.second);
+            const CPoint at = Find(shot, e.first, cr);
+            EXPECT_NE(CPoint(-1, -1), at) << "button " << e.first << " shows no image " << e.second;
+            EXPECT_PIXEL(shot, at.x - 1, at.y - 1, kBarBackground);   // its keyed ring, gray or not
+        }
     }
-
-    // Without a gray set a disabled button shows its image unchanged.
-    Bar().DropGrayBitmap();
-    shot = Shot();
-    EXPECT_NE(CPoint(-1, -1), ImageInterior(shot, 2, ImageColour(1)));
 }
 
 TEST_F(ToolBarPaintTest, ImagesCentreWithoutTextAndMakeRoomForItWithText)
 {
-    auto expectImageAt = [&](const vt::Capture& shot, int nIndex, int nImage, int nMode) {
-        SCOPED_TRACE(testing::Message() << "button " << nIndex);
-        CRect content = Bar().Item(nIndex);
-        CRect client;
-        Bar().GetClientRect(&client);
-        content.bottom = std::min(content.bottom, content.top + client.Height());
-        content.DeflateRect(2, 2);
-        content += Bar().ClientOrigin();
-        const int slack = (content.Height() - kImage.cy) / 2;
-        const int top = nMode == 0 ? content.top + slack : nMode == 1 ? content.top + 1 : content.top + slack / 2 + 1;
-        // The interior starts one pixel in from the image's corner.
-        EXPECT_EQ(CPoint(content.left + (content.Width() - kImage.cx) / 2 + 1, top + 1),
-                  ImageInterior(shot, nIndex, ImageColour(nImage)));
+    // Mode 0: no text on the bar, 1: the button's own text, 2: another button's.
+    auto expectAt = [&](const vt::Capture& shot, int nIndex, int nMode) {
+        CRect k = ItemInWindow(nIndex);
+        k.bottom = std::min(k.bottom, Client().bottom);
+        k.DeflateRect(2, 2);
+        const int slack = (k.Height() - kImage.cy) / 2;
+        const int top = nMode == 0 ? k.top + slack : nMode == 1 ? k.top + 1 : k.top + slack / 2 + 1;
+        EXPECT_EQ(CPoint(k.left + (k.Width() - kImage.cx) / 2, top) + CSize(1, 1), Find(shot, nIndex, ImageColour(nIndex)))
+            << "button " << nIndex << ", mode " << nMode;
     };
     vt::Capture shot = Shot();
-    expectImageAt(shot, 0, 0, 0);
-    expectImageAt(shot, 1, 1, 0);
-
+    expectAt(shot, 0, 0);
+    expectAt(shot, 1, 0);
     ASSERT_TRUE(Bar().SetButtonText(0, "Open"));
     Frame()->RecalcLayout();
     shot = Shot();
-    expectImageAt(shot, 0, 0, 1);
-    expectImageAt(shot, 1, 1, 2);
-    // The text sits at the bottom of its own button only.
-    auto inks = [&](int nIndex) {
-        const CRect item = ItemInWindow(nIndex);
-        int n = 0;
-        for (int y = item.top + 1 + kImage.cy + 2; y < item.bottom - 2; y++)
-            for (int x = item.left + 1; x < item.right - 1; x++)
-                n += shot.At(x, y) == RGB(0, 0, 0);
-        return n;
-    };
-    EXPECT_GT(inks(0), 0);
-    EXPECT_EQ(0, inks(1));
+    expectAt(shot, 0, 1);
+    expectAt(shot, 1, 2);
+    // The text sits below its own image only.
+    for (int i : {0, 1}) {
+        const CRect item = ItemInWindow(i);
+        const CRect band(item.left + 1, item.top + 2 + kImage.cy + 1, item.right - 1, item.bottom - 2);
+        EXPECT_EQ(i == 0, !RegionMatches(shot, band, [](int, int, COLORREF cr) { return cr != RGB(0, 0, 0); })) << i;
+    }
 }
 
 TEST_F(ToolBarPaintTest, DropDownButtonShowsDividerAndArrowGrayWhenDisabled)
@@ -285,75 +198,63 @@ TEST_F(ToolBarPaintTest, DropDownButtonShowsDividerAndArrowGrayWhenDisabled)
         const vt::Capture shot = Shot();
         const CRect item = ItemInWindow(2);
         const int r = item.right, mid = (item.top + item.bottom) / 2;
-        EXPECT_TRUE(RegionIsColour(shot, CRect(r - 15, item.top + 4, r - 14, item.bottom - 4), kToolBarDropDivider));
-        EXPECT_PIXEL(shot, r - 15, item.top + 3, kBarColour);
-        const COLORREF arrow = bDisabled ? kToolBarDisabledColor : kToolBarDropArrow;
-        for (int j = 0; j < 4; j++) {
-            EXPECT_TRUE(RegionIsColour(shot, CRect(r - 12 + j, mid - 2 + j, r - 5 - j, mid - 1 + j), arrow));
-            EXPECT_PIXEL(shot, r - 13 + j, mid - 2 + j, kBarColour);
-            EXPECT_PIXEL(shot, r - 5 - j, mid - 2 + j, kBarColour);
+        EXPECT_TRUE(RegionIs(shot, CRect(r - 15, item.top + 4, r - 14, item.bottom - 4), kToolBarDropDivider));
+        EXPECT_PIXEL(shot, r - 15, item.top + 3, kBarBackground);
+        for (int j = 0; j < 4; j++) {   // rows of 7, 5, 3 and 1 pixels
+            EXPECT_TRUE(RegionIs(shot, CRect(r - 12 + j, mid - 2 + j, r - 5 - j, mid - 1 + j),
+                                 bDisabled ? kToolBarDisabledColor : kToolBarDropArrow));
+            EXPECT_PIXEL(shot, r - 13 + j, mid - 2 + j, kBarBackground);
+            EXPECT_PIXEL(shot, r - 5 - j, mid - 2 + j, kBarBackground);
         }
-        // The image centres in what the arrow leaves.
-        if (!bDisabled) {
-            const CRect content(item.left + 2, item.top + 2, r - 2 - 13, item.bottom - 2);
-            EXPECT_EQ(content.left + (content.Width() - kImage.cx) / 2 + 1, ImageInterior(shot, 2, ImageColour(2)).x);
+        if (!bDisabled) {   // the image centres in what the arrow leaves
+            EXPECT_EQ(item.left + 2 + (item.Width() - 4 - 13 - kImage.cx) / 2 + 1, Find(shot, 2, ImageColour(2)).x);
         }
     }
 }
 
 TEST_F(ToolBarPaintTest, SeparatorLinesCrossTheBarExceptInControlSlots)
 {
-    auto expectColumn = [&](const vt::Capture& shot, int nIndex, bool bLine) {
-        CRect client;
-        Bar().GetClientRect(&client);
-        const CRect item = Bar().Item(nIndex);
-        const CPoint o = Bar().ClientOrigin();
-        const int x = o.x + (item.left + item.right) / 2 - 1, d = client.Height() / 6;
-        EXPECT_TRUE(RegionIsColour(shot, CRect(x, o.y + d, x + 1, o.y + client.Height() - d), bLine ? kEdgeColour : kBarColour));
-        EXPECT_PIXEL(shot, x, o.y + d - 1, kBarColour);
-        EXPECT_PIXEL(shot, x + 1, o.y + client.Height() / 2, kBarColour);
+    auto expectColumn = [&](int nIndex, bool bLine) {
+        const vt::Capture shot = Shot();
+        const CRect item = ItemInWindow(nIndex), c = Client();
+        const int x = (item.left + item.right) / 2 - 1, d = c.Height() / 6;
+        EXPECT_TRUE(RegionIs(shot, CRect(x, c.top + d, x + 1, c.bottom - d), bLine ? kBarEdge : kBarBackground)) << nIndex;
+        EXPECT_TRUE(RegionIs(shot, CRect(x, c.top + d - 1, x + 2, c.top + d), kBarBackground)) << nIndex;
     };
-    expectColumn(Shot(), 5, true);
+    expectColumn(5, true);
 
     // Docked upright: a row between the neighbours, a sixth of the width free at each end.
     Frame()->Dock(Bar(), AFX_IDW_DOCKBAR_LEFT);
-    {
-        const vt::Capture shot = Shot();
-        CRect client;
-        Bar().GetClientRect(&client);
-        const CPoint o = Bar().ClientOrigin();
-        const int y = o.y + (Bar().Item(5).bottom + Bar().Item(4).bottom) / 2, d = client.Width() / 6;
-        EXPECT_TRUE(RegionIsColour(shot, CRect(o.x + d, y, o.x + client.Width() - d, y + 1), kEdgeColour));
-        EXPECT_PIXEL(shot, o.x + d - 1, y, kBarColour);
-    }
+    vt::Capture shot = Shot();
+    CRect c = Client();
+    int y = (ItemInWindow(5).bottom + ItemInWindow(4).bottom) / 2;
+    EXPECT_TRUE(RegionIs(shot, CRect(c.left + c.Width() / 6, y, c.right - c.Width() / 6, y + 1), kBarEdge));
+    EXPECT_PIXEL(shot, c.left + c.Width() / 6 - 1, y, kBarBackground);
 
-    // A slot holding a control paints no line.
+    // A slot holding a control paints none.
     Frame()->Dock(Bar(), AFX_IDW_DOCKBAR_TOP);
     CWnd control;
     ASSERT_TRUE(control.Create("STATIC", "", WS_CHILD, CRect(0, 0, 8, 8), &Bar(), 0xFFFF));
     const RECT slot = {0, 0, 40, 10};
     ASSERT_TRUE(Bar().InsertControl(&control, &slot, kIdFirst + 5));
     Frame()->RecalcLayout();
-    expectColumn(Shot(), Bar().CommandToIndex(kIdFirst + 5), false);
-    expectColumn(Shot(), 5, true);
+    expectColumn(Bar().CommandToIndex(kIdFirst + 5), false);
+    expectColumn(5, true);
 
-    // Floating in two rows that break at the separator (the first three
-    // buttons hidden, so the narrowest two rows break there): a line across.
+    // Floating in two rows broken at the separator (the first three buttons
+    // hidden, so the narrowest two rows break there): a row of its own.
     for (int i = 0; i < 3; i++)
         Bar().SetButtonStyle(i, Bar().GetButtonStyle(i) | TBBS_HIDDEN);
-    Frame()->Float(Bar(), CPoint(420, 300));
+    Frame()->Float(Bar());
     Bar().m_nMRUWidth = 3 * kButton.cx;
     Bar().CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH | LM_COMMIT);
     Bar().GetDockingFrame()->RecalcLayout();
     ASSERT_TRUE(Bar().Button(5).fsState & TBSTATE_WRAP);
-    {
-        const vt::Capture shot = Shot();
-        CRect client;
-        Bar().GetClientRect(&client);
-        const CRect item = Bar().Item(5);
-        const int y = (item.bottom + Bar().Item(4).bottom) / 2 - 1;
-        EXPECT_TRUE(RegionIsColour(shot, CRect(item.left + 4, y, client.right - 2, y + 1), kEdgeColour));
-        EXPECT_PIXEL(shot, item.left + 3, y, kBarColour);
-        EXPECT_PIXEL(shot, client.right - 2, y, kBarColour);
-    }
+    shot = Shot();
+    c = Client();
+    const CRect item = ItemInWindow(5);
+    y = (item.bottom + ItemInWindow(4).bottom) / 2 - 1;
+    EXPECT_TRUE(RegionIs(shot, CRect(item.left + 4, y, c.right - 2, y + 1), kBarEdge));
+    EXPECT_PIXEL(shot, item.left + 3, y, kBarBackground);
+    EXPECT_PIXEL(shot, c.right - 2, y, kBarBackground);
 }
