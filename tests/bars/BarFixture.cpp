@@ -1,4 +1,4 @@
-// The bar suite's frame, strip and probe.
+// The bar suite's frame, strip, probe and pixel helpers.
 #include "BarFixture.h"
 
 namespace bartest {
@@ -10,86 +10,36 @@ COLORREF ImageColour(int i)
 
 HBITMAP MakeBitmap(int cx, int cy, const std::function<COLORREF(int, int)>& fn)
 {
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bmi = {{sizeof(BITMAPINFOHEADER), cx, -cy, 1, 32, BI_RGB}};
     void* pBits = NULL;
     HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
-    DWORD* pPixels = static_cast<DWORD*>(pBits);
     for (int y = 0; hBitmap != NULL && y < cy; y++)
         for (int x = 0; x < cx; x++) {
-            COLORREF cr = fn(x, y);
-            pPixels[y * cx + x] = (GetRValue(cr) << 16) | (GetGValue(cr) << 8) | GetBValue(cr);
+            const COLORREF cr = fn(x, y);
+            static_cast<DWORD*>(pBits)[y * cx + x] = (GetRValue(cr) << 16) | (GetGValue(cr) << 8) | GetBValue(cr);
         }
     return hBitmap;
 }
 
-HBITMAP MakeStrip(int nImages, CSize image)
+HBITMAP MakeStrip(int nImages)
 {
-    return MakeBitmap(nImages * image.cx, image.cy, [=](int x, int y) {
-        const int i = x / image.cx, xIn = x % image.cx;
-        if (xIn == 0 || y == 0 || xIn == image.cx - 1 || y == image.cy - 1)
+    return MakeBitmap(nImages * kImage.cx, kImage.cy, [](int x, int y) {
+        const int xIn = x % kImage.cx;
+        if (xIn == 0 || y == 0 || xIn == kImage.cx - 1 || y == kImage.cy - 1)
             return kKey;
-        if (xIn == image.cx / 2 && y == image.cy / 2)
-            return RGB(0, 0, 0);
-        return ImageColour(i);
+        return xIn == kImage.cx / 2 && y == kImage.cy / 2 ? RGB(0, 0, 0) : ImageColour(x / kImage.cx);
     });
+}
+
+COLORREF Gray(COLORREF cr)
+{
+    const BYTE g = BYTE(int(0.24 * GetRValue(cr)) + int(0.54 * GetGValue(cr)) + int(0.14 * GetBValue(cr)));
+    return cr == RGB(0, 0, 0) ? cr : RGB(g, g, g);
 }
 
 std::vector<UINT> StandardIds()
 {
     return {kIdFirst, kIdFirst + 1, kIdFirst + 2, kIdFirst + 3, kIdFirst + 4, 0, kIdFirst + 5, kIdFirst + 6};
-}
-
-// ---------------------------------------------------------------- pixels
-::testing::AssertionResult RegionMatches(const vt::Capture& shot, const RECT& rc,
-                                         const std::function<bool(int x, int y, COLORREF cr)>& pred, const char* what)
-{
-    for (int y = rc.top > 0 ? rc.top : 0; y < rc.bottom && y < shot.height(); y++)
-        for (int x = rc.left > 0 ? rc.left : 0; x < rc.right && x < shot.width(); x++) {
-            COLORREF cr = shot.At(x, y);
-            if (!pred(x, y, cr)) {
-                std::string path = vt::DumpForCurrentTest(shot, "region");
-                return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << vt::ColourText(cr)
-                                                     << ", not " << what << " (picture written to " << path << ")";
-            }
-        }
-    return ::testing::AssertionSuccess();
-}
-
-::testing::AssertionResult RegionIs(const vt::Capture& shot, const RECT& rc, const PixelFn& expected)
-{
-    std::string wanted;
-    ::testing::AssertionResult result = RegionMatches(shot, rc, [&](int x, int y, COLORREF cr) {
-        COLORREF crWanted = expected(x, y);
-        wanted = vt::ColourText(crWanted);
-        return cr == crWanted;
-    }, "the expected colour");
-    return result ? result : (result << "; expected " << wanted);
-}
-
-::testing::AssertionResult RegionIsColour(const vt::Capture& shot, const RECT& rc, COLORREF cr)
-{
-    return RegionIs(shot, rc, [cr](int, int) { return cr; });
-}
-
-::testing::AssertionResult LeaksNothing(const std::function<void()>& use, int nTimes)
-{
-    for (int i = 0; i < 3; i++)
-        use();
-    const int nBefore = vt::GdiObjectCount();
-    if (nBefore <= 0)
-        return ::testing::AssertionFailure() << "the GDI object counter does not work here";
-    for (int i = 0; i < nTimes; i++)
-        use();
-    const int nAfter = vt::GdiObjectCount();
-    if (nAfter != nBefore)
-        return ::testing::AssertionFailure() << nBefore << " GDI objects before " << nTimes << " uses, " << nAfter << " after";
-    return ::testing::AssertionSuccess();
 }
 
 // ---------------------------------------------------------------- probe
@@ -99,78 +49,40 @@ void CProbeToolBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle)
     CCoolToolBar::OnBarStyleChange(dwOldStyle, dwNewStyle & ~CBRS_BORDER_ANY);
 }
 
-void CProbeToolBar::DropGrayBitmap()
-{
-    ::DeleteObject(m_hGrayBitmap);
-    m_hGrayBitmap = NULL;
-}
-
-TBBUTTON CProbeToolBar::Button(int nIndex)
-{
-    TBBUTTON button = {};
-    SendMessage(TB_GETBUTTON, (WPARAM)nIndex, (LPARAM)&button);
-    return button;
-}
-
-CRect CProbeToolBar::Item(int nIndex)
-{
-    CRect rect;
-    GetItemRect(nIndex, &rect);
-    return rect;
-}
-
-CPoint CProbeToolBar::ClientOrigin()
-{
-    CRect rectWindow, rectClient;
-    GetWindowRect(&rectWindow);
-    GetClientRect(&rectClient);
-    ClientToScreen(&rectClient);
-    return rectClient.TopLeft() - rectWindow.TopLeft();
-}
-
 // ---------------------------------------------------------------- frame
 BEGIN_MESSAGE_MAP(CBarFrame, CFrameWnd)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-const CRect CBarFrame::kFrameRect(300, 120, 300 + 520, 120 + 400);
-
-CBarFrame* CBarFrame::Make(const std::vector<UINT>& ids, bool bCoolDockBars)
+CBarFrame* CBarFrame::Make(const std::vector<UINT>& ids)
 {
     CBarFrame* pFrame = new CBarFrame;
     pFrame->m_ids = ids;
-    pFrame->m_bCoolDockBars = bCoolDockBars;
-    if (!pFrame->Create(NULL, "Bars", WS_OVERLAPPEDWINDOW, kFrameRect)) {
-        return NULL;   // a frame that failed has deleted itself
-    }
+    if (!pFrame->Create(NULL, "Bars", WS_OVERLAPPEDWINDOW, CRect(300, 120, 820, 520)))
+        return NULL;   // it has deleted itself
     pFrame->ShowWindow(SW_SHOW);
     pFrame->RecalcLayout();
-    pFrame->UpdateWindow();
     vt::Activate(pFrame->m_hWnd);
     pFrame->m_wndView.SetFocus();
     vt::PumpPending();
     return pFrame;
 }
 
+// No tool tips: a tip window resting over the bar would clip its paint.
 int CBarFrame::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CFrameWnd::OnCreate(lpcs) == -1)
         return -1;
-    if (m_bCoolDockBars) {
-        for (int i = 0; i < 4; i++) {
-            CCoolDockBar* pDock = new CCoolDockBar;
-            if (!pDock->Create(this, WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CHILD | WS_VISIBLE | dwDockBarMap[i][1],
-                               dwDockBarMap[i][0])) {
-                delete pDock;
-                return -1;
-            }
+    for (int i = 0; i < 4; i++) {
+        CCoolDockBar* pDock = new CCoolDockBar;
+        if (!pDock->Create(this, WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CHILD | WS_VISIBLE | dwDockBarMap[i][1],
+                           dwDockBarMap[i][0])) {
+            delete pDock;
+            return -1;
         }
     }
-    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT,
-                               WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_SIZE_DYNAMIC,
-                               CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR))
-        return -1;
-    if (!m_ids.empty() && !m_wndToolBar.SetButtons(m_ids.data(), (int)m_ids.size()))
+    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_SIZE_DYNAMIC) ||
+        (!m_ids.empty() && !m_wndToolBar.SetButtons(m_ids.data(), (int)m_ids.size())))
         return -1;
     m_wndToolBar.SetSizes(kButton, kImage);
     HBITMAP hStrip = MakeStrip(10);
@@ -184,17 +96,18 @@ int CBarFrame::OnCreate(LPCREATESTRUCT lpcs)
     return 0;
 }
 
-// Tool bar commands land here, so every button is enabled by the idle update.
 BOOL CBarFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
-    if (nID >= kIdFirst && nID < kIdFirst + 40) {
-        if (nCode == CN_COMMAND && pHandlerInfo == NULL)
-            m_commands.push_back(nID);
-        if (nCode == CN_UPDATE_COMMAND_UI)
-            ((CCmdUI*)pExtra)->Enable(TRUE);
-        return TRUE;
+    if (nID < kIdFirst || nID >= kIdFirst + 40)
+        return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    if (nCode == CN_COMMAND && pHandlerInfo == NULL)
+        m_commands.push_back(nID);
+    if (nCode == (int)CN_UPDATE_COMMAND_UI) {
+        ((CCmdUI*)pExtra)->Enable(m_disabled.count(nID) == 0);
+        if (m_checked.count(nID))
+            ((CCmdUI*)pExtra)->SetCheck(1);
     }
-    return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    return TRUE;
 }
 
 CPoint CBarFrame::ButtonCenter(int nIndex)
@@ -204,30 +117,61 @@ CPoint CBarFrame::ButtonCenter(int nIndex)
     return point;
 }
 
-vt::Capture CBarFrame::PaintBar(CControlBar& bar)
+vt::Capture CBarFrame::PaintBar(CWnd& bar)
 {
     bar.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     return vt::Capture::FromWindow(bar.m_hWnd, true);
 }
 
-void CBarFrame::Dock(CControlBar& bar, UINT nDockBarId)
+
+void BarTest::Make(const std::vector<UINT>& ids)
 {
-    DockControlBar(&bar, nDockBarId);
-    RecalcLayout();
-    vt::PumpPending();
+    vt::ParkCursor();
+    m_pFrame = CBarFrame::Make(ids);
+    ASSERT_TRUE(m_pFrame != NULL);
 }
 
-void CBarFrame::Float(CControlBar& bar, CPoint point)
+void BarTest::TearDown()
 {
-    FloatControlBar(&bar, point);
-    vt::PumpPending();
-}
-
-FrameHolder::~FrameHolder()
-{
-    if (m_pFrame != NULL && ::IsWindow(m_pFrame->m_hWnd))
+    if (m_pFrame != NULL)
         m_pFrame->DestroyWindow();
+    vt::ParkCursor();
+}
+
+vt::Capture BarTest::Shot()
+{
     vt::PumpPending();
+    return m_pFrame->PaintBar(Bar());
+}
+
+// ---------------------------------------------------------------- pixels
+::testing::AssertionResult RegionMatches(const vt::Capture& shot, const RECT& rc,
+                                         const std::function<bool(int x, int y, COLORREF cr)>& pred)
+{
+    for (int y = std::max(0L, rc.top); y < rc.bottom && y < shot.height(); y++)
+        for (int x = std::max(0L, rc.left); x < rc.right && x < shot.width(); x++)
+            if (!pred(x, y, shot.At(x, y)))
+                return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is "
+                       << vt::ColourText(shot.At(x, y)) << " (picture in " << vt::DumpForCurrentTest(shot) << ")";
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult RegionIs(const vt::Capture& shot, const RECT& rc, COLORREF cr)
+{
+    return RegionMatches(shot, rc, [cr](int, int, COLORREF c) { return c == cr; }) << ", not " << vt::ColourText(cr);
+}
+
+::testing::AssertionResult LeaksNothing(const std::function<void()>& use, int nTimes)
+{
+    for (int i = 0; i < 3; i++)
+        use();
+    const int nBefore = vt::GdiObjectCount(), nWindows = vt::ThreadWindowCount();
+    for (int i = 0; i < nTimes; i++)
+        use();
+    if (nBefore <= 0 || vt::GdiObjectCount() != nBefore || vt::ThreadWindowCount() != nWindows)
+        return ::testing::AssertionFailure() << "GDI objects " << nBefore << " -> " << vt::GdiObjectCount()
+                                             << ", windows " << nWindows << " -> " << vt::ThreadWindowCount();
+    return ::testing::AssertionSuccess();
 }
 
 }  // namespace bartest
