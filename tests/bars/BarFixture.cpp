@@ -144,6 +144,13 @@ vt::Capture BarTest::Shot()
     return m_pFrame->PaintBar(Bar());
 }
 
+FrameHolder::~FrameHolder()
+{
+    if (m_pFrame != NULL && ::IsWindow(m_pFrame->m_hWnd))
+        m_pFrame->DestroyWindow();
+    vt::PumpPending();
+}
+
 // ---------------------------------------------------------------- pixels
 ::testing::AssertionResult RegionMatches(const vt::Capture& shot, const RECT& rc,
                                          const std::function<bool(int x, int y, COLORREF cr)>& pred)

@@ -75,6 +75,22 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// Owns a bar frame for a test that adds bars of its own; destroys it (the
+// frame deletes itself) at scope end.
+class FrameHolder
+{
+public:
+    explicit FrameHolder(const std::vector<UINT>& ids) : m_pFrame(CBarFrame::Make(ids)) {}
+    ~FrameHolder();
+    FrameHolder(const FrameHolder&) = delete;
+    FrameHolder& operator=(const FrameHolder&) = delete;
+    CBarFrame* operator->() const { return m_pFrame; }
+    CBarFrame* get() const { return m_pFrame; }
+
+private:
+    CBarFrame* m_pFrame;
+};
+
 // Five buttons, a separator, two more.
 std::vector<UINT> StandardIds();
 
