@@ -112,18 +112,6 @@ TEST(WinCore, DestroyingTheWindowDetachesAndCallsPostNcDestroy)
     EXPECT_TRUE(CWnd::FromHandlePermanent(hWnd) == NULL);
 }
 
-TEST(WinCore, DestroyingTheObjectDestroysItsWindow)
-{
-    vt::HostWnd host;
-    HWND hWnd;
-    {
-        CWnd wnd;
-        ASSERT_TRUE(wnd.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 20, 20), &host, 4));
-        hWnd = wnd.m_hWnd;
-    }
-    EXPECT_FALSE(::IsWindow(hWnd));
-}
-
 TEST(WinCore, TemporaryObjectsGoAtIdlePermanentOnesStay)
 {
     vt::HostWnd host;
@@ -151,15 +139,6 @@ TEST(WinCore, TemporaryObjectsGoAtIdlePermanentOnesStay)
     ::DestroyWindow(hEdit);
 }
 
-TEST(WinCore, GetDlgItemGivesThePermanentObjectWhenThereIsOne)
-{
-    vt::HostWnd host;
-    CEdit edit;
-    ASSERT_TRUE(edit.Create(WS_VISIBLE, CRect(0, 0, 50, 20), &host, 9));
-    EXPECT_EQ(host.GetDlgItem(9), &edit);
-    EXPECT_TRUE(host.GetDlgItem(99) == NULL);
-}
-
 TEST(WinCore, DescendantWindowIsFoundAtAnyDepth)
 {
     vt::HostWnd host;
@@ -169,18 +148,12 @@ TEST(WinCore, DescendantWindowIsFoundAtAnyDepth)
     ASSERT_TRUE(deep.Create(WS_VISIBLE, CRect(0, 0, 50, 20), &panel, 77));
     HWND hPlain = CreatePlainEdit(panel.m_hWnd, 78);
     EXPECT_EQ(host.GetDescendantWindow(77), &deep);
+    EXPECT_EQ(panel.GetDlgItem(77), &deep);
+    EXPECT_TRUE(panel.GetDlgItem(99) == NULL);
     EXPECT_EQ(host.GetDescendantWindow(78)->GetSafeHwnd(), hPlain);
     EXPECT_TRUE(host.GetDescendantWindow(78, TRUE) == NULL);
     EXPECT_TRUE(host.GetDescendantWindow(79) == NULL);
     ::DestroyWindow(hPlain);
-}
-
-TEST(WinCore, NullWindowPointerIsSafeForSafeAccessors)
-{
-    CWnd* pNull = NULL;
-    EXPECT_TRUE(pNull->GetSafeHwnd() == NULL);
-    CFont* pNoFont = NULL;
-    EXPECT_TRUE(pNoFont->GetSafeHandle() == NULL);
 }
 
 TEST(WinCore, ModifyStyleChangesOnlyTheRequestedBits)
