@@ -1,6 +1,6 @@
 // The label: default look, colours once set, format flags, wide text over the window text, text limits.
 #include <functional>
-#include "DisplayFixture.h"
+#include "EditFixture.h"
 
 using namespace edits_test;
 
@@ -87,21 +87,6 @@ TEST_F(Label, DrawsAsItsColoursFormatAndTextsSay)
         if (misses != 0)
             vt::DumpForCurrentTest(shot, row.name);
     }
-}
-
-TEST(LabelLeaks, CreatingPaintingAndDestroyingLeavesNothing)
-{
-    vt::HostWnd host;
-    EXPECT_TRUE(LeavesNothingBehind([&] {
-        CCoolLabel label;
-        label.Create("Leak check", WS_CHILD | WS_VISIBLE, kLabelRect, &host, 200);
-        label.SetBackColor(kBack);
-        label.SetTextColor(kInk);
-        PaintNow(label);
-        label.SetWideText(kWideWide);
-        PaintNow(label);
-        label.DestroyWindow();
-    }));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The progress bar: bar width and clamping, the one-percent repaint rule, captions, processing blocks, skin.
-#include "DisplayFixture.h"
+#include "EditFixture.h"
 
 using namespace edits_test;
 
@@ -166,22 +166,6 @@ TEST_F(Progress, SkinFramesTheBarInThreeGreyLinesWithTheOuterCornerPixelsLeftOut
     }
     EXPECT_PIXEL(shot, 0, 0, host.Background());
     EXPECT_PIXEL(shot, w - 1, h - 1, host.Background());
-}
-
-TEST(ProgressLeaks, CreatingPaintingAndDestroyingLeavesNothing)
-{
-    vt::HostWnd host;
-    EXPECT_TRUE(LeavesNothingBehind([&] {
-        for (int type : {kProgressSmooth, kProgressProcessing}) {
-            CCoolProgress bar;
-            bar.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 250, 34), &host, 400);
-            bar.SetType(type);
-            bar.SetPreText("Leak check");
-            bar.SetPos(100, 37);
-            PaintNow(bar);
-            bar.DestroyWindow();
-        }
-    }));
 }
 
 } // namespace
