@@ -1,5 +1,6 @@
 // The whole way of a mouse resting on a skinned button with a tooltip in a skinned dialog,
-// driven only by the real cursor and the application's message loop.
+// driven only by the real cursor and the application's message loop (how the tip
+// paints is the tooltip suite's).
 #include "DialogFixture.h"
 #include "buttons/VeluButtons.h"
 #include "skin/VeluSkin.h"
@@ -61,11 +62,7 @@ bool ShowsSkin(HWND button, const std::vector<COLORREF>& expected)
 int CountPixels(HWND button, COLORREF colour)
 {
     const vt::Capture shot = vt::Capture::FromWindow(button);
-    int count = 0;
-    for (int y = 0; y < shot.height(); y++)
-        for (int x = 0; x < shot.width(); x++)
-            count += shot.At(x, y) == colour ? 1 : 0;
-    return count;
+    return vt::CountColour(shot, CRect(0, 0, shot.width(), shot.height()), colour);
 }
 
 TEST(TypicalEvent, RestingOnAButtonTurnsItHotAndShowsItsTipUntilTheCursorLeaves)
@@ -95,16 +92,6 @@ TEST(TypicalEvent, RestingOnAButtonTurnsItHotAndShowsItsTipUntilTheCursorLeaves)
     EXPECT_EQ(onButton + CPoint(10, 10), tip.TopLeft());
     const CSize text = tips_test::MeasureLines(kTipText);
     EXPECT_EQ(text + CSize(2 * kToolTipMargin, 2 * kToolTipMargin), tip.Size());
-    ::UpdateWindow(dlg.TipWnd());
-    const vt::Capture tipShot = vt::Capture::FromWindow(dlg.TipWnd());
-    EXPECT_PIXEL(tipShot, 0, tipShot.height() / 2, RGB(0, 60, 115));
-    EXPECT_PIXEL(tipShot, tipShot.width() - 3, tipShot.height() / 2, RGB(255, 255, 231));
-    const tips_test::InkCount ink = tips_test::CountInk(tipShot, kToolTipMargin, kToolTipMargin);
-    EXPECT_GT(ink.inside, 0);
-    EXPECT_EQ(0, ink.outside);
-    if (HasFailure())
-        vt::DumpForCurrentTest(tipShot, "tip");
-
     // Off the button: the tip goes at the next move, the button turns normal.
     vt::MoveCursor(CPoint(kDialogRect.left + 220, kDialogRect.top + 100));
     EXPECT_TRUE(vt::PumpUntil([&] { return !dlg.TipVisible(); }, 1000));
