@@ -18,13 +18,44 @@ const COLORREF kCaptionColors[kStateCount] = {
 };
 
 // A font with crisp (not smoothed) glyphs, so that caption pixels carry the text colour exactly.
-HFONT MakeTestFont();
+inline HFONT MakeTestFont()
+{
+    return ::CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                         CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, "MS Sans Serif");
+}
+
 // First ink column of text drawn at x = 0 with hFont.
-int InkLeft(HFONT hFont, const char* text);
+inline int InkLeft(HFONT hFont, const char* text)
+{
+    const CSize size = vt::TextExtent(hFont, text);
+    vt::MemoryCanvas canvas(size.cx + 20, size.cy + 4, RGB(255, 255, 255));
+    vt::SelectGuard guard(canvas, hFont);
+    ::SetBkMode(canvas, TRANSPARENT);
+    CRect rc(0, 0, canvas.width(), canvas.height());
+    ::DrawTextA(canvas, text, -1, &rc, DT_SINGLELINE | DT_NOCLIP);
+    return vt::BoundsOf(canvas.Snapshot(), rc, RGB(0, 0, 0)).left;
+}
+
 // Colour of one pixel of a skin bitmap (x from the left, y from the top).
-COLORREF SkinPixel(HBITMAP hSkin, int x, int y);
+inline COLORREF SkinPixel(HBITMAP hSkin, int x, int y)
+{
+    HDC dc = ::CreateCompatibleDC(NULL);
+    HGDIOBJ old = ::SelectObject(dc, hSkin);
+    const COLORREF colour = ::GetPixel(dc, x, y);
+    ::SelectObject(dc, old);
+    ::DeleteDC(dc);
+    return colour;
+}
+
 // Succeeds when pixel(x, y) holds all round the one-pixel frame of rc (inclusive right and bottom).
-::testing::AssertionResult FrameHolds(const CRect& rc, const std::function<bool(int x, int y)>& pixel);
+inline ::testing::AssertionResult FrameHolds(const CRect& rc, const std::function<bool(int x, int y)>& pixel)
+{
+    for (int x = rc.left; x <= rc.right; ++x)
+        for (int y = rc.top; y <= rc.bottom; ++y)
+            if ((x == rc.left || x == rc.right || y == rc.top || y == rc.bottom) && !pixel(x, y))
+                return ::testing::AssertionFailure() << "frame pixel (" << x << ", " << y << ") is wrong";
+    return ::testing::AssertionSuccess();
+}
 // Focus patterns are drawn in the DC's black text and white background colours.
 inline bool IsBlackOrWhite(COLORREF c) { return c == RGB(0, 0, 0) || c == RGB(255, 255, 255); }
 
@@ -32,7 +63,21 @@ inline bool IsBlackOrWhite(COLORREF c) { return c == RGB(0, 0, 0) || c == RGB(25
 class SolidIcon
 {
 public:
-    explicit SolidIcon(COLORREF colour);
+    explicit SolidIcon(COLORREF colour)
+    {
+        vt::MemoryCanvas canvas(16, 16, colour);
+        vt::WindowDC screen(NULL);
+        vt::GdiObject colourBits(::CreateCompatibleBitmap(screen, 16, 16));
+        const WORD zeros[16] = {};
+        vt::GdiObject mask(::CreateBitmap(16, 16, 1, 1, zeros));
+        HDC dc = ::CreateCompatibleDC(canvas);
+        HGDIOBJ old = ::SelectObject(dc, colourBits);
+        ::BitBlt(dc, 0, 0, 16, 16, canvas, 0, 0, SRCCOPY);
+        ::SelectObject(dc, old);
+        ::DeleteDC(dc);
+        ICONINFO info = {TRUE, 0, 0, mask.bitmap(), colourBits.bitmap()};
+        m_icon = ::CreateIconIndirect(&info);
+    }
     ~SolidIcon() { ::DestroyIcon(m_icon); }
     SolidIcon(const SolidIcon&) = delete;
     SolidIcon& operator=(const SolidIcon&) = delete;
@@ -140,13 +185,35 @@ protected:
 };
 
 // Creates a push button as an application does in code.
-BOOL CreateButton(CButton& button, CWnd& parent, const CRect& rect, const char* caption,
-                  DWORD extraStyle = 0, HFONT hFont = NULL);
+inline BOOL CreateButton(CButton& button, CWnd& parent, const CRect& rect, const char* caption,
+                         DWORD extraStyle = 0, HFONT hFont = NULL)
+{
+    if (!button.Create(caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | extraStyle, rect, &parent, kButtonId))
+        return FALSE;
+    if (hFont != NULL)
+        button.SendMessage(WM_SETFONT, (WPARAM)hFont, FALSE);
+    vt::PaintNow(parent.m_hWnd);
+    return TRUE;
+}
 
-// Opens a modeless dialog at the host origin holding one template control of
-// the given class atom, style and caption, subclasses it with control and
-// moves it to rect in pixels.
-bool OpenTemplate(CDialog& dialog, WORD classAtom, DWORD style, const char* caption, const CRect& rect,
-                  CWnd& control);
+// Opens a modeless dialog at the host origin (placed in pixels, so that tests
+// can reason about screen positions) holding one template control of the
+// given class atom, style and caption, subclasses it with control and moves
+// it to rect.
+inline bool OpenTemplate(CDialog& dialog, WORD classAtom, DWORD style, const char* caption, const CRect& rect,
+                         CWnd& control)
+{
+    vt::DialogTemplate t(WS_POPUP | WS_VISIBLE);
+    t.AddItem(kButtonId, classAtom, style, caption);
+    if (!dialog.CreateIndirect(t.Get(), NULL))
+        return false;
+    dialog.SetWindowPos(NULL, vt::kHostOrigin.x, vt::kHostOrigin.y, 320, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!control.SubclassDlgItem(kButtonId, &dialog))
+        return false;
+    control.MoveWindow(&rect, TRUE);
+    vt::Activate(dialog.m_hWnd);
+    vt::PaintNow(dialog.m_hWnd);
+    return true;
+}
 
 }  // namespace btntest

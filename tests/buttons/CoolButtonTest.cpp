@@ -198,17 +198,9 @@ TEST_F(CoolButtonTest, FocusedButtonShowsDefaultSkinAndACheckerboardThreePixelsI
 
 TEST_F(CoolButtonTest, NullSkinsPutTheSharedOnesBack)
 {
-    vt::MemoryCanvas green(42, 20, RGB(10, 200, 30));
-    vt::GdiObject skin(::CreateCompatibleBitmap(green, 42, 20));
-    {
-        HDC dc = ::CreateCompatibleDC(green);
-        vt::SelectGuard select(dc, skin);
-        ::BitBlt(dc, 0, 0, 42, 20, green, 0, 0, SRCCOPY);
-        ::DeleteDC(dc);
-    }
-    ctl.SetButtonInfo(-1, NULL, skin.bitmap(), NULL, NULL, NULL);
+    ctl.SetButtonInfo(-1, NULL, g_hSkinBtnHot, NULL, NULL, NULL);
     ASSERT_TRUE(Make());
-    EXPECT_TRUE(ShowsSkin(Shot(), skin.bitmap()));
+    EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnHot));
     ctl.SetButtonInfo(-1, NULL, NULL, NULL, NULL, NULL);
     EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnNormal));
 }
