@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-using frametest::BmpSpec;
+using frametest::BmpShape;
 using frametest::Bytes;
 using vt::ColourText;
 
@@ -16,29 +16,29 @@ const COLORREF kOrange = RGB(250, 140, 20);
 const COLORREF kTeal = RGB(10, 130, 140);
 
 // 48 x 4, 24 bpp: teal everywhere except column 24 of the bottom row.
-BmpSpec Wide24(DWORD bitsOffsetField = 0, bool topDown = false)
+BmpShape Wide24(DWORD bitsOffsetField = 0, bool topDown = false)
 {
-    BmpSpec spec;
-    spec.width = 48;
-    spec.height = 4;
-    spec.bitsOffsetField = bitsOffsetField;
-    spec.topDown = topDown;
+    BmpShape shape;
+    shape.width = 48;
+    shape.height = 4;
+    shape.bitsOffsetField = bitsOffsetField;
+    shape.topDown = topDown;
     std::vector<COLORREF> plain(48, kTeal), marked(48, kTeal);
     marked[24] = kOrange;
-    spec.rows = {frametest::Row24(plain), frametest::Row24(plain), frametest::Row24(plain), frametest::Row24(marked)};
-    return spec;
+    shape.rows = {frametest::Row24(plain), frametest::Row24(plain), frametest::Row24(plain), frametest::Row24(marked)};
+    return shape;
 }
 
 // 16 bpp with 5-6-5 bit-field masks: pixel 2 of the one row is pure red.
-BmpSpec BitFields565()
+BmpShape BitFields565()
 {
-    BmpSpec spec;
-    spec.width = 4;
-    spec.bitCount = 16;
-    spec.compression = BI_BITFIELDS;
-    spec.masks = {0xF800, 0x07E0, 0x001F};
-    spec.rows = {Bytes{0, 0, 0, 0, 0x00, 0xF8, 0, 0}};
-    return spec;
+    BmpShape shape;
+    shape.width = 4;
+    shape.bitCount = 16;
+    shape.compression = BI_BITFIELDS;
+    shape.masks = {0xF800, 0x07E0, 0x001F};
+    shape.rows = {Bytes{0, 0, 0, 0, 0x00, 0xF8, 0, 0}};
+    return shape;
 }
 
 COLORREF Sample(HBITMAP bitmap, int scanLine, int column)
@@ -63,9 +63,9 @@ std::vector<RGBQUAD> Table(int n, Make make)
 }
 
 // A DIB section made from a BMP image, so that it keeps the image's depth.
-HBITMAP MakeSection(const BmpSpec& spec)
+HBITMAP MakeSection(const BmpShape& shape)
 {
-    const Bytes image = frametest::BuildBmp(spec);
+    const Bytes image = frametest::BuildBmp(shape);
     void* bits = nullptr;
     const BITMAPINFO* info = reinterpret_cast<const BITMAPINFO*>(&image[sizeof(BITMAPFILEHEADER)]);
     HBITMAP section = ::CreateDIBSection(NULL, info, DIB_RGB_COLORS, &bits, NULL, 0);
@@ -88,7 +88,7 @@ TEST(MemoryBitmap, BitsAreFoundBehindTheHeaderAndTheSizeIsReported)
     struct Case
     {
         const char* what;
-        BmpSpec spec;
+        BmpShape shape;
         SIZE size;
         std::vector<Pixel> pixels;
     };
@@ -104,7 +104,7 @@ TEST(MemoryBitmap, BitsAreFoundBehindTheHeaderAndTheSizeIsReported)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.what);
-        const Bytes image = frametest::BuildBmp(c.spec);
+        const Bytes image = frametest::BuildBmp(c.shape);
         SIZE size = {};
         vt::GdiObject bitmap(VELULoadMemBmp(const_cast<BYTE*>(image.data()), NULL, &size));
         ASSERT_NE(nullptr, bitmap.get());
@@ -129,14 +129,14 @@ TEST(MemoryBitmap, OnlyAnImageWithAColourTableGetsAPaletteOfTheColoursItUses)
     EXPECT_EQ(nullptr, none);
 
     // 8 bpp, 16 colours used; pixel (x, y) has index (x + y) % 16.
-    BmpSpec spec;
-    spec.width = 8;
-    spec.height = 2;
-    spec.bitCount = 8;
-    spec.clrUsed = 16;
-    spec.colourTable = Table(16, [](int i) { return RGBQUAD{BYTE(i * 3), BYTE(100 + i), BYTE(255 - i * 10), 0}; });
-    spec.rows = {{0, 1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 6, 7, 8}};
-    Bytes image = frametest::BuildBmp(spec);
+    BmpShape shape;
+    shape.width = 8;
+    shape.height = 2;
+    shape.bitCount = 8;
+    shape.clrUsed = 16;
+    shape.colourTable = Table(16, [](int i) { return RGBQUAD{BYTE(i * 3), BYTE(100 + i), BYTE(255 - i * 10), 0}; });
+    shape.rows = {{0, 1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 6, 7, 8}};
+    Bytes image = frametest::BuildBmp(shape);
     HPALETTE palette = NULL;
     vt::GdiObject bitmap(VELULoadMemBmp(image.data(), &palette, NULL));
     vt::GdiObject paletteOwner(palette);
@@ -147,21 +147,18 @@ TEST(MemoryBitmap, OnlyAnImageWithAColourTableGetsAPaletteOfTheColoursItUses)
     EXPECT_EQ(16, entries);
     PALETTEENTRY entry = {};
     ASSERT_EQ(1u, ::GetPaletteEntries(palette, 5, 1, &entry));
-    EXPECT_EQ(ColourText(ColourOf(spec.colourTable[5])), ColourText(RGB(entry.peRed, entry.peGreen, entry.peBlue)));
+    EXPECT_EQ(ColourText(ColourOf(shape.colourTable[5])), ColourText(RGB(entry.peRed, entry.peGreen, entry.peBlue)));
     EXPECT_EQ(0, entry.peFlags);
     // The bits sit right behind the 16 used entries: pixel (3, top row) has index 3.
-    EXPECT_EQ(ColourText(ColourOf(spec.colourTable[3])), ColourText(Sample(bitmap.bitmap(), 1, 3)));
+    EXPECT_EQ(ColourText(ColourOf(shape.colourTable[3])), ColourText(Sample(bitmap.bitmap(), 1, 3)));
 
     // Loading again leaves only the bitmap and the palette behind.
-    const int before = vt::GdiObjectCount();
-    for (int i = 0; i < 20; ++i)
-    {
+    EXPECT_TRUE(vt::LeavesNothingBehind([&] {
         HPALETTE again = NULL;
         vt::GdiObject copy(VELULoadMemBmp(image.data(), &again, NULL));
         vt::GdiObject copyPalette(again);
         EXPECT_NE(nullptr, copy.get());
-    }
-    EXPECT_EQ(before, vt::GdiObjectCount());
+    }));
 }
 
 // Each depth decodes its pixel as the platform's DIB layout stores it.
@@ -195,13 +192,13 @@ TEST(PixelSampling, EveryDepthDecodesTheStoredPixel)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.what);
-        BmpSpec spec;
-        spec.width = 24;
-        spec.height = 4;
-        spec.bitCount = c.bitCount;
-        spec.colourTable = c.table;
-        spec.rows = {{}, c.line, {}, {}};   // scan line 2 counts from the bottom
-        vt::GdiObject section(MakeSection(spec));
+        BmpShape shape;
+        shape.width = 24;
+        shape.height = 4;
+        shape.bitCount = c.bitCount;
+        shape.colourTable = c.table;
+        shape.rows = {{}, c.line, {}, {}};   // scan line 2 counts from the bottom
+        vt::GdiObject section(MakeSection(shape));
         ASSERT_NE(nullptr, section.get());
         EXPECT_EQ(ColourText(c.expected), ColourText(Sample(section.bitmap(), 2, c.column)));
         if (c.differsFromZeroBits)
@@ -218,18 +215,18 @@ TEST(PixelSampling, EveryDepthDecodesTheStoredPixel)
 TEST(MemoryBitmap, ImpossibleHeadersAreRefusedAndRealVariantsStillLoad)
 {
     auto wide8 = [] {
-        BmpSpec spec;
-        spec.width = 8;
-        spec.height = 2;
-        spec.bitCount = 8;
-        spec.clrUsed = 16;
-        spec.colourTable.assign(16, RGBQUAD{1, 2, 3, 0});
-        spec.rows = {Bytes(8, 1), Bytes(8, 2)};
-        return spec;
+        BmpShape shape;
+        shape.width = 8;
+        shape.height = 2;
+        shape.bitCount = 8;
+        shape.clrUsed = 16;
+        shape.colourTable.assign(16, RGBQUAD{1, 2, 3, 0});
+        shape.rows = {Bytes(8, 1), Bytes(8, 2)};
+        return shape;
     };
     // Offsets into the file: 0 signature, 14 header size, 18 width, 22 height, 28 depth,
     // 30 compression, 34 image size, 46 colours used.
-    struct Case { const char* what; BmpSpec spec; std::vector<std::pair<int, DWORD>> fields; bool loads; };
+    struct Case { const char* what; BmpShape shape; std::vector<std::pair<int, DWORD>> fields; bool loads; };
     const std::vector<Case> cases = {
         {"V2 header", Wide24(), {{14, 52}}, true},   {"V3 header", Wide24(), {{14, 56}}, true},
         {"OS/2 header", Wide24(), {{14, 64}}, true}, {"V4 header", Wide24(), {{14, 108}}, true},
@@ -258,7 +255,7 @@ TEST(MemoryBitmap, ImpossibleHeadersAreRefusedAndRealVariantsStillLoad)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.what);
-        Bytes image = frametest::BuildBmp(c.spec);
+        Bytes image = frametest::BuildBmp(c.shape);
         for (const auto& field : c.fields)
             std::memcpy(&image[field.first], &field.second, field.first == 28 || field.first == 0 ? 2 : 4);
         image.resize(image.size() + 4096, 0);   // room for what a real header of this kind reads

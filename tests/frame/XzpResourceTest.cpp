@@ -17,7 +17,7 @@ struct Sample
     COLORREF colour;
 };
 
-struct SkinSpec
+struct CarriedSkin
 {
     const char* name;
     DWORD inflated;
@@ -37,9 +37,9 @@ std::vector<Sample> Border(int width, int height, COLORREF colour, std::vector<S
 
 // Sizes and colours of every skin the library carries; the left column of
 // the two plain button skins differs from the rest of their border.
-const std::vector<SkinSpec>& CarriedSkins()
+const std::vector<CarriedSkin>& CarriedSkins()
 {
-    static const std::vector<SkinSpec> skins = {
+    static const std::vector<CarriedSkin> skins = {
         {"IDB_BTNDEF_XZP", 2614, 42, 20, {{21, 0, RGB(160, 173, 194)}, {21, 19, RGB(160, 173, 194)},
             {41, 10, RGB(160, 173, 194)}, {0, 10, RGB(134, 152, 178)}, {21, 1, kWhite}, {21, 18, RGB(196, 210, 219)}}},
         {"IDB_BTNNORM_XZP", 2614, 42, 20, {{21, 0, RGB(175, 192, 216)}, {21, 19, RGB(175, 192, 216)},
@@ -96,7 +96,7 @@ std::string WriteDataCopy(frametest::TempFolder& folder, const Bytes& payload)
 TEST(XzpResource, EveryCarriedSkinInflatesToABmpFileOfItsSizeAndColours)
 {
     vt::WindowDC screen(NULL);
-    for (const SkinSpec& skin : CarriedSkins())
+    for (const CarriedSkin& skin : CarriedSkins())
     {
         SCOPED_TRACE(skin.name);
         DWORD size = 0;
