@@ -4,35 +4,24 @@
 namespace tips_test {
 namespace {
 
-TEST_F(ToolTipTest, RestingOnToolShowsTipAfterDelayUntilHideTimer)
-{
-    ASSERT_TRUE(m_tip.AddTool(m_toolA, "Rest here"));
-    RestOn(m_toolA);
-    EXPECT_FALSE(TipVisible());
-    EXPECT_EQ(kToolTipDelayTimerId, m_tip.RunningTimer());
-    FireTimer(kToolTipDelayTimerId);
-    ASSERT_TRUE(TipVisible());
-    EXPECT_EQ(CentreOf(m_toolA) + CPoint(10, 10), TipRect().TopLeft());
-    EXPECT_EQ(m_tip.m_hWnd, ::GetCapture());
-    EXPECT_EQ(kToolTipHideTimerId, m_tip.RunningTimer());
-    FireTimer(kToolTipHideTimerId);
-    EXPECT_FALSE(TipVisible());
-    EXPECT_NE(m_tip.m_hWnd, ::GetCapture());
-    EXPECT_EQ(0u, m_tip.RunningTimer());
-}
-
-// Real timers, measured against the clock: the tip appears 400 ms after the
-// cursor came to rest, and a tip shown for 300 ms goes after 300 ms.
-TEST_F(ToolTipTest, DelayAndShowTimeHoldAgainstTheClock)
+// Real timers, measured against the clock: the tip appears beside the cursor
+// 400 ms after it came to rest, holding the capture, and a tip shown for
+// 300 ms goes after 300 ms, giving the capture back.
+TEST_F(ToolTipTest, RestingOnToolShowsTipAfterTheDelayForTheShowTime)
 {
     ASSERT_TRUE(m_tip.AddTool(m_toolA, "On time"));
     const auto elapsed = [](DWORD start) { return ::GetTickCount() - start; };
     DWORD start = ::GetTickCount();
     RestOn(m_toolA);
+    EXPECT_FALSE(TipVisible());
+    EXPECT_EQ(kToolTipDelayTimerId, m_tip.RunningTimer());
     ASSERT_TRUE(vt::PumpUntil([&] { return TipVisible(); }, 3000));
     // GetTickCount moves in steps of up to about 16 ms; a busy machine only delays.
     EXPECT_GE(elapsed(start), DWORD(kToolTipDelay - 20));
     EXPECT_LT(elapsed(start), DWORD(kToolTipDelay + 400));
+    EXPECT_EQ(CentreOf(m_toolA) + CPoint(10, 10), TipRect().TopLeft());
+    EXPECT_EQ(m_tip.m_hWnd, ::GetCapture());
+    EXPECT_EQ(kToolTipHideTimerId, m_tip.RunningTimer());
     m_tip.HideMe();
     start = ::GetTickCount();
     m_tip.ShowMe("Briefly", 300, 50, 50);
@@ -40,6 +29,8 @@ TEST_F(ToolTipTest, DelayAndShowTimeHoldAgainstTheClock)
     ASSERT_TRUE(vt::PumpUntil([&] { return !TipVisible(); }, 3000));
     EXPECT_GE(elapsed(start), DWORD(300 - 20));
     EXPECT_LT(elapsed(start), DWORD(300 + 400));
+    EXPECT_NE(m_tip.m_hWnd, ::GetCapture());
+    EXPECT_EQ(0u, m_tip.RunningTimer());
 }
 
 // A cursor that left during the delay, relayed or not, shows nothing; a tip
