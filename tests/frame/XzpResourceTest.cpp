@@ -120,24 +120,6 @@ TEST(XzpResource, EveryCarriedSkinInflatesToABmpFileOfItsSizeAndColours)
     }
 }
 
-// The balloon tip takes its fill from column 24 of scan line 12 and its frame
-// from the top scan line 35; the skin must be drawn so those are its colours.
-TEST(XzpResource, BalloonSkinSamplesGiveItsFillAndItsFrame)
-{
-    Block block(LoadBinaryResourceName(g_hVeluInstance, VELU_XZP_BALLOON, NULL));
-    ASSERT_NE(nullptr, block.get());
-    vt::GdiObject bitmap(VELULoadMemBmp(block.get(), NULL, NULL));
-    ASSERT_NE(nullptr, bitmap.get());
-    vt::WindowDC screen(NULL);
-    const COLORREF fill = GetBmpPixelColor(screen, bitmap.bitmap(), 12, 24);
-    const COLORREF frame = GetBmpPixelColor(screen, bitmap.bitmap(), 35, 24);
-    EXPECT_EQ(fill, GetBmpPixelColor(screen, bitmap.bitmap(), 18, 24)) << "middle of the box";
-    EXPECT_EQ(frame, GetBmpPixelColor(screen, bitmap.bitmap(), 18, 0)) << "left edge";
-    EXPECT_EQ(frame, GetBmpPixelColor(screen, bitmap.bitmap(), 0, 24)) << "bottom edge";
-    EXPECT_LT(GetRValue(frame) + GetGValue(frame) + GetBValue(frame),
-              GetRValue(fill) + GetGValue(fill) + GetBValue(fill)) << "the frame is darker than the fill";
-}
-
 TEST(XzpResource, LoaderReadsWholeStreamsAndRejectsMissingOrBrokenOnesWithoutLeaking)
 {
     frametest::TempFolder folder;
