@@ -65,18 +65,9 @@ class SolidIcon
 public:
     explicit SolidIcon(COLORREF colour)
     {
-        vt::MemoryCanvas canvas(16, 16, colour);
-        vt::WindowDC screen(NULL);
-        vt::GdiObject colourBits(::CreateCompatibleBitmap(screen, 16, 16));
-        const WORD zeros[16] = {};
-        vt::GdiObject mask(::CreateBitmap(16, 16, 1, 1, zeros));
-        HDC dc = ::CreateCompatibleDC(canvas);
-        HGDIOBJ old = ::SelectObject(dc, colourBits);
-        ::BitBlt(dc, 0, 0, 16, 16, canvas, 0, 0, SRCCOPY);
-        ::SelectObject(dc, old);
-        ::DeleteDC(dc);
-        ICONINFO info = {TRUE, 0, 0, mask.bitmap(), colourBits.bitmap()};
-        m_icon = ::CreateIconIndirect(&info);
+        const std::vector<DWORD> bits(16 * 16, (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour));
+        const BYTE mask[16 * 16 / 8] = {};
+        m_icon = ::CreateIcon(NULL, 16, 16, 1, 32, mask, reinterpret_cast<const BYTE*>(bits.data()));
     }
     ~SolidIcon() { ::DestroyIcon(m_icon); }
     SolidIcon(const SolidIcon&) = delete;
