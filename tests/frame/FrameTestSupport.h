@@ -132,6 +132,9 @@ private:
 // The shape of a BMP file image in memory; rows are given top row first, unpadded.
 struct BmpShape
 {
+    BmpShape(int cx, int cy, WORD bits, std::vector<Bytes> top, std::vector<RGBQUAD> table = {}, DWORD used = 0)
+        : width(cx), height(cy), bitCount(bits), clrUsed(used), colourTable(std::move(table)), rows(std::move(top)) {}
+
     int width = 1;
     int height = 1;
     WORD bitCount = 24;

@@ -18,26 +18,21 @@ const COLORREF kTeal = RGB(10, 130, 140);
 // 48 x 4, 24 bpp: teal everywhere except column 24 of the bottom row.
 BmpShape Wide24(DWORD bitsOffsetField = 0, bool topDown = false)
 {
-    BmpShape shape;
-    shape.width = 48;
-    shape.height = 4;
+    std::vector<COLORREF> marked(48, kTeal);
+    marked[24] = kOrange;
+    const Bytes plain = frametest::Row24(std::vector<COLORREF>(48, kTeal));
+    BmpShape shape(48, 4, 24, {plain, plain, plain, frametest::Row24(marked)});
     shape.bitsOffsetField = bitsOffsetField;
     shape.topDown = topDown;
-    std::vector<COLORREF> plain(48, kTeal), marked(48, kTeal);
-    marked[24] = kOrange;
-    shape.rows = {frametest::Row24(plain), frametest::Row24(plain), frametest::Row24(plain), frametest::Row24(marked)};
     return shape;
 }
 
 // 16 bpp with 5-6-5 bit-field masks: pixel 2 of the one row is pure red.
 BmpShape BitFields565()
 {
-    BmpShape shape;
-    shape.width = 4;
-    shape.bitCount = 16;
+    BmpShape shape(4, 1, 16, {Bytes{0, 0, 0, 0, 0x00, 0xF8, 0, 0}});
     shape.compression = BI_BITFIELDS;
     shape.masks = {0xF800, 0x07E0, 0x001F};
-    shape.rows = {Bytes{0, 0, 0, 0, 0x00, 0xF8, 0, 0}};
     return shape;
 }
 
@@ -129,13 +124,8 @@ TEST(MemoryBitmap, OnlyAnImageWithAColourTableGetsAPaletteOfTheColoursItUses)
     EXPECT_EQ(nullptr, none);
 
     // 8 bpp, 16 colours used; pixel (x, y) has index (x + y) % 16.
-    BmpShape shape;
-    shape.width = 8;
-    shape.height = 2;
-    shape.bitCount = 8;
-    shape.clrUsed = 16;
-    shape.colourTable = Table(16, [](int i) { return RGBQUAD{BYTE(i * 3), BYTE(100 + i), BYTE(255 - i * 10), 0}; });
-    shape.rows = {{0, 1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 6, 7, 8}};
+    const BmpShape shape(8, 2, 8, {{0, 1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 6, 7, 8}},
+                         Table(16, [](int i) { return RGBQUAD{BYTE(i * 3), BYTE(100 + i), BYTE(255 - i * 10), 0}; }), 16);
     Bytes image = frametest::BuildBmp(shape);
     HPALETTE palette = NULL;
     vt::GdiObject bitmap(VELULoadMemBmp(image.data(), &palette, NULL));
@@ -192,13 +182,8 @@ TEST(PixelSampling, EveryDepthDecodesTheStoredPixel)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.what);
-        BmpShape shape;
-        shape.width = 24;
-        shape.height = 4;
-        shape.bitCount = c.bitCount;
-        shape.colourTable = c.table;
-        shape.rows = {{}, c.line, {}, {}};   // scan line 2 counts from the bottom
-        vt::GdiObject section(MakeSection(shape));
+        // Scan line 2 counts from the bottom.
+        vt::GdiObject section(MakeSection(BmpShape(24, 4, c.bitCount, {{}, c.line, {}, {}}, c.table)));
         ASSERT_NE(nullptr, section.get());
         EXPECT_EQ(ColourText(c.expected), ColourText(Sample(section.bitmap(), 2, c.column)));
         if (c.differsFromZeroBits)
@@ -214,16 +199,7 @@ TEST(PixelSampling, EveryDepthDecodesTheStoredPixel)
 // made: the platform would follow it far outside the caller's buffer.
 TEST(MemoryBitmap, ImpossibleHeadersAreRefusedAndRealVariantsStillLoad)
 {
-    auto wide8 = [] {
-        BmpShape shape;
-        shape.width = 8;
-        shape.height = 2;
-        shape.bitCount = 8;
-        shape.clrUsed = 16;
-        shape.colourTable.assign(16, RGBQUAD{1, 2, 3, 0});
-        shape.rows = {Bytes(8, 1), Bytes(8, 2)};
-        return shape;
-    };
+    auto wide8 = [] { return BmpShape(8, 2, 8, {Bytes(8, 1), Bytes(8, 2)}, std::vector<RGBQUAD>(16, {1, 2, 3, 0}), 16); };
     // Offsets into the file: 0 signature, 14 header size, 18 width, 22 height, 28 depth,
     // 30 compression, 34 image size, 46 colours used.
     struct Case { const char* what; BmpShape shape; std::vector<std::pair<int, DWORD>> fields; bool loads; };
