@@ -10,7 +10,6 @@
 namespace btntest {
 
 const UINT kButtonId = 1001;
-const UINT kButtonAtom = 0x0080, kEditAtom = 0x0081;
 
 // Caption colours no skin uses, one per state: default, normal, disabled, hot, pressed.
 const COLORREF kCaptionColors[kStateCount] = {
@@ -185,26 +184,6 @@ inline BOOL CreateButton(CButton& button, CWnd& parent, const CRect& rect, const
         button.SendMessage(WM_SETFONT, (WPARAM)hFont, FALSE);
     vt::PaintNow(parent.m_hWnd);
     return TRUE;
-}
-
-// Opens a modeless dialog at the host origin (placed in pixels, so that tests
-// can reason about screen positions) holding one template control of the
-// given class atom, style and caption, subclasses it with control and moves
-// it to rect.
-inline bool OpenTemplate(CDialog& dialog, WORD classAtom, DWORD style, const char* caption, const CRect& rect,
-                         CWnd& control)
-{
-    vt::DialogTemplate t(WS_POPUP | WS_VISIBLE);
-    t.AddItem(kButtonId, classAtom, style, caption);
-    if (!dialog.CreateIndirect(t.Get(), NULL))
-        return false;
-    dialog.SetWindowPos(NULL, vt::kHostOrigin.x, vt::kHostOrigin.y, 320, 200, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (!control.SubclassDlgItem(kButtonId, &dialog))
-        return false;
-    control.MoveWindow(&rect, TRUE);
-    vt::Activate(dialog.m_hWnd);
-    vt::PaintNow(dialog.m_hWnd);
-    return true;
 }
 
 }  // namespace btntest

@@ -115,11 +115,19 @@ TEST_F(CoolButtonTest, DefaultButtonShowsTheDefaultSkinWithoutFocusCreatedOrFrom
     ASSERT_TRUE(Make("OK", BS_DEFPUSHBUTTON));
     ASSERT_NE(ctl.m_hWnd, ::GetFocus());
     EXPECT_TRUE(ShowsSkin(Shot(), g_hSkinBtnDefault));
+    // The edit first in the tab order takes the dialog's focus.
+    vt::DialogTemplate t(WS_POPUP | WS_VISIBLE);
+    t.AddItem(kButtonId + 2, 0x0081, WS_TABSTOP | WS_BORDER, "");
+    t.AddItem(kButtonId + 1, 0x0080, BS_DEFPUSHBUTTON | WS_TABSTOP, "OK");
     CDialog dialog;
-    Probe<CCoolButton> templated;
-    ASSERT_TRUE(OpenTemplate(dialog, kButtonAtom, BS_DEFPUSHBUTTON | WS_TABSTOP, "OK", rect, templated));
+    ASSERT_TRUE(dialog.CreateIndirect(t.Get(), &host));
+    CCoolButton templated;
+    ASSERT_TRUE(templated.SubclassDlgItem(kButtonId + 1, &dialog));
     EXPECT_EQ((DWORD)BS_OWNERDRAW, templated.GetStyle() & 0x0F);
+    templated.MoveWindow(&rect);
+    vt::Activate(dialog.m_hWnd);
     vt::PaintNow(dialog.m_hWnd);
+    ASSERT_NE(templated.m_hWnd, ::GetFocus());
     EXPECT_TRUE(ShowsSkin(vt::Capture::FromWindow(templated.m_hWnd), g_hSkinBtnDefault));
     dialog.DestroyWindow();
 }
