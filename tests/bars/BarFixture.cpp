@@ -42,6 +42,26 @@ std::vector<UINT> StandardIds()
     return {kIdFirst, kIdFirst + 1, kIdFirst + 2, kIdFirst + 3, kIdFirst + 4, 0, kIdFirst + 5, kIdFirst + 6};
 }
 
+bool AddFloatBar(CBarFrame* pFrame, CCoolFloatBar& bar, UINT nDockBarId)
+{
+    if (pFrame == NULL || !bar.Create(pFrame, kFloatBarId, _T("Workspace"), CSize(0, 0)))
+        return false;
+    bar.SetBarStyle(bar.GetBarStyle() | CBRS_SIZE_DYNAMIC);
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->Dock(bar, nDockBarId);
+    return true;
+}
+
+bool AddStatusBar(CBarFrame* pFrame, CCoolStatusBar& bar)
+{
+    static const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+    if (pFrame == NULL || !bar.Create(pFrame) || !bar.SetIndicators(indicators, 4))
+        return false;
+    pFrame->RecalcLayout();
+    vt::PumpPending();
+    return true;
+}
+
 // ---------------------------------------------------------------- probe
 void CProbeToolBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle)
 {

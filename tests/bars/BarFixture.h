@@ -1,9 +1,12 @@
-// The bar suite's frame (cool dock bars, one cool tool bar, an edit view holding the focus), a
-// generated image strip, a probe of the tool bar's own state, and pixel helpers.
+// The bar suite's frame (cool dock bars, one cool tool bar, an edit view holding the focus), the
+// floating bar and status bar added to it, a generated image strip, a probe of the tool bar's own
+// state, and pixel helpers.
 #pragma once
 
 #include "support/harness.h"
 #include "bars/VeluBars.h"
+
+#include <afxpriv.h>
 
 #include <functional>
 #include <memory>
@@ -11,6 +14,10 @@
 #include <vector>
 
 namespace bartest {
+
+// A client point of a window on the screen; a window's screen rectangle.
+inline CPoint OnScreen(const CWnd& wnd, CPoint client) { wnd.ClientToScreen(&client); return client; }
+inline CRect WindowRectOf(const CWnd& wnd) { CRect rc; wnd.GetWindowRect(&rc); return rc; }
 
 const UINT kIdFirst = 8100;
 const COLORREF kKey = RGB(255, 0, 255);           // strip background, keyed out by the bar
@@ -43,14 +50,7 @@ public:
         return button;
     }
     CRect Item(int nIndex) { CRect rect; GetItemRect(nIndex, &rect); return rect; }   // client coordinates
-    CPoint ClientOrigin()   // of the client in the window rectangle
-    {
-        CRect window, client;
-        GetWindowRect(&window);
-        GetClientRect(&client);
-        ClientToScreen(&client);
-        return client.TopLeft() - window.TopLeft();
-    }
+    CPoint ClientOrigin() { CRect window; GetWindowRect(&window); return OnScreen(*this, CPoint(0, 0)) - window.TopLeft(); }
 };
 
 class CBarFrame : public CFrameWnd
@@ -93,6 +93,11 @@ private:
 
 // Five buttons, a separator, two more.
 std::vector<UINT> StandardIds();
+
+// The floating bar and the status bar, added as an application's OnCreate adds them.
+const UINT kFloatBarId = 0xE900;
+bool AddFloatBar(CBarFrame* pFrame, CCoolFloatBar& bar, UINT nDockBarId = AFX_IDW_DOCKBAR_LEFT);
+bool AddStatusBar(CBarFrame* pFrame, CCoolStatusBar& bar);
 
 // A test with a fresh frame; DestroyWindow deletes it.
 class BarTest : public ::testing::Test

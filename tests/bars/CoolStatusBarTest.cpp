@@ -1,6 +1,8 @@
 // Status bar in a real frame: panes from the right edge, separators, grip,
 // icons, and the lock-key panes repainting when a lock changes.
-#include "CoolBarsTest.h"
+#include "BarFixture.h"
+
+using namespace bartest;
 
 namespace {
 
@@ -11,7 +13,7 @@ HICON MakeIcon(bool colour)
 {
     static const BYTE kZeroMask[16 * 2 * 2] = {};
     vt::GdiObject mask(::CreateBitmap(16, colour ? 16 : 32, 1, 1, kZeroMask));
-    vt::GdiObject red(bartest::MakeBitmap(16, 16, [](int, int) { return kRed; }));
+    vt::GdiObject red(MakeBitmap(16, 16, [](int, int) { return kRed; }));
     ICONINFO info = {TRUE, 0, 0, mask.bitmap(), colour ? red.bitmap() : NULL};
     return ::CreateIconIndirect(&info);
 }
@@ -54,7 +56,7 @@ protected:
         return -1;
     }
 
-    bartest::FrameHolder frame{bartest::StandardIds()};
+    FrameHolder frame{StandardIds()};
     CCoolStatusBar bar;
 };
 

@@ -95,7 +95,7 @@ TEST_F(ToolBarPaintTest, StripGripperAndEdgeLineFollowTheSideTheBarIsDockedOn)
             EXPECT_TRUE(RegionIs(shot, CRect(0, 0, ItemInWindow(0).left + 2, cy), kBarBackground));
         }
     }
-    // With a second bar in a row below, only that one draws the line.
+    // With a second bar in a row below, only that one draws the line, and it is the lowest of the top area.
     Frame()->Dock(Bar(), AFX_IDW_DOCKBAR_TOP);
     CProbeToolBar lower;
     const UINT ids[] = {kIdFirst + 10, kIdFirst + 11};
@@ -109,6 +109,8 @@ TEST_F(ToolBarPaintTest, StripGripperAndEdgeLineFollowTheSideTheBarIsDockedOn)
     const vt::Capture top = Shot(), bottom = Frame()->PaintBar(lower);
     EXPECT_TRUE(RegionIs(top, CRect(0, top.height() - 1, top.width(), top.height()), kBarBackground));
     EXPECT_TRUE(RegionIs(bottom, CRect(0, bottom.height() - 1, bottom.width(), bottom.height()), kBarEdge));
+    EXPECT_TRUE(lower.LowestInTopArea());
+    EXPECT_FALSE(Bar().LowestInTopArea());
     lower.DestroyWindow();
 }
 
@@ -190,7 +192,13 @@ TEST_F(ToolBarPaintTest, ImagesCentreWithoutTextAndMakeRoomForItWithText)
 
 TEST_F(ToolBarPaintTest, DropDownButtonShowsDividerAndArrowGrayWhenDisabled)
 {
+    // The button takes the drop-down style, the bar only the arrows' extended style; an unknown id changes nothing.
+    Bar().SendMessage(TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_HIDECLIPPEDBUTTONS);
+    Bar().SetButtonDropDown(kIdFirst + 99);
+    EXPECT_EQ(TBSTYLE_EX_HIDECLIPPEDBUTTONS, Bar().SendMessage(TB_GETEXTENDEDSTYLE));
     Bar().SetButtonDropDown(kIdFirst + 2);
+    EXPECT_EQ(TBSTYLE_EX_DRAWDDARROWS, Bar().SendMessage(TB_GETEXTENDEDSTYLE));
+    EXPECT_EQ(std::make_pair(BYTE(TBSTYLE_BUTTON), BYTE(TBSTYLE_DROPDOWN)), std::make_pair(Bar().Button(1).fsStyle, Bar().Button(2).fsStyle));
     Frame()->RecalcLayout();
     for (bool bDisabled : {false, true}) {
         SCOPED_TRACE(bDisabled ? "disabled" : "enabled");
