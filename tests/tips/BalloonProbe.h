@@ -11,6 +11,22 @@ namespace tips_test {
 const COLORREF kBalloonFill = RGB(255, 255, 225);
 const COLORREF kBalloonFrame = RGB(0, 0, 160);
 const COLORREF kBalloonInk = RGB(160, 0, 0);
+const COLORREF kUnpainted = RGB(255, 0, 255);
+
+// Shows a tip at once and paints it over kUnpainted, which stays wherever the tip paints nothing.
+inline vt::Capture PaintOverBackdrop(CWnd& tip)
+{
+    tip.SendMessage(WM_TIMER, kBaseTipDelayTimerId, 0);
+    {
+        vt::WindowDC dc(tip.m_hWnd);
+        vt::GdiObject brush(::CreateSolidBrush(kUnpainted));
+        RECT rc;
+        ::GetClientRect(tip.m_hWnd, &rc);
+        ::FillRect(dc, &rc, brush.brush());
+    }
+    tip.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    return vt::Capture::FromWindow(tip.m_hWnd);
+}
 
 // Reads the state a balloon keeps that no public accessor shows.
 template <class Balloon>
