@@ -34,8 +34,8 @@ protected:
     // The top-left and bottom-right pixels of a button: the two colours of its frame.
     void ExpectFrame(const vt::Capture& shot, const CRect& rc, COLORREF topLeft, COLORREF bottomRight)
     {
-        EXPECT_PIXEL(shot, rc.left, rc.top, topLeft);
-        EXPECT_PIXEL(shot, rc.right - 1, rc.bottom - 1, bottomRight);
+        EXPECT_PIXEL(shot, rc.left, rc.top, topLeft) << "top left";
+        EXPECT_PIXEL(shot, rc.right - 1, rc.bottom - 1, bottomRight) << "bottom right";
     }
 };
 
@@ -154,7 +154,7 @@ TEST_F(ListBarMouse, TheSelectedGroupNameIsBoldAtNineTenthsOfTheFontAndOthersAre
     CRect text = Group(0), other = Group(1);
     text.DeflateRect(1, 1);
     other.DeflateRect(1, 1);
-
+    // The same name drawn here in that font on the group colour, pixel for pixel.
     LOGFONTA lf;
     ASSERT_TRUE(::GetObjectA(g_fontShared10.GetSafeHandle(), sizeof(lf), &lf));
     lf.lfHeight = static_cast<LONG>(lf.lfHeight * 0.9);
@@ -168,12 +168,13 @@ TEST_F(ListBarMouse, TheSelectedGroupNameIsBoldAtNineTenthsOfTheFontAndOthersAre
         ::DrawTextA(expected.dc(), "Mail", -1, &rc, kListTextFormat);
         ::GdiFlush();
     }
-    const vt::Capture want = expected.Snapshot();
-    EXPECT_GT(Count(want, CRect(0, 0, text.Width(), text.Height()), [](COLORREF c) { return c == 0; }), 0);
-    int mismatches = 0;
+    int ink = 0, mismatches = 0;
     for (int y = 0; y < text.Height(); ++y)
-        for (int x = 0; x < text.Width(); ++x)
-            mismatches += shot.At(text.left + x, text.top + y) != want.At(x, y);
+        for (int x = 0; x < text.Width(); ++x) {
+            ink += expected.At(x, y) == 0;
+            mismatches += shot.At(text.left + x, text.top + y) != expected.At(x, y);
+        }
+    EXPECT_GT(ink, 0);
     EXPECT_EQ(0, mismatches);
     EXPECT_GT(Count(shot, other, [](COLORREF c) { return c == Sys(COLOR_APPWORKSPACE); }), 0);
 }
@@ -268,12 +269,13 @@ TEST(ListBarLeaks, CreateFillScrollPaintAndDestroyLeaveNothingBehind)
         for (int i = 0; i < 12; ++i)
             bar.AddButton(i % 2 ? "Odd" : "Even", i, "Caption", "Tip", i);
         bar.SetBkColor(RGB(1, 2, 3), TRUE);
-        ::RedrawWindow(bar.m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-        const LPARAM bottom = MAKELPARAM(50, kTallBar.Height() - 5);
-        bar.SendMessage(WM_LBUTTONDOWN, 0, bottom);
-        bar.SendMessage(WM_LBUTTONUP, 0, bottom);
+        for (UINT message : {WM_PAINT, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_PAINT}) {   // a trailing arrow click between paints
+            if (message == WM_PAINT)
+                ::RedrawWindow(bar.m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+            else
+                bar.SendMessage(message, 0, MAKELPARAM(50, kTallBar.Height() - 5));
+        }
         bar.SetCurSel(1, TRUE);
-        ::RedrawWindow(bar.m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
         bar.DestroyWindow();
     };
     for (int i = 0; i < 3; ++i)

@@ -1,4 +1,4 @@
-// Docking: bars docked on each side and at a rectangle, dragged by the
+// Docking: bars docked at a rectangle, dragged by the
 // gripper to float and back, toggled by a double-click, kept floating with
 // Ctrl, resized while floating, and hidden by their floating frame's close.
 #include "frame/TestFrame.h"
@@ -57,32 +57,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(Docking, DockControlBarPutsTheBarInThatSidesDockBarAlongItsEdge)
-{
-    const struct { UINT nDockBar; DWORD dwAlign; LONG RECT::*edge; } sides[] = {
-        {AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT, &RECT::left}, {AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT, &RECT::right},
-        {AFX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM, NULL}, {AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP, &RECT::top},
-    };
-    for (const auto& side : sides) {
-        SCOPED_TRACE(side.nDockBar);
-        frame->DockControlBar(&bar(), side.nDockBar);
-        frame->RecalcLayout();
-        EXPECT_TRUE(InDockBar(side.nDockBar));
-        EXPECT_EQ(bar().GetParent(), DockBar(side.nDockBar));
-        EXPECT_EQ(bar().m_dwStyle & CBRS_ALIGN_ANY, side.dwAlign);
-        if (side.edge != NULL) {   // the bottom one sits above the dialog bar and status bar
-            EXPECT_EQ(ScreenRect(&bar()).*side.edge, client.*side.edge);
-        }
-        // Upright bars stack their buttons, lying ones line them up.
-        CRect first, last;
-        bar().GetItemRect(0, &first);
-        bar().GetItemRect(bar().CommandToIndex(ID_TEST_DELTA), &last);
-        const bool bVert = (side.dwAlign & CBRS_ORIENT_VERT) != 0;
-        EXPECT_EQ(last.top > first.top, bVert);
-        EXPECT_EQ(last.left > first.left, !bVert);
-    }
-}
 
 TEST_F(Docking, DockingAtARectangleJoinsTheRowItFallsInOrStartsANewOne)
 {
