@@ -1,5 +1,6 @@
-// Dock bars read back from a real frame: fill and edge line per side, whole repaints without an erase
-// after a move or a resize, and frames with the bars built, docked, floated and destroyed many times.
+// Dock bars read back from a real frame (their fill and edge line per side are read with the tool
+// bar's): whole repaints without an erase after a move or a resize; and frames with every bar built,
+// docked, floated and destroyed many times.
 #include "BarFixture.h"
 
 using namespace bartest;
@@ -11,36 +12,9 @@ class CoolDockBarTest : public BarTest
 protected:
     void SetUp() override { Make(); }
     CDockBar* Dock(UINT nID) { return (CDockBar*)Frame()->GetControlBar(nID); }
-    // The part of the dock bar the tool bar leaves free, in its window coordinates.
-    CRect Free(CDockBar* pDock, bool bHorz)
-    {
-        CRect dock, bar;
-        pDock->GetWindowRect(&dock);
-        Bar().GetWindowRect(&bar);
-        bar -= dock.TopLeft();
-        return bHorz ? CRect(bar.right, 0, dock.Width(), dock.Height()) : CRect(0, bar.bottom, dock.Width(), dock.Height());
-    }
 };
 
 }  // namespace
-
-TEST_F(CoolDockBarTest, FillsWithTheBarColourAndLinesTheEdgeFacingTheClient)
-{
-    for (UINT nID : {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT}) {
-        Frame()->Dock(Bar(), nID);
-        CDockBar* pDock = Dock(nID);
-        ASSERT_TRUE(pDock->IsKindOf(RUNTIME_CLASS(CCoolDockBar)));
-        const vt::Capture shot = Frame()->PaintBar(*pDock);
-        const int cx = shot.width(), cy = shot.height();
-        const CRect free = Free(pDock, nID == AFX_IDW_DOCKBAR_TOP || nID == AFX_IDW_DOCKBAR_BOTTOM);
-        ASSERT_FALSE(free.IsRectEmpty());
-        const CRect line = nID == AFX_IDW_DOCKBAR_TOP ? CRect(0, cy - 1, cx, cy) : nID == AFX_IDW_DOCKBAR_BOTTOM ? CRect(0, 0, cx, 1)
-                         : nID == AFX_IDW_DOCKBAR_LEFT ? CRect(cx - 1, 0, cx, cy) : CRect(0, 0, 1, cy);
-        EXPECT_TRUE(RegionMatches(shot, free, [&](int x, int y, COLORREF cr) {
-            return cr == (line.PtInRect(CPoint(x, y)) ? kBarEdge : kBarBackground);
-        })) << nID;
-    }
-}
 
 TEST_F(CoolDockBarTest, MoveOrShrinkRepaintsAllOfItWithoutAnErase)
 {
@@ -66,7 +40,8 @@ TEST_F(CoolDockBarTest, MoveOrShrinkRepaintsAllOfItWithoutAnErase)
         EXPECT_EQ(client, update);
         vt::PumpUntil([&] { return !pDock->GetUpdateRect(NULL, FALSE); });
         EXPECT_TRUE(vt::SequenceIs(recorder.Messages(pDock->m_hWnd), {WM_PAINT}));
-        EXPECT_TRUE(RegionMatches(vt::Capture::FromWindow(pDock->m_hWnd, true), Free(pDock, true),
+        const CRect free(WindowRectOf(Bar()).right - WindowRectOf(*pDock).left, 0, INT_MAX, INT_MAX);   // clipped to the picture
+        EXPECT_TRUE(RegionMatches(vt::Capture::FromWindow(pDock->m_hWnd, true), free,
                                   [](int, int, COLORREF cr) { return cr == kBarBackground || cr == kBarEdge; }));
     }
     // Neither bar erases anything when asked to.

@@ -58,17 +58,31 @@ protected:
 
 }  // namespace
 
-TEST_F(ToolBarPaintTest, StripGripperAndEdgeLineFollowTheSideTheBarIsDockedOn)
+// Docked on each side the queries name that side, the bar draws its gripper strip
+// and the dock bar its fill, each with the edge line facing the frame's client;
+// floating, no side, no strip.
+TEST_F(ToolBarPaintTest, EachSideDocksTheBarAndDrawsStripGripperAndEdgeLinesFacingTheClient)
 {
-    const UINT sides[] = {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT, 0};
-    for (UINT side : sides) {
+    // The queries in the order top, bottom, left, right, horizontal, vertical.
+    const struct { UINT side; std::vector<int> docked; } sides[] = {
+        {AFX_IDW_DOCKBAR_TOP, {1, 0, 0, 0, 1, 0}}, {AFX_IDW_DOCKBAR_BOTTOM, {0, 1, 0, 0, 1, 0}},
+        {AFX_IDW_DOCKBAR_LEFT, {0, 0, 1, 0, 0, 1}}, {AFX_IDW_DOCKBAR_RIGHT, {0, 0, 0, 1, 0, 1}}, {0, {0, 0, 0, 0, 0, 0}}};
+    auto edgeLine = [](UINT side, int cx, int cy) {
+        return side == AFX_IDW_DOCKBAR_TOP ? CRect(0, cy - 1, cx, cy) : side == AFX_IDW_DOCKBAR_BOTTOM ? CRect(0, 0, cx, 1)
+             : side == AFX_IDW_DOCKBAR_LEFT ? CRect(cx - 1, 0, cx, cy) : side == AFX_IDW_DOCKBAR_RIGHT ? CRect(0, 0, 1, cy) : CRect();
+    };
+    for (const auto& s : sides) {
+        const UINT side = s.side;
         SCOPED_TRACE(side);
         side != 0 ? Frame()->Dock(Bar(), side) : Frame()->Float(Bar());
+        EXPECT_EQ(s.docked, (std::vector<int>{Bar().IsTopDocked(), Bar().IsBottomDocked(), Bar().IsLeftDocked(),
+                                              Bar().IsRightDocked(), Bar().IsHorzDocked(), Bar().IsVertDocked()}));
+        // Floating, the style keeps the floating dock bar's alignment, which the id reads.
+        EXPECT_EQ(side != 0 ? side : UINT(AFX_IDW_DOCKBAR_TOP), Bar().GetDockBarID());
         const vt::Capture shot = Shot();
         const int cx = shot.width(), cy = shot.height();
         // The line runs along the whole side facing the frame's client, strip included; the rest is bar colour.
-        const CRect line = side == AFX_IDW_DOCKBAR_TOP ? CRect(0, cy - 1, cx, cy) : side == AFX_IDW_DOCKBAR_BOTTOM ? CRect(0, 0, cx, 1)
-                         : side == AFX_IDW_DOCKBAR_LEFT ? CRect(cx - 1, 0, cx, cy) : side == AFX_IDW_DOCKBAR_RIGHT ? CRect(0, 0, 1, cy) : CRect();
+        const CRect line = edgeLine(side, cx, cy);
         EXPECT_TRUE(RegionIs(shot, line, kBarEdge));
         for (CPoint p : {CPoint(cx / 2, 0), CPoint(cx / 2, cy - 1), CPoint(0, cy / 2), CPoint(cx - 1, cy / 2), ItemInWindow(0).TopLeft() + CSize(2, 2)}) {
             if (!line.PtInRect(p) && !ItemInWindow(5).PtInRect(p)) {
@@ -89,11 +103,21 @@ TEST_F(ToolBarPaintTest, StripGripperAndEdgeLineFollowTheSideTheBarIsDockedOn)
                 return cr == (x == d.x && y == d.y ? kShadow : kWhite);
             }));
         }
-        // Floating: no strip, nothing left of the first button but bar colour.
-        if (side == 0) {
+        if (side == 0) {   // no strip, nothing left of the first button but bar colour
             EXPECT_EQ(CPoint(0, 0), Bar().ClientOrigin());
             EXPECT_TRUE(RegionIs(shot, CRect(0, 0, ItemInWindow(0).left + 2, cy), kBarBackground));
+            continue;
         }
+        // The dock bar where the tool bar leaves it free: the bar colour and the same edge line.
+        CWnd* pDock = Bar().GetParent();
+        ASSERT_TRUE(pDock->IsKindOf(RUNTIME_CLASS(CCoolDockBar)));
+        const vt::Capture dock = Frame()->PaintBar(*pDock);
+        const CRect bar = WindowRectOf(Bar()) - WindowRectOf(*pDock).TopLeft(), dockLine = edgeLine(side, dock.width(), dock.height());
+        const CRect free = s.docked[4] ? CRect(bar.right, 0, dock.width(), dock.height()) : CRect(0, bar.bottom, dock.width(), dock.height());
+        ASSERT_FALSE(free.IsRectEmpty());
+        EXPECT_TRUE(RegionMatches(dock, free, [&](int x, int y, COLORREF cr) {
+            return cr == (dockLine.PtInRect(CPoint(x, y)) ? kBarEdge : kBarBackground);
+        }));
     }
     // With a second bar in a row below, only that one draws the line, and it is the lowest of the top area.
     Frame()->Dock(Bar(), AFX_IDW_DOCKBAR_TOP);

@@ -133,29 +133,11 @@ TEST_F(CoolToolBarTest, InsertedControlSitsInItsSlotAndOnlyThirtyTwoAreKnown)
         EXPECT_FALSE(Bar().IsControl(id)) << id;
 }
 
-TEST_F(CoolToolBarTest, DockingQueriesFollowTheSideAndFloatingAnswersNone)
+// Which side a bar's alignment names: top before bottom before left; no bit, no id.
+// (The queries on a bar docked on each side are read where it paints there.)
+TEST_F(CoolToolBarTest, DockBarIdTakesTheFirstAlignmentBit)
 {
     Make();
-    auto sides = [&] {
-        return std::vector<int>{Bar().IsTopDocked(), Bar().IsBottomDocked(), Bar().IsLeftDocked(), Bar().IsRightDocked(),
-                                Bar().IsHorzDocked(), Bar().IsVertDocked()};
-    };
-    struct Side { UINT nDockBar; std::vector<int> expected; } cases[] = {
-        {AFX_IDW_DOCKBAR_LEFT, {0, 0, 1, 0, 0, 1}}, {AFX_IDW_DOCKBAR_BOTTOM, {0, 1, 0, 0, 1, 0}},
-        {AFX_IDW_DOCKBAR_RIGHT, {0, 0, 0, 1, 0, 1}}, {AFX_IDW_DOCKBAR_TOP, {1, 0, 0, 0, 1, 0}},
-    };
-    for (const Side& s : cases) {
-        Frame()->Dock(Bar(), s.nDockBar);
-        EXPECT_EQ(s.expected, sides()) << s.nDockBar;
-        EXPECT_EQ(s.nDockBar, Bar().GetDockBarID());
-    }
-    // Floating: no side, though the style keeps the floating dock bar's alignment, which the id reads.
-    Frame()->Float(Bar());
-    ASSERT_TRUE(Bar().IsFloating() && (Bar().m_dwStyle & CBRS_ALIGN_TOP));
-    EXPECT_EQ(std::vector<int>(6, 0), sides());
-    EXPECT_FALSE(Bar().LowestInTopArea());
-    EXPECT_EQ(UINT(AFX_IDW_DOCKBAR_TOP), Bar().GetDockBarID());
-    // Top before bottom before left; no bit, no id.
     const DWORD dwStyle = Bar().m_dwStyle & ~CBRS_ALIGN_ANY;
     const std::pair<DWORD, UINT> alignments[] = {{CBRS_ALIGN_TOP | CBRS_ALIGN_LEFT, 0xE81B}, {CBRS_ALIGN_RIGHT | CBRS_ALIGN_BOTTOM, 0xE81E}, {0, 0}};
     for (auto c : alignments) {
