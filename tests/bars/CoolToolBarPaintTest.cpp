@@ -1,5 +1,6 @@
 // Tool bar painting read back from a real frame: strip, gripper dots and edge line per side, skins per
-// state under the real cursor, the image each painted button takes and where, drop-down arrows, separators.
+// state under the real cursor, the image each painted button takes and where, drop-down arrows, separators,
+// dock bars repainting whole without an erase.
 #include "BarFixture.h"
 #include "skin/VeluSkin.h"
 
@@ -289,4 +290,39 @@ TEST_F(ToolBarPaintTest, SeparatorLinesCrossTheBarExceptInControlSlots)
     EXPECT_TRUE(RegionIs(shot, CRect(item.left + 4, y, c.right - 2, y + 1), kBarEdge));
     EXPECT_PIXEL(shot, item.left + 3, y, kBarBackground);
     EXPECT_PIXEL(shot, c.right - 2, y, kBarBackground);
+}
+
+TEST_F(ToolBarPaintTest, DockBarMovedOrShrunkRepaintsAllOfItWithoutAnErase)
+{
+    // Moved, or made narrower, by itself the dock bar would get no paint
+    // from the system: all it repaints comes from its own invalidation,
+    // which asks for no erase.
+    CWnd* pDock = Frame()->GetControlBar(AFX_IDW_DOCKBAR_TOP);
+    vt::GdiObject red(::CreateSolidBrush(RGB(255, 0, 0)));
+    for (CSize change : {CSize(3, 0), CSize(0, 60)}) {   // down by cx, narrower by cy
+        Frame()->RecalcLayout();
+        vt::PumpPending();
+        CRect client, update, rect;
+        pDock->GetClientRect(&client);
+        ::FillRect(vt::WindowDC(pDock->m_hWnd), &client, red.brush());
+        vt::MessageRecorder recorder;
+        recorder.Watch(pDock->m_hWnd);
+        recorder.Only({WM_PAINT, WM_ERASEBKGND});
+        pDock->GetWindowRect(&rect);
+        Frame()->ScreenToClient(&rect);
+        pDock->SetWindowPos(NULL, rect.left, rect.top + change.cx, rect.Width() - change.cy, rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        pDock->GetClientRect(&client);
+        ASSERT_TRUE(pDock->GetUpdateRect(&update, FALSE));
+        EXPECT_EQ(client, update);
+        vt::PumpUntil([&] { return !pDock->GetUpdateRect(NULL, FALSE); });
+        EXPECT_TRUE(vt::SequenceIs(recorder.Messages(pDock->m_hWnd), {WM_PAINT}));
+        const CRect free(WindowRectOf(Bar()).right - WindowRectOf(*pDock).left, 0, INT_MAX, INT_MAX);   // clipped to the picture
+        EXPECT_TRUE(RegionMatches(vt::Capture::FromWindow(pDock->m_hWnd, true), free,
+                                  [](int, int, COLORREF cr) { return cr == kBarBackground || cr == kBarEdge; }));
+    }
+    // Neither bar erases anything when asked to.
+    vt::MemoryCanvas canvas(8, 8, kBackground);
+    EXPECT_EQ(TRUE, pDock->SendMessage(WM_ERASEBKGND, (WPARAM)canvas.dc()));
+    EXPECT_EQ(TRUE, Bar().SendMessage(WM_ERASEBKGND, (WPARAM)canvas.dc()));
+    EXPECT_TRUE(RegionIs(canvas.Snapshot(), CRect(0, 0, 8, 8), kBackground));
 }

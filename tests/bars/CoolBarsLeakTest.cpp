@@ -1,55 +1,8 @@
-// Dock bars read back from a real frame (their fill and edge line per side are read with the tool
-// bar's): whole repaints without an erase after a move or a resize; and frames with every bar built,
-// docked, floated and destroyed many times.
+// Frames with every bar built, docked, floated, painted and destroyed many times, and the bitmap
+// utilities used as the bars use them: nothing stays behind.
 #include "BarFixture.h"
 
 using namespace bartest;
-
-namespace {
-
-class CoolDockBarTest : public BarTest
-{
-protected:
-    void SetUp() override { Make(); }
-    CDockBar* Dock(UINT nID) { return (CDockBar*)Frame()->GetControlBar(nID); }
-};
-
-}  // namespace
-
-TEST_F(CoolDockBarTest, MoveOrShrinkRepaintsAllOfItWithoutAnErase)
-{
-    // Moved, or made narrower, by itself the dock bar would get no paint
-    // from the system: all it repaints comes from its own invalidation,
-    // which asks for no erase.
-    CDockBar* pDock = Dock(AFX_IDW_DOCKBAR_TOP);
-    vt::GdiObject red(::CreateSolidBrush(RGB(255, 0, 0)));
-    for (CSize change : {CSize(3, 0), CSize(0, 60)}) {   // down by cx, narrower by cy
-        Frame()->RecalcLayout();
-        vt::PumpPending();
-        CRect client, update, rect;
-        pDock->GetClientRect(&client);
-        ::FillRect(vt::WindowDC(pDock->m_hWnd), &client, red.brush());
-        vt::MessageRecorder recorder;
-        recorder.Watch(pDock->m_hWnd);
-        recorder.Only({WM_PAINT, WM_ERASEBKGND});
-        pDock->GetWindowRect(&rect);
-        Frame()->ScreenToClient(&rect);
-        pDock->SetWindowPos(NULL, rect.left, rect.top + change.cx, rect.Width() - change.cy, rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-        pDock->GetClientRect(&client);
-        ASSERT_TRUE(pDock->GetUpdateRect(&update, FALSE));
-        EXPECT_EQ(client, update);
-        vt::PumpUntil([&] { return !pDock->GetUpdateRect(NULL, FALSE); });
-        EXPECT_TRUE(vt::SequenceIs(recorder.Messages(pDock->m_hWnd), {WM_PAINT}));
-        const CRect free(WindowRectOf(Bar()).right - WindowRectOf(*pDock).left, 0, INT_MAX, INT_MAX);   // clipped to the picture
-        EXPECT_TRUE(RegionMatches(vt::Capture::FromWindow(pDock->m_hWnd, true), free,
-                                  [](int, int, COLORREF cr) { return cr == kBarBackground || cr == kBarEdge; }));
-    }
-    // Neither bar erases anything when asked to.
-    vt::MemoryCanvas canvas(8, 8, kBackground);
-    EXPECT_EQ(TRUE, pDock->SendMessage(WM_ERASEBKGND, (WPARAM)canvas.dc()));
-    EXPECT_EQ(TRUE, Bar().SendMessage(WM_ERASEBKGND, (WPARAM)canvas.dc()));
-    EXPECT_TRUE(RegionIs(canvas.Snapshot(), CRect(0, 0, 8, 8), kBackground));
-}
 
 // Every bar in one frame, with controls, texts, icons, drop-downs and states, docked on each side,
 // floated and painted; the bitmap utilities used as the bars use them and with bad contexts and sizes.
