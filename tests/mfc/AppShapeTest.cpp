@@ -7,7 +7,7 @@
 
 namespace {
 
-// A test program started from the folder this suite runs from.
+// A test program started from the folder this suite runs from; ended at scope exit if still running.
 class ChildProcess
 {
 public:
@@ -23,15 +23,12 @@ public:
     }
     ~ChildProcess()
     {
-        if (!m_started)
-            return;
-        if (::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT)
+        if (m_started && ExitCode(0) == STILL_ACTIVE)
             ::TerminateProcess(m_pi.hProcess, 99);
         ::CloseHandle(m_pi.hThread);
         ::CloseHandle(m_pi.hProcess);
     }
     bool started() const { return m_started; }
-
     // The visible top-level window of the program, once its loop waits for input.
     HWND MainWindow() const
     {
@@ -40,12 +37,11 @@ public:
         ::EnumWindows(FindVisible, (LPARAM)&search);
         return search.second;
     }
-
     // The exit code, or STILL_ACTIVE when the program is still running.
     DWORD ExitCode(DWORD timeoutMs = 10000) const
     {
-        ::WaitForSingleObject(m_pi.hProcess, timeoutMs);
         DWORD code = STILL_ACTIVE;
+        ::WaitForSingleObject(m_pi.hProcess, timeoutMs);
         ::GetExitCodeProcess(m_pi.hProcess, &code);
         return code;
     }

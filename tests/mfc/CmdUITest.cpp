@@ -87,9 +87,9 @@ TEST(CmdUI, UpdateHandlersSetButtonsAndMenuItemsAndGreyedCommandsDoNotRun)
     EXPECT_EQ(frame->m_routed.m_nUpdates, 1);
     EXPECT_EQ(frame->MenuState(0, ID_TEST_ROUTED) & MF_GRAYED, (UINT)MF_GRAYED);
 
-    // A greyed command does not run from the menu or the tool bar.
-    frame->SendMessage(WM_COMMAND, ID_TEST_RANGE_FIRST + 1);
-    frame->SendMessage(WM_COMMAND, ID_TEST_RANGE_LAST);
+    // A greyed command does not run from the menu (range handlers too) or the tool bar.
+    for (UINT nID : {ID_TEST_RANGE_FIRST + 1, ID_TEST_RANGE_LAST})
+        frame->SendMessage(WM_COMMAND, nID);
     vt::Click(frame->ButtonCenter(ID_TEST_BETA));
     EXPECT_EQ(frame->m_commands, std::vector<UINT>{ID_TEST_RANGE_LAST});
     vt::ParkCursor();
