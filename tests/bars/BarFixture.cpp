@@ -130,38 +130,10 @@ BOOL CBarFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
     return TRUE;
 }
 
-CPoint CBarFrame::ButtonCenter(int nIndex)
-{
-    CPoint point = m_wndToolBar.Item(nIndex).CenterPoint();
-    m_wndToolBar.ClientToScreen(&point);
-    return point;
-}
-
 vt::Capture CBarFrame::PaintBar(CWnd& bar)
 {
     bar.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     return vt::Capture::FromWindow(bar.m_hWnd, true);
-}
-
-
-void BarTest::Make(const std::vector<UINT>& ids)
-{
-    vt::ParkCursor();
-    m_pFrame = CBarFrame::Make(ids);
-    ASSERT_TRUE(m_pFrame != NULL);
-}
-
-void BarTest::TearDown()
-{
-    if (m_pFrame != NULL)
-        m_pFrame->DestroyWindow();
-    vt::ParkCursor();
-}
-
-vt::Capture BarTest::Shot()
-{
-    vt::PumpPending();
-    return m_pFrame->PaintBar(Bar());
 }
 
 FrameHolder::~FrameHolder()

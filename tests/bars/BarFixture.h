@@ -63,7 +63,7 @@ public:
     std::vector<UINT> m_ids, m_commands;
     std::set<UINT> m_disabled, m_checked;   // what the idle updates make of the buttons
 
-    CPoint ButtonCenter(int nIndex);        // on screen
+    CPoint ButtonCenter(int nIndex) { return OnScreen(m_wndToolBar, m_wndToolBar.Item(nIndex).CenterPoint()); }
     // Redraws both areas of a bar now and reads its whole window back.
     vt::Capture PaintBar(CWnd& bar);
     void Dock(CControlBar& bar, UINT nDockBarId) { DockControlBar(&bar, nDockBarId); RecalcLayout(); vt::PumpPending(); }
@@ -99,18 +99,24 @@ const UINT kFloatBarId = 0xE900;
 bool AddFloatBar(CBarFrame* pFrame, CCoolFloatBar& bar, UINT nDockBarId = AFX_IDW_DOCKBAR_LEFT);
 bool AddStatusBar(CBarFrame* pFrame, CCoolStatusBar& bar);
 
-// A test with a fresh frame; DestroyWindow deletes it.
+// A test with a fresh frame, made again by each Make.
 class BarTest : public ::testing::Test
 {
 protected:
-    void Make(const std::vector<UINT>& ids = StandardIds());
-    void TearDown() override;
-    CBarFrame* Frame() { return m_pFrame; }
-    CProbeToolBar& Bar() { return m_pFrame->m_wndToolBar; }
+    void Make(const std::vector<UINT>& ids = StandardIds())
+    {
+        vt::ParkCursor();
+        m_frame.reset();
+        m_frame.reset(new FrameHolder(ids));
+        ASSERT_TRUE(Frame() != NULL);
+    }
+    void TearDown() override { m_frame.reset(); vt::ParkCursor(); }
+    CBarFrame* Frame() { return m_frame->get(); }
+    CProbeToolBar& Bar() { return Frame()->m_wndToolBar; }
     // Lets idle updates reach the buttons, then paints the bar and reads it back.
-    vt::Capture Shot();
+    vt::Capture Shot() { vt::PumpPending(); return Frame()->PaintBar(Bar()); }
 
-    CBarFrame* m_pFrame = NULL;
+    std::unique_ptr<FrameHolder> m_frame;
 };
 
 // Every pixel of rc (clipped to the picture) satisfies pred; a failure names

@@ -39,8 +39,6 @@ TEST_F(CoolToolBarTest, AppendedButtonsContinueTheImagesOfPlainAndDropDownButton
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nFirst);
-        if (Frame() != NULL)
-            Frame()->DestroyWindow();
         Make({});
         for (const auto& e : c.existing) {
             TBBUTTON button = {e.second, int(kIdFirst + 30), TBSTATE_ENABLED, e.first};

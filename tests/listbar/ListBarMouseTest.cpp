@@ -218,9 +218,6 @@ TEST_F(ListBarMouse, ArrowGlyphsPointTheWayTheyScroll)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dx * 10 + c.dy);
-        if (bar.m_hWnd != NULL)
-            bar.DestroyWindow();
-        bar.Clear();
         ASSERT_TRUE(Make(c.rc, c.orientation, 8));
         const CPoint next = ArrowPoint(kListTrailingArrow);
         bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(next.x, next.y));   // one step in: both arrows show
