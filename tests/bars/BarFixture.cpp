@@ -160,17 +160,4 @@ FrameHolder::~FrameHolder()
     return RegionMatches(shot, rc, [cr](int, int, COLORREF c) { return c == cr; }) << ", not " << vt::ColourText(cr);
 }
 
-::testing::AssertionResult LeaksNothing(const std::function<void()>& use, int nTimes)
-{
-    for (int i = 0; i < 3; i++)
-        use();
-    const int nBefore = vt::GdiObjectCount(), nWindows = vt::ThreadWindowCount();
-    for (int i = 0; i < nTimes; i++)
-        use();
-    if (nBefore <= 0 || vt::GdiObjectCount() != nBefore || vt::ThreadWindowCount() != nWindows)
-        return ::testing::AssertionFailure() << "GDI objects " << nBefore << " -> " << vt::GdiObjectCount()
-                                             << ", windows " << nWindows << " -> " << vt::ThreadWindowCount();
-    return ::testing::AssertionSuccess();
-}
-
 }  // namespace bartest

@@ -124,8 +124,6 @@ protected:
 ::testing::AssertionResult RegionMatches(const vt::Capture& shot, const RECT& rc,
                                          const std::function<bool(int x, int y, COLORREF cr)>& pred);
 ::testing::AssertionResult RegionIs(const vt::Capture& shot, const RECT& rc, COLORREF cr);
-// GDI objects are as many after nTimes calls of use as before (after warming up).
-::testing::AssertionResult LeaksNothing(const std::function<void()>& use, int nTimes);
 
 }  // namespace bartest
 

@@ -12,7 +12,7 @@ TEST(CoolBarsLeaks, FramesWithTheBarsDockedFloatedAndPaintedAndTheBitmapUtilitie
     const HDC hBogus = reinterpret_cast<HDC>(static_cast<ULONG_PTR>(0x7A5C0));
     vt::MemoryCanvas dest(80, 60), src(40, 40);
     HGDIOBJ hDestBitmap = ::GetCurrentObject(dest, OBJ_BITMAP);
-    EXPECT_TRUE(LeaksNothing([&] {
+    EXPECT_TRUE(vt::LeavesNothingBehind([&] {
         FrameHolder frame(StandardIds());
         CProbeToolBar& bar = frame->m_wndToolBar;
         CComboBox combo;

@@ -32,12 +32,14 @@ struct CursorParked
     CursorParked() { vt::ParkCursor(); }
 };
 
-class ListBarTest : public ::testing::Test
+// A host with one bar of class Bar (the list bar, or one derived from it).
+template <class Bar>
+class ListBarTestOf : public ::testing::Test
 {
 protected:
     CursorParked parked;
     vt::HostWnd host{320, 240};
-    CButtonListBar bar;
+    Bar bar;
     CRect rect;
     bool vertical = false;
 
@@ -87,5 +89,6 @@ protected:
 
     void TearDown() override { vt::MouseUp(); ::ReleaseCapture(); vt::ParkCursor(); }
 };
+typedef ListBarTestOf<CButtonListBar> ListBarTest;
 
 }  // namespace lbtest
