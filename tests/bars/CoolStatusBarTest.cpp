@@ -36,15 +36,9 @@ protected:
     // text (in the bar's font) and 6 pixels wide.
     std::vector<int> Separators(int right)
     {
-        CClientDC dc(&bar);
-        CFont* pOld = dc.SelectObject(bar.GetFont());
         std::vector<int> columns;
-        for (LPCTSTR text : {"SCRL", "NUM", "CAP"}) {
-            CRect rc(0, 0, 0, 0);
-            dc.DrawText(text, -1, &rc, DT_CALCRECT | DT_SINGLELINE);
-            columns.push_back(right -= rc.Width() + 6);
-        }
-        dc.SelectObject(pOld);
+        for (LPCTSTR text : {"SCRL", "NUM", "CAP"})
+            columns.push_back(right -= vt::TextExtent((HFONT)bar.GetFont()->GetSafeHandle(), text).cx + 6);
         return columns;
     }
     static int FirstInk(const vt::Capture& shot)

@@ -63,7 +63,7 @@ protected:
         return true;
     }
 
-    void Settle() { ::RedrawWindow(host.m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN); vt::PumpPending(); }
+    void Settle() { vt::PaintNow(host.m_hWnd); }
     vt::Capture Shot() { Settle(); return vt::Capture::FromWindow(bar.m_hWnd); }
 
     CPoint Screen(CPoint barClient) const { return host.ToScreen(barClient + rect.TopLeft()); }

@@ -7,11 +7,7 @@ namespace {
 
 int TextWidth(CWnd& wnd, LPCTSTR lpsz)
 {
-    CClientDC dc(NULL);
-    CFont* pOld = dc.SelectObject(wnd.GetFont());
-    const int cx = dc.GetTextExtent(lpsz, lstrlen(lpsz)).cx;
-    dc.SelectObject(pOld);
-    return cx;
+    return vt::TextExtent((HFONT)wnd.GetFont()->GetSafeHandle(), lpsz).cx;
 }
 
 int PaneRight(CStatusBar& bar, int nIndex)
