@@ -109,10 +109,7 @@ protected:
 };
 
 // Parks the cursor before a fixture's host appears, so that no stale hover reaches a new control.
-struct CursorParked
-{
-    CursorParked() { vt::ParkCursor(); }
-};
+struct CursorParked { CursorParked() { vt::ParkCursor(); } };
 
 // A host holding one control under test at rect; pointer and buttons are put back after each test.
 template <class Control>

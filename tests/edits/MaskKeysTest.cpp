@@ -37,15 +37,7 @@ std::string LocalNow()
 
 // One edit at the keyboard: the value and selection it starts from, the characters typed
 // (or, when there are none, the key pressed) and the text and selection expected after it.
-struct KeyCase
-{
-    const char* start;
-    int selStart, selEnd;
-    const char* typed;
-    WORD key;
-    const char* text;
-    int selStartAfter, selEndAfter;
-};
+struct KeyCase { const char* start; int selStart, selEnd; const char* typed; WORD key; const char* text; int selStartAfter, selEndAfter; };
 
 class MaskKeys : public EditTest<ProbeMaskEdit>
 {

@@ -80,13 +80,7 @@ HBITMAP MakeSection(const BmpShape& shape)
 TEST(MemoryBitmap, BitsAreFoundBehindTheHeaderAndTheSizeIsReported)
 {
     struct Pixel { int scanLine, column; COLORREF colour; };
-    struct Case
-    {
-        const char* what;
-        BmpShape shape;
-        SIZE size;
-        std::vector<Pixel> pixels;
-    };
+    struct Case { const char* what; BmpShape shape; SIZE size; std::vector<Pixel> pixels; };
     const std::vector<Pixel> marked = {{0, 24, kOrange}, {0, 23, kTeal}, {3, 24, kTeal}};
     const std::vector<Case> cases = {
         {"offset field 1", Wide24(1), {48, 4}, marked},
@@ -157,16 +151,8 @@ TEST(PixelSampling, EveryDepthDecodesTheStoredPixel)
     const auto table2 = Table(2, [](int i) { return i ? RGBQUAD{50, 100, 200, 0} : RGBQUAD{30, 20, 10, 0}; });
     const auto table16 = Table(16, [](int i) { return RGBQUAD{BYTE(16 * i), BYTE(200 - 5 * i), BYTE(7 * i), 0}; });
     const auto table256 = Table(256, [](int i) { return RGBQUAD{BYTE(i), BYTE(255 - i), BYTE(i / 2), 0}; });
-    struct Case
-    {
-        const char* what;
-        WORD bitCount;
-        std::vector<RGBQUAD> table;
-        Bytes line;     // the start of scan line 2
-        int column;
-        COLORREF expected;
-        bool differsFromZeroBits;   // whether an all-zero scan line gives another colour
-    };
+    // line: the start of scan line 2; differsFromZeroBits: whether an all-zero scan line gives another colour.
+    struct Case { const char* what; WORD bitCount; std::vector<RGBQUAD> table; Bytes line; int column; COLORREF expected; bool differsFromZeroBits; };
     const std::vector<Case> cases = {
         {"1 bpp, column 10 is bit 5 of byte 1", 1, table2, {0x00, 0x20}, 10, ColourOf(table2[1]), true},
         {"1 bpp, column 9 is clear", 1, table2, {0x00, 0x20}, 9, ColourOf(table2[0]), false},

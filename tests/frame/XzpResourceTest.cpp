@@ -11,19 +11,8 @@ using vt::ColourText;
 
 namespace {
 
-struct Sample
-{
-    int x, y;            // top-down pixel coordinates
-    COLORREF colour;
-};
-
-struct CarriedSkin
-{
-    const char* name;
-    DWORD inflated;
-    int width, height;
-    std::vector<Sample> samples;
-};
+struct Sample { int x, y; COLORREF colour; };   // top-down pixel coordinates
+struct CarriedSkin { const char* name; DWORD inflated; int width, height; std::vector<Sample> samples; };
 
 const COLORREF kWhite = RGB(255, 255, 255);
 
@@ -65,10 +54,7 @@ const std::vector<CarriedSkin>& CarriedSkins()
 }
 
 // Owns a block from the loader.
-struct FreeBlock
-{
-    void operator()(LPBYTE block) const { FreeBinaryResource(block); }
-};
+struct FreeBlock { void operator()(LPBYTE block) const { FreeBinaryResource(block); } };
 typedef std::unique_ptr<BYTE, FreeBlock> Block;
 
 // A copy of the library holding test resources, written with UpdateResource

@@ -71,23 +71,12 @@ TEST_F(CoolDialogTest, ToolTipsAreAddedForKnownControlsDeletedByIdAndGoWithTheDi
     ASSERT_TRUE(m_dlg.Open());
     HWND button = m_dlg.GetDlgItem(kButtonId)->m_hWnd;
     unsigned char data[2] = {1, 2};
-    const struct Case
-    {
-        const char* name;
-        std::function<int()> add;
-    } rejected[] = {
-        {"unknown id", [&] { return m_dlg.AddToolTip(kMissingId, "Nobody"); }},
-        {"empty text", [&] { return m_dlg.AddToolTip(kButtonId, ""); }},
-        {"null text", [&] { return m_dlg.AddToolTip(kButtonId, static_cast<const char*>(nullptr)); }},
-        {"null callback", [&] { return m_dlg.AddToolTip(kButtonId, static_cast<VELUTOOLTEXTPROC>(nullptr), data, 2); }},
-        {"callback, unknown id", [&] { return m_dlg.AddToolTip(kMissingId, TipTextCallback, data, 2); }},
-    };
-    for (const Case& c : rejected)
-    {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(0, c.add());
-        EXPECT_FALSE(m_dlg.Tip().IsTool(button, nullptr));
-    }
+    EXPECT_EQ(0, m_dlg.AddToolTip(kMissingId, "Nobody"));
+    EXPECT_EQ(0, m_dlg.AddToolTip(kButtonId, ""));
+    EXPECT_EQ(0, m_dlg.AddToolTip(kButtonId, static_cast<const char*>(nullptr)));
+    EXPECT_EQ(0, m_dlg.AddToolTip(kButtonId, static_cast<VELUTOOLTEXTPROC>(nullptr), data, 2));
+    EXPECT_EQ(0, m_dlg.AddToolTip(kMissingId, TipTextCallback, data, 2));
+    EXPECT_FALSE(m_dlg.Tip().IsTool(button, nullptr));
 
     EXPECT_NE(0, m_dlg.AddToolTip(kButtonId, "Save the file"));
     EXPECT_TRUE(m_dlg.Tip().IsTool(button, nullptr));

@@ -107,10 +107,7 @@ protected:
 	vt::MemoryCanvas m_canvas;
 };
 
-struct BarCase
-{
-	bool bHorizontal;
-	int nLength;
+struct BarCase { bool bHorizontal; int nLength;
 	RECT Rect() const { return bHorizontal ? RECT{ 10, 4, 10 + nLength, 24 } : RECT{ 4, 10, 24, 10 + nLength }; }
 };
 
