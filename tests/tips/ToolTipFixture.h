@@ -50,12 +50,13 @@ protected:
         return ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOTIFY, rc.left, rc.top, rc.Width(),
                                  rc.Height(), m_host.m_hWnd, (HMENU)(UINT_PTR)id, nullptr, nullptr);
     }
-    CPoint CentreOf(HWND hwnd) const
+    static CRect RectOf(HWND hwnd)
     {
         CRect rc;
         ::GetWindowRect(hwnd, &rc);
-        return rc.CenterPoint();
+        return rc;
     }
+    static CPoint CentreOf(HWND hwnd) { return RectOf(hwnd).CenterPoint(); }
     // Moves the real cursor to the tool's centre and relays the move as an owner would.
     void RestOn(HWND tool)
     {
@@ -76,12 +77,7 @@ protected:
     }
     void FireTimer(UINT id) { m_tip.SendMessage(WM_TIMER, id, 0); }
     bool TipVisible() const { return ::IsWindowVisible(m_tip.m_hWnd) != FALSE; }
-    CRect TipRect() const
-    {
-        CRect rc;
-        ::GetWindowRect(m_tip.m_hWnd, &rc);
-        return rc;
-    }
+    CRect TipRect() const { return RectOf(m_tip.m_hWnd); }
     // The rest, the delay expiry: the tip for tool is up.
     void ShowFor(HWND tool)
     {
