@@ -95,8 +95,10 @@ TEST(MemoryBitmap, BitsAreFoundBehindTheHeaderAndTheSizeIsReported)
         SCOPED_TRACE(c.what);
         const Bytes image = frametest::BuildBmp(c.shape);
         SIZE size = {};
-        vt::GdiObject bitmap(VELULoadMemBmp(const_cast<BYTE*>(image.data()), NULL, &size));
+        HPALETTE none = reinterpret_cast<HPALETTE>(0x1234);
+        vt::GdiObject bitmap(VELULoadMemBmp(const_cast<BYTE*>(image.data()), &none, &size));
         ASSERT_NE(nullptr, bitmap.get());
+        EXPECT_EQ(nullptr, none) << "no colour table, no palette";
         EXPECT_EQ(c.size.cx, size.cx);
         EXPECT_EQ(c.size.cy, size.cy);
         SIZE dimension = {};
@@ -111,12 +113,7 @@ TEST(MemoryBitmap, BitsAreFoundBehindTheHeaderAndTheSizeIsReported)
 
 TEST(MemoryBitmap, OnlyAnImageWithAColourTableGetsAPaletteOfTheColoursItUses)
 {
-    Bytes trueColour = frametest::BuildBmp(Wide24());
-    HPALETTE none = reinterpret_cast<HPALETTE>(0x1234);
-    vt::GdiObject plain(VELULoadMemBmp(trueColour.data(), &none, NULL));
-    EXPECT_NE(nullptr, plain.get());
-    EXPECT_EQ(nullptr, none);
-
+    // (Images without a table get none: BitsAreFoundBehindTheHeaderAndTheSizeIsReported.)
     // 8 bpp, 16 colours used; pixel (x, y) has index (x + y) % 16.
     const BmpShape shape(8, 2, 8, {{0, 1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 6, 7, 8}},
                          Table(16, [](int i) { return RGBQUAD{BYTE(i * 3), BYTE(100 + i), BYTE(255 - i * 10), 0}; }), 16);
