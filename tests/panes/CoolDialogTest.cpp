@@ -34,7 +34,7 @@ protected:
 // nothing left out), through PaintBk into a memory bitmap of the client's
 // size; type 0 erases as a plain dialog in the 3-D face colour without
 // PaintBk; an overriding PaintBk is what appears.
-TEST_F(CoolDialogTest, BackgroundIsTheSkinThePlainFaceOrWhatPaintBkDraws)
+TEST_F(CoolDialogTest, BackgroundIsTheSkinThePlainFaceOrWhatPaintBkDrawsAndAllOfItAfterAResize)
 {
     const COLORREF face = ::GetSysColor(COLOR_3DFACE), own = RGB(250, 20, 140);
     const struct { const char* name; int type; COLORREF fill, edge, blank; bool paintBk; } cases[] = {
@@ -62,6 +62,19 @@ TEST_F(CoolDialogTest, BackgroundIsTheSkinThePlainFaceOrWhatPaintBkDraws)
     const HBITMAP skin = g_hSkinDialog;
     ASSERT_TRUE(m_dlg.Open());
     EXPECT_EQ(skin, g_hSkinDialog);
+
+    // Shrinking exposes nothing, yet the frame has moved: all of it is due again.
+    m_dlg.ValidateRect(nullptr);
+    const CSize smaller(250, 150);
+    m_dlg.SetWindowPos(nullptr, 0, 0, smaller.cx, smaller.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CRect update;
+    m_dlg.GetUpdateRect(&update, FALSE);
+    EXPECT_EQ(CRect(CPoint(0, 0), smaller), update);
+    m_dlg.UpdateWindow();
+    EXPECT_EQ(smaller, m_dlg.lastPaintBkSize);
+    const vt::Capture shot = vt::Capture::FromWindow(m_dlg.m_hWnd);
+    EXPECT_PIXEL(shot, smaller.cx - 2, smaller.cy / 2, kSkinFrame);
+    EXPECT_PIXEL(shot, smaller.cx / 2, smaller.cy - 2, kSkinFrame);
 }
 
 // Tips are added only for known controls with a text or callback, deleted by
@@ -129,25 +142,6 @@ TEST_F(CoolDialogTest, SwitchingActivationTakesTheTipDown)
         vt::Activate(toOther ? other.m_hWnd : m_dlg.m_hWnd);
         EXPECT_TRUE(vt::PumpUntil([&] { return !m_dlg.TipVisible(); }, 1000));
     }
-}
-
-TEST_F(CoolDialogTest, ResizingRepaintsTheWholeBackground)
-{
-    ASSERT_TRUE(m_dlg.Open());
-    m_dlg.ValidateRect(nullptr);
-    const CSize smaller(250, 150);
-    m_dlg.SetWindowPos(nullptr, 0, 0, smaller.cx, smaller.cy,
-                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // Shrinking exposes nothing, yet the frame has moved: all of it is due again.
-    CRect update;
-    m_dlg.GetUpdateRect(&update, FALSE);
-    EXPECT_EQ(CRect(CPoint(0, 0), smaller), update);
-
-    m_dlg.UpdateWindow();
-    EXPECT_EQ(smaller, m_dlg.lastPaintBkSize);
-    const vt::Capture shot = vt::Capture::FromWindow(m_dlg.m_hWnd);
-    EXPECT_PIXEL(shot, smaller.cx - 2, smaller.cy / 2, kSkinFrame);
-    EXPECT_PIXEL(shot, smaller.cx / 2, smaller.cy - 2, kSkinFrame);
 }
 
 } // namespace
