@@ -91,6 +91,7 @@ enum AfxSig
     AfxSig_bv_msg,    // BOOL ()                           WM_QUERYENDSESSION...
     AfxSig_vMENU,     // void (CMenu*)                     WM_INITMENU
     AfxSig_vMENUwb,   // void (CMenu*, UINT, BOOL)         WM_INITMENUPOPUP
+    AfxSig_vwwh,      // void (UINT, UINT, HMENU)          WM_MENUSELECT
     // commands and notifications
     AfxSig_bv,        // BOOL ()
     AfxSig_bw,        // BOOL (UINT)
@@ -215,6 +216,7 @@ protected: \
 #define ON_WM_QUERYDRAGICON() _AFX_WM(WM_QUERYDRAGICON, AfxSig_hv, HCURSOR (AFX_MSG_CALL CWnd::*)(), OnQueryDragIcon)
 #define ON_WM_QUERYENDSESSION() _AFX_WM(WM_QUERYENDSESSION, AfxSig_bv_msg, BOOL (AFX_MSG_CALL CWnd::*)(), OnQueryEndSession)
 #define ON_WM_INITMENU() _AFX_WM(WM_INITMENU, AfxSig_vMENU, void (AFX_MSG_CALL CWnd::*)(CMenu*), OnInitMenu)
+#define ON_WM_MENUSELECT() _AFX_WM(WM_MENUSELECT, AfxSig_vwwh, void (AFX_MSG_CALL CWnd::*)(UINT, UINT, HMENU), OnMenuSelect)
 #define ON_WM_INITMENUPOPUP() _AFX_WM(WM_INITMENUPOPUP, AfxSig_vMENUwb, void (AFX_MSG_CALL CWnd::*)(CMenu*, UINT, BOOL), OnInitMenuPopup)
 
 // ---------------------------------------------------------------- reflected to the child

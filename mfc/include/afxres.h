@@ -11,6 +11,8 @@
 #define AFX_IDW_STATUS_BAR 0xE801
 #define AFX_IDW_PREVIEW_BAR 0xE802
 #define AFX_IDW_RESIZE_BAR 0xE803
+#define AFX_IDW_REBAR 0xE804
+#define AFX_IDW_DIALOGBAR 0xE805
 #define AFX_IDW_DOCKBAR_TOP 0xE81B
 #define AFX_IDW_DOCKBAR_LEFT 0xE81C
 #define AFX_IDW_DOCKBAR_RIGHT 0xE81D
@@ -48,11 +50,35 @@
 #define ID_APP_ABOUT 0xE140
 #define ID_APP_EXIT 0xE141
 #define ID_HELP 0xE146
+#define ID_FILE_MRU_FILE1 0xE110
+#define ID_NEXT_PANE 0xE150
+#define ID_PREV_PANE 0xE151
 #define ID_VIEW_TOOLBAR 0xE800
 #define ID_VIEW_STATUS_BAR 0xE801
+#define ID_VIEW_REBAR 0xE804
+#define ID_VIEW_AUTOARRANGE 0xE805
 
+// Standard strings; the layer's own resources carry them, an application's
+// string table may replace any of them.
+#define AFX_IDS_APP_TITLE 0xE000
 #define AFX_IDS_IDLEMESSAGE 0xE001
 #define AFX_IDS_HELPMODEMESSAGE 0xE002
+
+// Prompts of the system menu's commands, found by ID_COMMAND_FROM_SC.
+#define AFX_IDS_SCFIRST 0xEF00
+#define AFX_IDS_SCSIZE 0xEF00
+#define AFX_IDS_SCMOVE 0xEF01
+#define AFX_IDS_SCMINIMIZE 0xEF02
+#define AFX_IDS_SCMAXIMIZE 0xEF03
+#define AFX_IDS_SCNEXTWINDOW 0xEF04
+#define AFX_IDS_SCPREVWINDOW 0xEF05
+#define AFX_IDS_SCCLOSE 0xEF06
+#define AFX_IDS_SCRESTORE 0xEF12
+#define AFX_IDS_SCTASKLIST 0xEF13
+#define ID_COMMAND_FROM_SC(sc) ((((sc) - 0xF000) >> 4) + AFX_IDS_SCFIRST)
+
+// The floating frame's "Hide" command replaces Close in its system menu.
+#define AFX_IDS_HIDE 0xF011
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

@@ -38,6 +38,11 @@ class CComboBox;
 class CEdit;
 class CScrollBar;
 class CFrameWnd;
+class CMiniFrameWnd;
+class CControlBar;
+class CDockBar;
+class CDockContext;
+class CMiniDockFrameWnd;
 class CWinThread;
 class CWinApp;
 struct CCreateContext;
@@ -815,7 +820,11 @@ public:
 #define WF_STAYDISABLED 0x0004
 #define WF_MODALLOOP 0x0008
 #define WF_CONTINUEMODAL 0x0010
+#define WF_STAYACTIVE 0x0020
+#define WF_NOPOPMSG 0x0040
+#define WF_MODALDISABLE 0x0080
 #define WF_OLECTLCONTAINER 0x0100
+#define WF_KEEPMINIACTIVE 0x0200
 
 // Extra TOOLINFO flags of the automatic tool tips
 #define TTF_NOTBUTTON 0x80000000L   // no status help on a button press
@@ -1101,6 +1110,7 @@ protected:
     afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
     afx_msg void OnInitMenu(CMenu* pMenu);
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+    afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
 
     afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
@@ -1527,35 +1537,209 @@ public:
     virtual ~CScrollBar();
 };
 
+// ---------------------------------------------------------------- control bar styles
+// A bar's style word (CControlBar::m_dwStyle): where it is aligned, which
+// edges get a border, and how it docks, floats and sizes.
+#define CBRS_ALIGN_LEFT 0x1000L
+#define CBRS_ALIGN_TOP 0x2000L
+#define CBRS_ALIGN_RIGHT 0x4000L
+#define CBRS_ALIGN_BOTTOM 0x8000L
+#define CBRS_ALIGN_ANY 0xF000L
+
+#define CBRS_BORDER_LEFT 0x0100L
+#define CBRS_BORDER_TOP 0x0200L
+#define CBRS_BORDER_RIGHT 0x0400L
+#define CBRS_BORDER_BOTTOM 0x0800L
+#define CBRS_BORDER_ANY 0x0F00L
+
+#define CBRS_TOOLTIPS 0x0010L
+#define CBRS_FLYBY 0x0020L
+#define CBRS_FLOAT_MULTI 0x0040L
+#define CBRS_BORDER_3D 0x0080L
+#define CBRS_HIDE_INPLACE 0x0008L
+#define CBRS_SIZE_DYNAMIC 0x0004L
+#define CBRS_SIZE_FIXED 0x0002L
+#define CBRS_FLOATING 0x0001L
+#define CBRS_GRIPPER 0x00400000L
+
+#define CBRS_ORIENT_HORZ (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)
+#define CBRS_ORIENT_VERT (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)
+#define CBRS_ORIENT_ANY (CBRS_ORIENT_HORZ | CBRS_ORIENT_VERT)
+
+#define CBRS_ALL 0x0040FFFFL
+
+// An alignment with the border on the side that faces the client area.
+#define CBRS_NOALIGN 0x00000000L
+#define CBRS_LEFT (CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT)
+#define CBRS_TOP (CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM)
+#define CBRS_RIGHT (CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT)
+#define CBRS_BOTTOM (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP)
+
 // ---------------------------------------------------------------- frame windows
+// Frame window styles: the low word of a frame's window style is the frame's own.
+#define FWS_ADDTOTITLE 0x00008000L
+#define FWS_PREFIXTITLE 0x00004000L
+#define FWS_SNAPTOBARS 0x00002000L
+
+// A top-level window that lays its control bars out along its edges, routes
+// commands to itself and the application, updates its command UI at idle
+// time and shows command prompts in its status bar.  Frames delete themselves
+// when their window is destroyed, so they are made with new.
 class AFX_CORE_API CFrameWnd : public CWnd
 {
     DECLARE_DYNCREATE(CFrameWnd)
-public:
+
 // Constructors
+public:
     static const CRect rectDefault;
     CFrameWnd();
+
+    BOOL LoadAccelTable(LPCTSTR lpszResourceName);
     BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
                 const RECT& rect = rectDefault, CWnd* pParentWnd = NULL, LPCTSTR lpszMenuName = NULL,
                 DWORD dwExStyle = 0, CCreateContext* pContext = NULL);
+    // The menu, accelerators, icon and title (first part of the string) named nIDResource.
+    virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                           CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL);
 
 // Attributes
-    BOOL m_bHelpMode;
-    CRect m_rectBorder;
-    virtual CFrameWnd* GetActiveFrame() { return this; }
+    virtual CFrameWnd* GetActiveFrame();
+    BOOL m_bAutoMenuEnable;   // commands without a handler are shown disabled
+    BOOL IsTracking() const;
 
 // Operations
-    // Lays the control bars out along the edges, the pane gets the rest.
     virtual void RecalcLayout(BOOL bNotify = TRUE);
+    virtual void ActivateFrame(int nCmdShow = -1);
+    void SetTitle(LPCTSTR lpszTitle);
+    CString GetTitle() const;
+
+    // The text of the status bar's first pane.
+    void SetMessageText(LPCTSTR lpszText);
+    void SetMessageText(UINT nID);
+
+    // Control bar docking.
+    void EnableDocking(DWORD dwDockStyle);
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = NULL);
+    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+    CControlBar* GetControlBar(UINT nID);
+
+// Overridables
+    virtual CWnd* GetMessageBar();
+    // The prompt of a command: its string resource up to the newline.
+    virtual void GetMessageString(UINT nID, CString& rMessage) const;
 
 // Implementation
 public:
     virtual ~CFrameWnd();
+    int m_nWindow;
+    HMENU m_hMenuDefault;
+    HACCEL m_hAccelTable;
+    DWORD m_dwPromptContext;
+    BOOL m_bHelpMode;
+    CFrameWnd* m_pNextFrameWnd;   // next frame of the thread's frame list
+    CRect m_rectBorder;           // space kept free around the pane
+    CPtrList m_listControlBars;   // every control bar docked or docking here
+    int m_nShowDelay;             // SW_ code for a delayed show of a floating frame, or -1
+
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+    virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
+    virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
+    virtual HACCEL GetDefaultAccelerator();
+
+    // Work left to the next idle time.
+    enum IdleFlags { idleMenu = 1, idleTitle = 2, idleNotify = 4, idleLayout = 8 };
+    UINT m_nIdleFlags;
+    void DelayUpdateFrameMenu(HMENU hMenuAlt);
+    void DelayUpdateFrameTitle();
+    void DelayRecalcLayout(BOOL bNotify = TRUE);
+
+    // Docking machinery shared with the bars, dock bars and dock contexts.
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    void ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = NULL);
+    void NotifyFloatingWindows(DWORD dwFlags);
+    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = NULL);
+    CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    DWORD CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar = NULL);
+    void AddControlBar(CControlBar* pBar);
+    void RemoveControlBar(CControlBar* pBar);
+    void DestroyDockBars();
 
 protected:
-    afx_msg void OnSize(UINT nType, int cx, int cy);
+    UINT m_nIDHelp;
+    UINT m_nIDTracking;       // command whose prompt the status bar should show
+    UINT m_nIDLastMessage;    // command whose prompt it shows
+    HMENU m_hMenuAlt;
+    CString m_strTitle;
+    BOOL m_bInRecalcLayout;
+    CRuntimeClass* m_pFloatingFrameClass;
+    static const DWORD dwDockBarMap[4][2];
+
+    virtual void PostNcDestroy();
+    LPCTSTR GetIconWndClass(DWORD dwDefaultStyle, UINT nIDResource);
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs);
+    afx_msg void OnDestroy();
+    afx_msg void OnClose();
+    afx_msg void OnInitMenuPopup(CMenu* pMenu, UINT nIndex, BOOL bSysMenu);
+    afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
+    afx_msg LRESULT OnPopMessageString(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+    afx_msg void OnEnable(BOOL bEnable);
+    afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+    afx_msg BOOL OnBarCheck(UINT nID);
+    afx_msg void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
+    afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
+    DECLARE_MESSAGE_MAP()
+
+    friend class CWinThread;
+};
+
+// Mini frame styles.
+#define MFS_SYNCACTIVE 0x00000100L
+#define MFS_4THICKFRAME 0x00000200L
+#define MFS_THICKFRAME 0x00000400L
+#define MFS_MOVEFRAME 0x00000800L
+#define MFS_BLOCKSYSMENU 0x00010000L
+
+// A small-captioned tool window; the floating frame of a control bar is one.
+class AFX_CORE_API CMiniFrameWnd : public CFrameWnd
+{
+    DECLARE_DYNCREATE(CMiniFrameWnd)
+
+// Constructors
+public:
+    CMiniFrameWnd();
+    BOOL Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT& rect,
+                CWnd* pParentWnd = NULL, UINT nID = 0);
+    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle,
+                  const RECT& rect, CWnd* pParentWnd = NULL, UINT nID = 0);
+
+// Implementation
+public:
+    ~CMiniFrameWnd();
+    // Grows a client rectangle by the frame a mini frame of these styles has.
+    static void AFX_CDECL CalcBorders(LPRECT lpClientRect, DWORD dwStyle = 0, DWORD dwExStyle = 0);
+
+protected:
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+
+    BOOL m_bSysTracking;
+    BOOL m_bInSys;
+    BOOL m_bActive;
+    CString m_strCaption;
+
+    afx_msg UINT OnNcHitTest(CPoint point);
+    afx_msg void OnGetMinMaxInfo(MINMAXINFO* pMMI);
+    afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnQueryCenterWnd(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
 
@@ -1668,6 +1852,15 @@ AFX_CORE_API void AFXAPI AfxWinTerm();
 // The body of an application's WinMain: initialises and runs AfxGetApp().
 AFX_CORE_API int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
 AFX_CORE_API BOOL AFXAPI AfxIsIdleMessage(MSG* pMsg);
+
+// String helpers: %1, %2... of a format replaced by the given strings, and
+// one field of a string split at a separator (the prompt and tool tip of a
+// command string are fields 0 and 1 at '\n').
+AFX_CORE_API void AFXAPI AfxFormatStrings(CString& rString, LPCTSTR lpszFormat, LPCTSTR const* rglpsz, int nString);
+AFX_CORE_API void AFXAPI AfxFormatStrings(CString& rString, UINT nIDS, LPCTSTR const* rglpsz, int nString);
+AFX_CORE_API void AFXAPI AfxFormatString1(CString& rString, UINT nIDS, LPCTSTR lpsz1);
+AFX_CORE_API void AFXAPI AfxFormatString2(CString& rString, UINT nIDS, LPCTSTR lpsz1, LPCTSTR lpsz2);
+AFX_CORE_API BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iSubString, TCHAR chSep = '\n');
 
 // Window class names MFC registers.
 #define AFX_WND "AfxWnd42"

@@ -169,9 +169,21 @@ void CCmdUI::SetCheck(int nCheck)
     }
 }
 
+// Menu items get a radio bullet instead of a check mark; other items are
+// checked as by SetCheck.
 void CCmdUI::SetRadio(BOOL bOn)
 {
     SetCheck(bOn ? 1 : 0);
+    if (m_pMenu == NULL || m_pSubMenu != NULL)
+        return;
+    MENUITEMINFO mii;
+    memset(&mii, 0, sizeof(mii));
+    mii.cbSize = sizeof(mii);
+    mii.fMask = MIIM_FTYPE;
+    if (!::GetMenuItemInfo(m_pMenu->m_hMenu, m_nIndex, TRUE, &mii))
+        return;
+    mii.fType |= MFT_RADIOCHECK;
+    ::SetMenuItemInfo(m_pMenu->m_hMenu, m_nIndex, TRUE, &mii);
 }
 
 void CCmdUI::SetText(LPCTSTR lpszText)

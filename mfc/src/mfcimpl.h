@@ -6,8 +6,12 @@
 #include <afxcmn.h>
 #include <afxpriv.h>
 
+#include <algorithm>
 #include <functional>
 #include <unordered_map>
+
+using std::max;
+using std::min;
 
 // Maps OS handles to the C++ objects that wrap them.  Permanent entries are
 // objects somebody attached; temporary entries are made on demand by
@@ -55,6 +59,17 @@ const AFX_MSGMAP_ENTRY* AfxFindWindowMessage(const AFX_MSGMAP* pMessageMap, UINT
 
 // Registers MFC's default window class on first use.
 BOOL AfxRegisterDefaultWndClass();
+
+// Every CFrameWnd of the thread, newest first, linked through m_pNextFrameWnd;
+// the idle loop updates the command UI of each.
+CFrameWnd* AfxFirstFrameWnd();
+
+// Thickness of the thin border pair MFC draws around bars (two lines).
+inline int AfxCxBorder2() { return ::GetSystemMetrics(SM_CXBORDER) * 2; }
+inline int AfxCyBorder2() { return ::GetSystemMetrics(SM_CYBORDER) * 2; }
+
+// The layer's own module, whose resources end the resource chain.
+HINSTANCE AfxLayerResourceHandle();
 
 // Test hook state.
 extern BOOL afxFailExtensionInit;

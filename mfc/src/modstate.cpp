@@ -138,8 +138,21 @@ HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
                 return pDLL->m_hResource;
         }
     }
+    // Last the layer's own standard resources (strings, as MFC's DLL carries them).
+    HINSTANCE hLayer = AfxLayerResourceHandle();
+    if (::FindResource(hLayer, lpszName, lpszType) != NULL)
+        return hLayer;
     // Not found anywhere: the application's, so the caller's load fails there.
     return hInst;
+}
+
+HINSTANCE AfxLayerResourceHandle()
+{
+    static HMODULE s_hLayer = NULL;
+    if (s_hLayer == NULL)
+        ::GetModuleHandleEx(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            (LPCTSTR)&AfxLayerResourceHandle, &s_hLayer);
+    return s_hLayer;
 }
 
 // ---------------------------------------------------------------- extension DLLs

@@ -85,6 +85,21 @@ BOOL CWinThread::OnIdle(LONG lCount)
             AfxCallWndProc(pMainWnd, pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0);
             pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0, TRUE, TRUE);
         }
+        // Then every other frame (floating frames among them), which also
+        // shows or hides itself when a delayed show was asked for.
+        for (CFrameWnd* pFrameWnd = AfxFirstFrameWnd(); pFrameWnd != NULL; pFrameWnd = pFrameWnd->m_pNextFrameWnd) {
+            if (pFrameWnd->m_hWnd == NULL || pFrameWnd == pMainWnd)
+                continue;
+            if (pFrameWnd->m_nShowDelay == SW_HIDE)
+                pFrameWnd->ShowWindow(SW_HIDE);
+            if (pFrameWnd->IsWindowVisible() || pFrameWnd->m_nShowDelay >= 0) {
+                AfxCallWndProc(pFrameWnd, pFrameWnd->m_hWnd, WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0);
+                pFrameWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0, TRUE, TRUE);
+            }
+            if (pFrameWnd->m_nShowDelay > SW_HIDE)
+                pFrameWnd->ShowWindow(pFrameWnd->m_nShowDelay);
+            pFrameWnd->m_nShowDelay = -1;
+        }
     } else {
         // Temporary objects made by FromHandle go now.
         AfxLockTempMaps();

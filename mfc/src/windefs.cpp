@@ -147,6 +147,11 @@ void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL)
     Default();
 }
 
+void CWnd::OnMenuSelect(UINT, UINT, HMENU)
+{
+    Default();
+}
+
 BOOL CWnd::OnNcActivate(BOOL)
 {
     return (BOOL)Default();

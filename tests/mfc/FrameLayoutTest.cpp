@@ -1,0 +1,98 @@
+// Frame layout: the bars take their strips along the edges in the order
+// they were made and the pane gets what is left; hiding a bar gives its
+// space back, at once or at the next idle time.
+#include "frame/TestFrame.h"
+
+TEST(FrameLayout, ToolBarUnderTheMenuStatusBarAtTheBottomPaneInBetween)
+{
+    FrameHolder frame;
+    ASSERT_TRUE(frame.get() != NULL);
+    vt::PumpPending();
+    CRect client;
+    frame->GetClientRect(&client);
+    CRect tool = frame->RectInClient(&frame->m_wndToolBar);
+    CRect status = frame->RectInClient(&frame->m_wndStatusBar);
+    CRect dialog = frame->RectInClient(&frame->m_wndDialogBar);
+    CRect pane = frame->RectInClient(&frame->m_wndPane);
+    DWORD dwButton = (DWORD)frame->m_wndToolBar.SendMessage(TB_GETBUTTONSIZE);
+
+    // The tool bar: top-left of the client area, as tall as a button and its
+    // border lines above and below.
+    EXPECT_EQ(tool.TopLeft(), CPoint(0, 0));
+    EXPECT_EQ(tool.Height(), (int)HIWORD(dwButton) + 2 * 2 * ::GetSystemMetrics(SM_CYBORDER));
+    // The status bar spans the bottom, as tall as it asks to be.
+    EXPECT_EQ(status.bottom, client.bottom);
+    EXPECT_EQ(status.left, 0);
+    EXPECT_EQ(status.right, client.right);
+    EXPECT_EQ(status.Height(), frame->m_wndStatusBar.CalcFixedLayout(TRUE, TRUE).cy);
+    // The dialog bar docked at the bottom sits above the status bar, made first.
+    EXPECT_EQ(dialog.bottom, status.top);
+    EXPECT_EQ(dialog.Height(), frame->m_wndDialogBar.m_sizeDefault.cy);
+    // The pane takes the rest.
+    EXPECT_EQ(pane, CRect(0, tool.bottom, client.right, dialog.top));
+    CRect query;
+    frame->RepositionBars(0, 0xffff, AFX_IDW_PANE_FIRST, reposQuery, &query);
+    EXPECT_EQ(query, pane);
+}
+
+TEST(FrameLayout, HidingABarGivesItsSpaceBackNowOrAtIdleTime)
+{
+    FrameHolder frame;
+    CToolBar& bar = frame->m_wndToolBar;
+    int nToolBottom = frame->RectInClient(&bar).bottom;
+    ASSERT_EQ(frame->RectInClient(&frame->m_wndPane).top, nToolBottom);
+
+    frame->ShowControlBar(&bar, FALSE, FALSE);
+    EXPECT_FALSE(bar.IsWindowVisible());
+    EXPECT_EQ(frame->RectInClient(&frame->m_wndPane).top, 0);
+
+    // Delayed: nothing changes until the frame's idle update lays it out.
+    frame->ShowControlBar(&bar, TRUE, TRUE);
+    EXPECT_FALSE(bar.IsWindowVisible());
+    EXPECT_EQ(frame->IdleFlags(), (UINT)(CFrameWnd::idleLayout | CFrameWnd::idleNotify));
+    vt::PumpPending();
+    EXPECT_TRUE(bar.IsWindowVisible());
+    EXPECT_EQ(frame->IdleFlags(), 0u);
+    EXPECT_EQ(frame->RectInClient(&frame->m_wndPane).top, nToolBottom);
+
+    frame->DelayRecalcLayout(FALSE);
+    EXPECT_EQ(frame->IdleFlags(), (UINT)CFrameWnd::idleLayout);
+    frame->RecalcLayout();
+    EXPECT_EQ(frame->IdleFlags(), 0u);
+}
+
+TEST(FrameLayout, LoadFrameTakesMenuAcceleratorsIconAndTitleFromTheResource)
+{
+    FrameHolder frame;
+    CString title;
+    frame->GetWindowText(title);
+    EXPECT_STREQ(title, TEST_FRAME_TITLE);
+    EXPECT_STREQ(frame->GetTitle(), TEST_FRAME_TITLE);
+    EXPECT_TRUE(frame->m_hMenuDefault != NULL);
+    EXPECT_EQ(::GetMenu(frame->m_hWnd), frame->m_hMenuDefault);
+    EXPECT_EQ(::GetMenuItemID(::GetSubMenu(frame->m_hMenuDefault, 0), 0), (UINT)ID_TEST_ALPHA);
+    EXPECT_TRUE(frame->m_hAccelTable != NULL);
+    HICON hIcon = ::LoadIcon(::GetModuleHandle(NULL), MAKEINTRESOURCE(IDR_TESTFRAME));
+    ASSERT_TRUE(hIcon != NULL);
+    EXPECT_EQ((HICON)::GetClassLongPtr(frame->m_hWnd, GCLP_HICON), hIcon);
+    EXPECT_EQ(frame->GetControlBar(AFX_IDW_TOOLBAR), &frame->m_wndToolBar);
+    EXPECT_EQ(frame->GetControlBar(AFX_IDW_STATUS_BAR), &frame->m_wndStatusBar);
+    EXPECT_TRUE(frame->GetControlBar(AFX_IDW_CONTROLBAR_LAST) == NULL);
+}
+
+TEST(FrameLayout, CommandStringsSplitAtTheNewlineAndFormatsTakeTheirArguments)
+{
+    struct Field { const char* full; int n; BOOL bFound; const char* field; };
+    const Field fields[] = {
+        {"Prompt\nTip", 0, TRUE, "Prompt"}, {"Prompt\nTip", 1, TRUE, "Tip"},
+        {"Prompt only", 1, FALSE, ""}, {"\nTip", 0, TRUE, ""}, {"a\nb\nc", 2, TRUE, "c"},
+    };
+    for (const Field& field : fields) {
+        CString str("stale");
+        EXPECT_EQ(AfxExtractSubString(str, field.full, field.n), field.bFound);
+        EXPECT_STREQ(str, field.field);
+    }
+    CString str;
+    AfxFormatString1(str, IDS_TEST_FORMAT, "file.txt");
+    EXPECT_STREQ(str, "Open file.txt now (file.txt)");
+}
