@@ -164,6 +164,11 @@ std::string ColourText(COLORREF colour);
 int GdiObjectCount();
 // Windows (top-level and child) owned by this thread.
 int ThreadWindowCount();
+// The same two counts for another process of this architecture (opened with
+// PROCESS_QUERY_INFORMATION | PROCESS_VM_READ), such as an application a
+// test started.
+int GdiObjectCount(HANDLE process);
+int ProcessWindowCount(DWORD processId);
 
 // ---------------------------------------------------------------- RAII
 
