@@ -9,5 +9,6 @@
 #include "tips/VeluTips.h"
 #include "panes/VeluPanes.h"
 #include "listbar/VeluListBar.h"
+#include "bars/VeluBars.h"
 
 #endif // VELU_VELUCTRL_H

@@ -238,8 +238,8 @@ void DrawKeyed(gallery::Canvas& canvas, HDC source, SIZE size)
     HBRUSH brush = ::CreateSolidBrush(RGB(90, 110, 150));
     ::FillRect(canvas.dc(), &lower, brush);
     ::DeleteObject(brush);
-    VeluTransparentBlt(canvas.dc(), kGap, kGap, size.cx, size.cy, source, 0, 0, size.cx, size.cy, kGlyphMask);
-    VeluTransparentBlt(canvas.dc(), kGap, size.cy + 2 * kGap, size.cx * 2, size.cy * 2, source, 0, 0,
+    CCoolToolBar::TransparentBlt(canvas.dc(), kGap, kGap, size.cx, size.cy, source, 0, 0, size.cx, size.cy, kGlyphMask);
+    CCoolToolBar::TransparentBlt(canvas.dc(), kGap, size.cy + 2 * kGap, size.cx * 2, size.cy * 2, source, 0, 0,
                        size.cx, size.cy, kGlyphMask);
 }
 
@@ -260,8 +260,8 @@ void AddStripCopies(gallery::PageWriter& page)
     HBITMAP recolouredBitmap = NULL;
     {
         BitmapDC source(strip.get());
-        grayBitmap = VeluMakeGrayBitmap(reference.dc(), source.get(), size.cx, size.cy);
-        recolouredBitmap = VeluMakeTransparentBitmap(reference.dc(), source.get(), size.cx, size.cy,
+        grayBitmap = CCoolToolBar::MakeGrayBitmap(reference.dc(), source.get(), size.cx, size.cy);
+        recolouredBitmap = CCoolToolBar::MakeTransparentBitmap(reference.dc(), source.get(), size.cx, size.cy,
                                                      kGlyphMask, kBarBackground);
         DrawKeyed(keyed, source.get(), size);
     }

@@ -35,6 +35,7 @@ struct AFX_STATUSPANE
 namespace {
 
 const int kPaneBorder = 6;
+const int kStatusOwnGap = 2;   // rows above the panes the status window draws itself
 const UINT SBPF_UPDATE = 0x0001;   // the control has not got the text yet
 
 // Updates a pane for its command: enabled panes show their text, checked
@@ -398,12 +399,14 @@ void CStatusBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle)
         SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
+// The status window draws its own gap above the panes, so the top two
+// pixels of the bar's top border stay in the client area.
 void CStatusBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
 {
     CRect rect;
     CControlBar::CalcInsideRect(rect, TRUE);
     lpncsp->rgrc[0].left += rect.left;
-    lpncsp->rgrc[0].top += rect.top;
+    lpncsp->rgrc[0].top += rect.top - kStatusOwnGap;
     lpncsp->rgrc[0].right += rect.right;
     lpncsp->rgrc[0].bottom += rect.bottom;
 }

@@ -133,7 +133,8 @@ void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
         pDockFrame->m_hWndOwner = pBar->m_hWnd;
     pDockFrame->m_wndDockBar.DockControlBar(pBar);
     pDockFrame->RecalcLayout(TRUE);
-    if (GetStyle() & WS_VISIBLE) {
+    // A hidden bar floats in a hidden frame, shown again with the bar.
+    if (pBar->GetStyle() & WS_VISIBLE) {
         pDockFrame->ShowWindow(SW_SHOWNA);
         pDockFrame->UpdateWindow();
     }

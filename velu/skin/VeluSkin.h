@@ -1,4 +1,4 @@
-// VeluSkin.h: skin painters (nine-grid and bar) and the bitmap transparency and graying utilities.
+// VeluSkin.h: skin painters, nine-grid and bar.
 #ifndef VELU_SKIN_VELUSKIN_H
 #define VELU_SKIN_VELUSKIN_H
 
@@ -112,27 +112,5 @@ private:
 	void DrawMiddle(HDC hDC, const RECT& rcBar, HDC hSrcDC, int nThickness, const int* pLengths,
 		BOOL bHorizontal, COLORREF crFill, BOOL bSolid);
 };
-
-/////////////////////////////////////////////////////////////////////////////
-// Bitmap utilities. The tool bar publishes these as its static members
-// (TransparentBlt, MakeGrayBitmap, MakeTransparentBitmap) and forwards here.
-
-// Draws the source rectangle, scaled to cx by cy, at (x, y), leaving every
-// destination pixel whose (scaled) source pixel is crTransparent untouched.
-// Leaves the destination's background white and its text colour black.
-AFX_EXT_API void VeluTransparentBlt(HDC hDestDC, int x, int y, int cx, int cy,
-	HDC hSrcDC, int xSrc, int ySrc, int cxSrc, int cySrc, COLORREF crTransparent);
-
-// Gray value of a colour: trunc(0.24 R) + trunc(0.54 G) + trunc(0.14 B); white gives 233.
-AFX_EXT_API BYTE VeluGrayValue(COLORREF cr);
-
-// New bitmap compatible with hRefDC holding the gray copy of the source's
-// (0, 0, cx, cy); black stays black. The caller deletes it. Null on failure.
-AFX_EXT_API HBITMAP VeluMakeGrayBitmap(HDC hRefDC, HDC hSrcDC, int cx, int cy);
-
-// New bitmap compatible with hRefDC holding a copy of the source's
-// (0, 0, cx, cy) with every pixel equal to crFrom replaced by crTo. Null on failure.
-AFX_EXT_API HBITMAP VeluMakeTransparentBitmap(HDC hRefDC, HDC hSrcDC, int cx, int cy,
-	COLORREF crFrom, COLORREF crTo);
 
 #endif // VELU_SKIN_VELUSKIN_H

@@ -1,7 +1,5 @@
-// BitmapUtils.cpp: colour-keyed transparent blit, grayed and recoloured bitmap copies.
-#include <afxwin.h>
-
-#include "skin/VeluSkin.h"
+// ToolBarBitmaps.cpp - CCoolToolBar's bitmap utilities: colour-keyed transparent blit, grayed and recoloured copies.
+#include "bars/VeluBars.h"
 
 /////////////////////////////////////////////////////////////////////////////
 // Transparent blit
@@ -9,7 +7,7 @@
 // The key is cut out through a monochrome mask: colour-to-mono conversion
 // turns pixels equal to the background colour white, and mono-to-colour
 // conversion maps white to the background colour and black to the text colour.
-void VeluTransparentBlt(HDC hDestDC, int x, int y, int cx, int cy,
+void CCoolToolBar::TransparentBlt(HDC hDestDC, int x, int y, int cx, int cy,
 	HDC hSrcDC, int xSrc, int ySrc, int cxSrc, int cySrc, COLORREF crTransparent)
 {
 	HDC hImageDC = ::CreateCompatibleDC(hDestDC);
@@ -65,16 +63,16 @@ void VeluTransparentBlt(HDC hDestDC, int x, int y, int cx, int cy,
 /////////////////////////////////////////////////////////////////////////////
 // Gray and recoloured copies
 
+namespace
+{
+
 // Each product is truncated on its own before the sum; the weights add up to
 // 0.92, so the result never exceeds 233.
-BYTE VeluGrayValue(COLORREF cr)
+BYTE GrayValue(COLORREF cr)
 {
 	int nGray = (int)(0.24 * GetRValue(cr)) + (int)(0.54 * GetGValue(cr)) + (int)(0.14 * GetBValue(cr));
 	return (BYTE)nGray;
 }
-
-namespace
-{
 
 // Maps one pixel of a copy; returns the colour to write.
 typedef COLORREF (*PixelMapFn)(COLORREF cr, COLORREF crFrom, COLORREF crTo);
@@ -83,7 +81,7 @@ COLORREF GrayPixel(COLORREF cr, COLORREF, COLORREF)
 {
 	if (cr == RGB(0, 0, 0))
 		return cr;
-	BYTE nGray = VeluGrayValue(cr);
+	BYTE nGray = GrayValue(cr);
 	return RGB(nGray, nGray, nGray);
 }
 
@@ -132,12 +130,12 @@ HBITMAP MakeMappedCopy(HDC hRefDC, HDC hSrcDC, int cx, int cy, PixelMapFn pfnMap
 
 } // namespace
 
-HBITMAP VeluMakeGrayBitmap(HDC hRefDC, HDC hSrcDC, int cx, int cy)
+HBITMAP CCoolToolBar::MakeGrayBitmap(HDC hRefDC, HDC hSrcDC, int cx, int cy)
 {
 	return MakeMappedCopy(hRefDC, hSrcDC, cx, cy, GrayPixel, 0, 0);
 }
 
-HBITMAP VeluMakeTransparentBitmap(HDC hRefDC, HDC hSrcDC, int cx, int cy, COLORREF crFrom, COLORREF crTo)
+HBITMAP CCoolToolBar::MakeTransparentBitmap(HDC hRefDC, HDC hSrcDC, int cx, int cy, COLORREF crFrom, COLORREF crTo)
 {
 	return MakeMappedCopy(hRefDC, hSrcDC, cx, cy, ReplacePixel, crFrom, crTo);
 }

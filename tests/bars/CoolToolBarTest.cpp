@@ -1,0 +1,208 @@
+// Tool bar model on a bar in a real frame: appended buttons and their images, embedded controls,
+// drop-down buttons, the image sets built from a strip, the docking queries.
+#include "BarFixture.h"
+
+using namespace bartest;
+
+namespace {
+
+class CoolToolBarTest : public BarTest
+{
+protected:
+    int Count() { return (int)Bar().SendMessage(TB_BUTTONCOUNT); }
+    // A child of the bar of the given size, owned by the test.
+    CWnd* Child(int cx, int cy)
+    {
+        m_children.emplace_back(new CWnd);
+        m_children.back()->Create("STATIC", "", WS_CHILD, CRect(0, 0, cx, cy), &Bar(), 0xFFFF);
+        return m_children.back().get();
+    }
+    CRect Placed(CWnd* pChild)
+    {
+        CRect rect;
+        pChild->GetWindowRect(&rect);
+        Bar().ScreenToClient(&rect);
+        return rect;
+    }
+    std::vector<std::unique_ptr<CWnd>> m_children;
+};
+
+}  // namespace
+
+TEST_F(CoolToolBarTest, AppendedButtonsContinueTheImagesOfPlainAndDropDownButtons)
+{
+    // Existing buttons as style and image; check, group and separator images do not count.
+    struct Case { std::vector<std::pair<BYTE, int>> existing; int nFirst; } cases[] = {
+        {{}, 0},
+        {{{TBSTYLE_BUTTON, 0}, {TBSTYLE_BUTTON, 4}, {TBSTYLE_CHECK, 7}, {TBSTYLE_GROUP, 9}, {TBSTYLE_SEP, 30}}, 5},
+        {{{TBSTYLE_BUTTON, 2}, {TBSTYLE_DROPDOWN | TBSTYLE_GROUP, 6}}, 7},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nFirst);
+        if (Frame() != NULL)
+            Frame()->DestroyWindow();
+        Make({});
+        for (const auto& e : c.existing) {
+            TBBUTTON button = {e.second, int(kIdFirst + 30), TBSTATE_ENABLED, e.first};
+            ASSERT_TRUE(Bar().SendMessage(TB_ADDBUTTONS, 1, (LPARAM)&button));
+        }
+        const int n = Count();
+        const UINT ids[] = {kIdFirst, 0, kIdFirst + 1};
+        EXPECT_TRUE(Bar().AppendButtons(ids, 3));
+        EXPECT_EQ(n + 3, Bar().GetCount());
+        EXPECT_TRUE(Bar().DelayedLayout());
+        const TBBUTTON first = Bar().Button(n), sep = Bar().Button(n + 1), second = Bar().Button(n + 2);
+        EXPECT_EQ(c.nFirst, first.iBitmap);
+        EXPECT_EQ(std::make_tuple(int(kIdFirst), BYTE(TBSTYLE_BUTTON), BYTE(TBSTATE_ENABLED), INT_PTR(0)),
+                  std::make_tuple(first.idCommand, first.fsStyle, BYTE(first.fsState & ~TBSTATE_WRAP), first.iString));
+        EXPECT_EQ(std::make_pair(BYTE(TBSTYLE_SEP), 8), std::make_pair(sep.fsStyle, sep.iBitmap)) << "8 wide, flat or not";
+        EXPECT_EQ(c.nFirst + 1, second.iBitmap);
+    }
+    // Without ids: blank enabled buttons on image 0; nothing to add is no failure.
+    EXPECT_TRUE(Bar().AppendButtons(NULL, 2));
+    const TBBUTTON blank = Bar().Button(Count() - 1);
+    EXPECT_EQ(std::make_tuple(0, 0, BYTE(TBSTYLE_BUTTON)), std::make_tuple(blank.idCommand, blank.iBitmap, blank.fsStyle));
+    EXPECT_TRUE(blank.fsState & TBSTATE_ENABLED);
+    const int n = Count();
+    EXPECT_TRUE(Bar().AppendButtons(NULL, 0) && Bar().AppendButtons(NULL, -3));
+    EXPECT_EQ(n, Count());
+}
+
+TEST_F(CoolToolBarTest, CoolBitmapCountsImagesOfTheStripAndReplacesItsKey)
+{
+    Make();
+    // The first paint built the sets from the bar's image well: 10 images of 16 x 15.
+    EXPECT_TRUE(Bar().GetButtonsBitmap() != NULL);
+    EXPECT_EQ(kImage, Bar().ImageSize());
+    EXPECT_EQ(10, Bar().ImageCount());
+
+    // Strip w x h, asked cx x cy: image width x height and count. Zero, negative
+    // or too large sizes give the strip height and square images.
+    struct Case { int w, h, cx, cy, width, height, count; } cases[] = {
+        {160, 16, 16, 16, 16, 16, 10}, {175, 16, 16, 16, 16, 16, 11}, {160, 16, 0, 16, 16, 16, 10},
+        {160, 16, 160, 16, 16, 16, 10}, {160, 16, 20, 0, 20, 16, 8}, {160, 16, 20, 17, 20, 16, 8},
+        {96, 24, 0, 0, 24, 24, 4}, {160, 16, 16, 8, 16, 8, 10}, {160, 16, -5, -5, 16, 16, 10},
+    };
+    for (const Case& c : cases) {
+        vt::GdiObject strip(MakeBitmap(c.w, c.h, [](int x, int) { return ImageColour(x / 16); }));
+        Bar().SetCoolBitmap(strip.bitmap(), c.cx, c.cy);
+        EXPECT_EQ(CSize(c.width, c.height), Bar().ImageSize()) << c.w << " x " << c.h << ", " << c.cx << " x " << c.cy;
+        EXPECT_EQ(c.count, Bar().ImageCount()) << c.w << " x " << c.h << ", " << c.cx << " x " << c.cy;
+    }
+
+    // The copies: the key (the strip's corner) in the bar colour; all gray but black.
+    vt::GdiObject strip(MakeStrip(3));
+    Bar().SetCoolBitmap(strip.bitmap(), 16, 15);
+    vt::MemoryCanvas ref(8, 8);
+    for (int pass = 0; pass < 2; pass++) {
+        HDC hSrc = ::CreateCompatibleDC(ref), hCopy = ::CreateCompatibleDC(ref);
+        HGDIOBJ hOldSrc = ::SelectObject(hSrc, strip.bitmap());
+        HGDIOBJ hOldCopy = ::SelectObject(hCopy, pass == 0 ? Bar().GetButtonsBitmap() : Bar().GrayBitmap());
+        for (int x = 0; x < 48; x++)
+            for (int y = 0; y < 15; y++) {
+                const COLORREF cr = ::GetPixel(hSrc, x, y);
+                ASSERT_EQ(pass == 0 ? (cr == kKey ? kBarBackground : cr) : Gray(cr), ::GetPixel(hCopy, x, y)) << x << ", " << y;
+            }
+        ::SelectObject(hSrc, hOldSrc);
+        ::SelectObject(hCopy, hOldCopy);
+        ::DeleteDC(hSrc);
+        ::DeleteDC(hCopy);
+    }
+
+    // No strip, or a handle that is no bitmap: both copies go, the sizes stay.
+    for (HGDIOBJ hBad : {HGDIOBJ(NULL), ::GetStockObject(WHITE_BRUSH)}) {
+        Bar().SetCoolBitmap((HBITMAP)hBad, 4, 4);
+        EXPECT_TRUE(Bar().GetButtonsBitmap() == NULL && Bar().GrayBitmap() == NULL);
+        EXPECT_EQ(3, Bar().ImageCount());
+    }
+}
+
+TEST_F(CoolToolBarTest, InsertedControlSitsInItsSlotAndOnlyThirtyTwoAreKnown)
+{
+    std::vector<UINT> ids;
+    for (UINT i = 0; i < 34; i++)
+        ids.push_back(kIdFirst + i);
+    Make(ids);
+    // Taller than its slot: at the top-left; shorter: centred, one pixel low. Slots as wide as asked.
+    struct Case { int cx, cy, slot; } cases[] = {{40, 30, 60}, {20, 12, 45}, {30, 21, 31}};
+    for (UINT i = 0; i < 33; i++) {
+        const Case c = i < 3 ? cases[i] : Case{10, 10, 20};
+        CWnd* pChild = Child(c.cx, c.cy);
+        const RECT wanted = {100, 100, 100 + c.slot, 107};
+        ASSERT_TRUE(Bar().InsertControl(pChild, &wanted, kIdFirst + i));
+        const CRect item = Bar().Item(Bar().CommandToIndex(kIdFirst + i));
+        EXPECT_EQ(TBSTYLE_SEP, Bar().Button(i).fsStyle);
+        EXPECT_EQ(c.slot, item.Width());
+        const int yWanted = c.cy > item.Height() ? item.top : item.top + (item.Height() - c.cy) / 2 + 1;
+        EXPECT_EQ(CRect(CPoint(item.left, yWanted), CSize(c.cx, c.cy)), Placed(pChild)) << "control " << i;
+        EXPECT_TRUE(pChild->IsWindowVisible());
+        EXPECT_EQ((LRESULT)g_fontShared9.GetSafeHandle(), pChild->SendMessage(WM_GETFONT));
+        EXPECT_EQ(i < 32, Bar().IsControl(kIdFirst + i)) << "control " << i;
+    }
+    // No control, no rectangle, no such button: refused, nothing changes.
+    const RECT wanted = {0, 0, 20, 10};
+    EXPECT_FALSE(Bar().InsertControl(NULL, &wanted, kIdFirst + 33));
+    EXPECT_FALSE(Bar().InsertControl(Child(5, 5), NULL, kIdFirst + 33));
+    EXPECT_FALSE(Bar().InsertControl(Child(5, 5), &wanted, kIdFirst + 99));
+    EXPECT_EQ(TBSTYLE_BUTTON, Bar().Button(33).fsStyle);
+    for (UINT id : {0u, kIdFirst + 33, kIdFirst + 99, 0xFFFFFFFFu})
+        EXPECT_FALSE(Bar().IsControl(id)) << id;
+}
+
+TEST_F(CoolToolBarTest, DropDownButtonGetsTheArrowStyleAndTheBarOnlyThatExtendedStyle)
+{
+    Make();
+    Bar().SendMessage(TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_HIDECLIPPEDBUTTONS);
+    Bar().SetButtonDropDown(kIdFirst + 99);
+    EXPECT_EQ(TBSTYLE_EX_HIDECLIPPEDBUTTONS, Bar().SendMessage(TB_GETEXTENDEDSTYLE)) << "an unknown id changes nothing";
+    Bar().SetButtonDropDown(kIdFirst + 2);
+    EXPECT_EQ(TBSTYLE_EX_DRAWDDARROWS, Bar().SendMessage(TB_GETEXTENDEDSTYLE));
+    EXPECT_EQ(TBSTYLE_DROPDOWN, Bar().Button(2).fsStyle);
+    EXPECT_EQ(TBSTYLE_BUTTON, Bar().Button(1).fsStyle);
+}
+
+TEST_F(CoolToolBarTest, DockingQueriesFollowTheSideAndFloatingAnswersNone)
+{
+    Make();
+    auto sides = [&] {
+        return std::vector<int>{Bar().IsTopDocked(), Bar().IsBottomDocked(), Bar().IsLeftDocked(), Bar().IsRightDocked(),
+                                Bar().IsHorzDocked(), Bar().IsVertDocked()};
+    };
+    struct Side { UINT nDockBar; std::vector<int> expected; } cases[] = {
+        {AFX_IDW_DOCKBAR_LEFT, {0, 0, 1, 0, 0, 1}}, {AFX_IDW_DOCKBAR_BOTTOM, {0, 1, 0, 0, 1, 0}},
+        {AFX_IDW_DOCKBAR_RIGHT, {0, 0, 0, 1, 0, 1}}, {AFX_IDW_DOCKBAR_TOP, {1, 0, 0, 0, 1, 0}},
+    };
+    for (const Side& s : cases) {
+        Frame()->Dock(Bar(), s.nDockBar);
+        EXPECT_EQ(s.expected, sides()) << s.nDockBar;
+        EXPECT_EQ(s.nDockBar, Bar().GetDockBarID());
+    }
+    // A second bar in a row below is the lowest of the top area, not the first.
+    CProbeToolBar lower;
+    const UINT ids[] = {kIdFirst + 10, kIdFirst + 11};
+    ASSERT_TRUE(lower.CreateEx(Frame(), TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER) && lower.SetButtons(ids, 2));
+    lower.EnableDocking(CBRS_ALIGN_ANY);
+    CRect upper;
+    Bar().GetWindowRect(&upper);
+    const CRect below(upper.left, upper.bottom + 2, upper.left + 80, upper.bottom + 2 + upper.Height());
+    Frame()->DockControlBar(&lower, AFX_IDW_DOCKBAR_TOP, &below);
+    Frame()->RecalcLayout();
+    EXPECT_TRUE(lower.LowestInTopArea());
+    EXPECT_FALSE(Bar().LowestInTopArea());
+
+    // Floating: no side, though the style keeps the floating dock bar's alignment, which the id reads.
+    Frame()->Float(Bar());
+    ASSERT_TRUE(Bar().IsFloating() && (Bar().m_dwStyle & CBRS_ALIGN_TOP));
+    EXPECT_EQ(std::vector<int>(6, 0), sides());
+    EXPECT_FALSE(Bar().LowestInTopArea());
+    EXPECT_EQ(UINT(AFX_IDW_DOCKBAR_TOP), Bar().GetDockBarID());
+    // Top before bottom before left; no bit, no id.
+    const DWORD dwStyle = lower.m_dwStyle & ~CBRS_ALIGN_ANY;
+    const std::pair<DWORD, UINT> alignments[] = {{CBRS_ALIGN_TOP | CBRS_ALIGN_LEFT, 0xE81B}, {CBRS_ALIGN_RIGHT | CBRS_ALIGN_BOTTOM, 0xE81E}, {0, 0}};
+    for (auto c : alignments) {
+        lower.m_dwStyle = dwStyle | c.first;
+        EXPECT_EQ(c.second, lower.GetDockBarID());
+    }
+    lower.m_dwStyle = dwStyle | CBRS_ALIGN_TOP;
+    lower.DestroyWindow();
+}

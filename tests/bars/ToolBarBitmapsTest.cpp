@@ -1,0 +1,120 @@
+// The tool bar's bitmap utilities: colour-keyed blits, grayed and recoloured copies, no GDI left behind.
+#include "BarFixture.h"
+
+using namespace bartest;
+
+namespace {
+
+// A 16 x 15 glyph: key pixels sprinkled among opaque ones, pure black and
+// white among those (a wrong mask loses exactly those).
+COLORREF Glyph(int x, int y)
+{
+    x %= 16, y %= 15;
+    if (x == 0 && y == 0)
+        return RGB(0, 0, 0);
+    if (x == 15 && y == 14)
+        return RGB(255, 255, 255);
+    return (x * 3 + y * 5) % 7 == 0 ? kKey : RGB(20 + x * 10, 30 + y * 10, 100);
+}
+
+COLORREF Backdrop(int x, int y) { return RGB(x * 2, 250 - y * 2, 77); }
+
+void Paint(vt::MemoryCanvas& canvas, const std::function<COLORREF(int, int)>& fn)
+{
+    for (int y = 0; y < canvas.height(); y++)
+        for (int x = 0; x < canvas.width(); x++)
+            ::SetPixel(canvas, x, y, fn(x, y));
+}
+
+// The pixels of a bitmap the utilities made, shown on a canvas.
+vt::Capture Show(HBITMAP hBitmap, int cx, int cy)
+{
+    vt::MemoryCanvas out(cx, cy, kBackground);
+    HDC hDC = ::CreateCompatibleDC(out);
+    {
+        vt::SelectGuard select(hDC, hBitmap);
+        ::BitBlt(out, 0, 0, cx, cy, hDC, 0, 0, SRCCOPY);
+    }
+    ::DeleteDC(hDC);
+    return out.Snapshot();
+}
+
+}  // namespace
+
+TEST(ToolBarBitmaps, GrayAndRecolouredCopies)
+{
+    // Each channel truncates on its own: 0.24 * 101 + 0.54 * 201 + 0.14 * 57 gives 139, the sum 140.
+    const COLORREF in[] = {RGB(255, 255, 255), RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(0, 0, 0), RGB(101, 201, 57)};
+    const BYTE gray[] = {233, 61, 137, 35, 0, 139};
+    vt::MemoryCanvas ref(8, 8), src(24, 20);
+    for (int i = 0; i < 6; i++)
+        ::SetPixel(src, i, 0, in[i]);
+    vt::GdiObject grayCopy(CCoolToolBar::MakeGrayBitmap(ref, src, 6, 1));
+    const vt::Capture grayShot = Show(grayCopy.bitmap(), 6, 1);
+    for (int i = 0; i < 6; i++)
+        EXPECT_PIXEL(grayShot, i, 0, RGB(gray[i], gray[i], gray[i]));
+
+    // Only exact matches change; the key into itself is a plain copy.
+    Paint(src, [](int x, int y) { return (x + y) % 3 == 0 ? kKey : (x + y) % 3 == 1 ? RGB(254, 0, 255) : Glyph(x, y); });
+    for (COLORREF to : {kBarBackground, kKey}) {
+        vt::GdiObject copy(CCoolToolBar::MakeTransparentBitmap(ref, src, 24, 20, kKey, to));
+        EXPECT_TRUE(RegionMatches(Show(copy.bitmap(), 24, 20), {0, 0, 24, 20}, [&](int x, int y, COLORREF cr) {
+            return cr == (src.At(x, y) == kKey ? to : src.At(x, y));
+        }));
+    }
+}
+
+TEST(ToolBarBitmaps, KeyPixelsShowTheDestinationThrough)
+{
+    // No key covers the rectangle; all key leaves it; 16 x 15 into 32 x 30
+    // doubles before keying; halving keeps whole source pixels, never blends.
+    struct Case { const char* name; std::function<COLORREF(int, int)> src; RECT d, s; } cases[] = {
+        {"no key", [](int x, int y) { return RGB(x * 5, y * 5, 9); }, {7, 5, 16, 15}, {2, 3, 16, 15}},
+        {"all key", [](int, int) { return kKey; }, {7, 5, 16, 15}, {0, 0, 16, 15}},
+        {"glyph", Glyph, {30, 20, 16, 15}, {16, 15, 16, 15}},
+        {"doubled", Glyph, {10, 12, 32, 30}, {0, 0, 16, 15}},
+        {"halved", [](int x, int y) { return x % 2 == 0 && y % 2 == 0 ? kKey : RGB(40 + x * 4, 90 + y * 4, 10); },
+         {10, 12, 16, 15}, {0, 0, 32, 30}},
+    };
+    vt::MemoryCanvas dest(80, 60), src(40, 40);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Paint(dest, Backdrop);
+        Paint(src, c.src);
+        ::SetBkColor(dest, RGB(1, 2, 3));
+        ::SetTextColor(dest, RGB(4, 5, 6));
+        const RECT& d = c.d;   // left, top, width, height
+        const RECT& s = c.s;
+        CCoolToolBar::TransparentBlt(dest, d.left, d.top, d.right, d.bottom, src, s.left, s.top, s.right, s.bottom, kKey);
+        EXPECT_TRUE(RegionMatches(dest.Snapshot(), {0, 0, 80, 60}, [&](int x, int y, COLORREF cr) {
+            if (x < d.left || x >= d.left + d.right || y < d.top || y >= d.top + d.bottom)
+                return cr == Backdrop(x, y);
+            const int xs = s.left + (x - d.left) * s.right / d.right, ys = s.top + (y - d.top) * s.bottom / d.bottom;
+            if (s.right > d.right)   // any whole pixel of the 2 x 2 block
+                return cr == Backdrop(x, y) || cr == c.src(xs + 1, ys) || cr == c.src(xs, ys + 1) || cr == c.src(xs + 1, ys + 1);
+            return cr == (c.src(xs, ys) == kKey ? Backdrop(x, y) : c.src(xs, ys));
+        }));
+        EXPECT_EQ(RGB(255, 255, 255), ::GetBkColor(dest));
+        EXPECT_EQ(RGB(0, 0, 0), ::GetTextColor(dest));
+    }
+}
+
+TEST(ToolBarBitmaps, RepeatedAndBadUseLeaksNothing)
+{
+    vt::MemoryCanvas dest(80, 60), src(40, 40);
+    Paint(src, Glyph);
+    HGDIOBJ hDestBitmap = ::GetCurrentObject(dest, OBJ_BITMAP);
+    HDC hBogus = reinterpret_cast<HDC>(static_cast<ULONG_PTR>(0x7A5C0));
+    EXPECT_TRUE(LeaksNothing([&] {
+        CCoolToolBar::TransparentBlt(dest, 1, 1, 32, 30, src, 0, 0, 16, 15, kKey);
+        ::DeleteObject(CCoolToolBar::MakeGrayBitmap(dest, src, 16, 15));
+        ::DeleteObject(CCoolToolBar::MakeTransparentBitmap(dest, src, 16, 15, kKey, kBarBackground));
+        // Contexts that are none and empty sizes: nothing made, nothing drawn, nothing kept.
+        EXPECT_TRUE(CCoolToolBar::MakeGrayBitmap(hBogus, src, 16, 15) == NULL);
+        EXPECT_TRUE(CCoolToolBar::MakeTransparentBitmap(hBogus, src, 16, 15, kKey, 0) == NULL);
+        CCoolToolBar::TransparentBlt(NULL, 1, 1, 16, 15, src, 0, 0, 16, 15, kKey);
+        CCoolToolBar::TransparentBlt(dest, 1, 1, 0, 0, NULL, 0, 0, 16, 15, kKey);
+        ::DeleteObject(CCoolToolBar::MakeGrayBitmap(dest, src, 0, 0));
+    }, 50));
+    EXPECT_EQ(hDestBitmap, ::GetCurrentObject(dest, OBJ_BITMAP));
+}
