@@ -22,6 +22,8 @@ const TCHAR* const kFolders[] = {
     _T("Inbox"), _T("Drafts"), _T("Sent items"), _T("Archive"), _T("Deleted items"),
 };
 
+const int  kStatusIconSize    = 16;
+
 // The status bar: the prompt, the progress run and the lock-key indicators.
 const UINT kIndicators[] = {
     ID_SEPARATOR,
@@ -31,7 +33,7 @@ const UINT kIndicators[] = {
     ID_INDICATOR_SCRL,
 };
 
-// Dock bars made before EnableDocking, which then keeps them.
+// The library's dock bars, made before EnableDocking, which then keeps them.
 const struct
 {
     UINT nID;
@@ -54,6 +56,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_WM_SETFOCUS()
     ON_WM_TIMER()
     ON_NOTIFY(TBN_DROPDOWN, AFX_IDW_TOOLBAR, OnToolBarDropDown)
+    ON_COMMAND_EX(ID_VIEW_FOLDERS, OnBarCheck)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_FOLDERS, OnUpdateControlBarMenu)
     ON_CBN_SELCHANGE(ID_DEMO_FIND, OnFindSelChange)
     ON_COMMAND(ID_FILE_NEW, OnNewMessage)
     ON_COMMAND(ID_NEW_MESSAGE, OnNewMessage)
@@ -70,7 +74,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
-    : m_nProgress(-1)
+    : m_hStatusIcon(NULL),
+      m_nProgress(-1)
 {
 }
 
@@ -94,12 +99,18 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
     if (!m_wndView.Create(NULL, NULL, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 0, 0), this, AFX_IDW_PANE_FIRST, NULL))
         return -1;
-    if (!CreateDockBars() || !CreateToolBar() || !CreateStatusBar() || !CreatePopups())
+    // The status bar first, so that it spans the frame's whole width below
+    // the dock bars.
+    if (!CreateStatusBar() || !CreateDockBars() || !CreateToolBar() || !CreateFoldersBar() || !CreatePopups())
         return -1;
+    for (int i = 0; i < (int)_countof(kFolders); i++)
+        AddFolder(kFolders[i]);
 
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+    m_wndFolders.EnableDocking(CBRS_ALIGN_ANY);
     EnableDocking(CBRS_ALIGN_ANY);
-    DockControlBar(&m_wndToolBar);
+    DockControlBar(&m_wndToolBar, AFX_IDW_DOCKBAR_TOP);
+    DockControlBar(&m_wndFolders, AFX_IDW_DOCKBAR_LEFT);
     return 0;
 }
 
@@ -107,7 +118,7 @@ BOOL CMainFrame::CreateDockBars()
 {
     for (int i = 0; i < (int)_countof(kDockBars); i++)
     {
-        CDockBar* pDockBar = new CMainDockBar;   // deletes itself with its window
+        CDockBar* pDockBar = new CCoolDockBar;   // deletes itself with its window
         if (!pDockBar->Create(this, WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CHILD | WS_VISIBLE | kDockBars[i].dwStyle,
                               kDockBars[i].nID))
         {
@@ -128,32 +139,29 @@ BOOL CMainFrame::CreateToolBar()
     m_wndToolBar.SetWindowText(_T("Standard"));
 
     // New has an arrow that drops down a menu of what else can be new.
-    m_wndToolBar.SendMessage(TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
-    const int nNew = m_wndToolBar.CommandToIndex(ID_FILE_NEW);
-    m_wndToolBar.SetButtonStyle(nNew, m_wndToolBar.GetButtonStyle(nNew) | TBSTYLE_DROPDOWN);
+    m_wndToolBar.SetButtonDropDown(ID_FILE_NEW);
     return CreateFindBox();
 }
 
+// The find box sits in the tool bar's last slot, as its child.
 BOOL CMainFrame::CreateFindBox()
 {
-    const int nIndex = m_wndToolBar.CommandToIndex(ID_DEMO_FIND);
-    m_wndToolBar.SetButtonInfo(nIndex, ID_DEMO_FIND, TBBS_SEPARATOR, kFindBoxWidth);
-    CRect rect;
-    m_wndToolBar.GetItemRect(nIndex, &rect);
-    rect.bottom = rect.top + kFindBoxDropHeight;
-    if (!m_wndFindBox.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN, rect, &m_wndToolBar,
-                             ID_DEMO_FIND))
+    const CRect rect(0, 0, kFindBoxWidth, kFindBoxDropHeight);
+    if (!m_wndFindBox.Create(WS_CHILD | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN, rect, &m_wndToolBar, ID_DEMO_FIND))
         return FALSE;
-    m_wndFindBox.SetFont(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
     m_wndFindBox.SetTipText(_T("Find a folder"), ::GetSysColor(COLOR_GRAYTEXT));
-    FillFindBox();
-    return TRUE;
+    return m_wndToolBar.InsertControl(&m_wndFindBox, &rect, ID_DEMO_FIND);
 }
 
-void CMainFrame::FillFindBox()
+BOOL CMainFrame::CreateFoldersBar()
 {
-    for (int i = 0; i < (int)_countof(kFolders); i++)
-        m_wndFindBox.AddString(kFolders[i]);
+    return m_wndFolders.Create(this, ID_VIEW_FOLDERS);
+}
+
+void CMainFrame::AddFolder(LPCTSTR lpszName)
+{
+    m_wndFolders.AddFolder(lpszName);
+    m_wndFindBox.AddString(lpszName);
 }
 
 BOOL CMainFrame::CreateStatusBar()
@@ -163,6 +171,10 @@ BOOL CMainFrame::CreateStatusBar()
         return FALSE;
     m_wndStatusBar.SetPaneInfo(1, ID_INDICATOR_PROGRESS, SBPS_NORMAL, kProgressPaneWidth);
     m_wndStatusBar.SetPaneText(1, _T(""));
+    // The bar never destroys its icons: the frame does, in OnDestroy.
+    m_hStatusIcon = (HICON)::LoadImage(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_MAINFRAME), IMAGE_ICON,
+                                       kStatusIconSize, kStatusIconSize, 0);
+    m_wndStatusBar.SetPaneIcon(0, m_hStatusIcon);
     return TRUE;
 }
 
@@ -180,6 +192,9 @@ void CMainFrame::OnDestroy()
     if (m_wndNotifier.m_hWnd != NULL)
         m_wndNotifier.DestroyWindow();
     CFrameWnd::OnDestroy();
+    if (m_hStatusIcon != NULL)
+        ::DestroyIcon(m_hStatusIcon);
+    m_hStatusIcon = NULL;
 }
 
 void CMainFrame::OnSetFocus(CWnd* /*pOldWnd*/)
@@ -220,6 +235,7 @@ void CMainFrame::OnFindSelChange()
         return;
     CString strFolder, strLine;
     m_wndFindBox.GetLBText(nSel, strFolder);
+    m_wndFolders.SelectFolder(strFolder);
     strLine.Format(_T("Found the folder %s"), (LPCTSTR)strFolder);
     m_wndView.Log(strLine);
 }
@@ -236,7 +252,11 @@ void CMainFrame::OnNewNote()
 
 void CMainFrame::OnNewFolder()
 {
-    m_wndView.Log(_T("New folder"));
+    CString strName;
+    strName.Format(_T("Folder %d"), m_wndFindBox.GetCount() + 1);
+    AddFolder(strName);
+    m_wndFolders.SelectFolder(strName);
+    m_wndView.Log(_T("New folder: ") + strName);
 }
 
 void CMainFrame::OnFileSave()
@@ -283,8 +303,7 @@ void CMainFrame::OnDemoNotify()
 // The progress run: a bar in the status bar grows to full in a few seconds.
 void CMainFrame::OnDemoProgress()
 {
-    CRect rect;
-    m_wndStatusBar.GetItemRect(m_wndStatusBar.CommandToIndex(ID_INDICATOR_PROGRESS), &rect);
+    const CRect rect = ProgressPaneRect();
     if (m_wndProgress.m_hWnd == NULL && !m_wndProgress.Create(WS_CHILD, rect, &m_wndStatusBar, ID_INDICATOR_PROGRESS))
         return;
     m_wndProgress.MoveWindow(&rect);
@@ -294,6 +313,28 @@ void CMainFrame::OnDemoProgress()
     m_nProgress = 0;
     SetTimer(kProgressTimer, kProgressTick, NULL);
     m_wndView.Log(_T("Progress run started"));
+}
+
+// The progress pane where the status bar paints it: the bar lays its panes
+// out from its right end, less the size grip's room, each as wide as its text
+// and icon need.
+CRect CMainFrame::ProgressPaneRect()
+{
+    CRect rect;
+    m_wndStatusBar.GetClientRect(&rect);
+    int x = IsZoomed() ? rect.right : rect.right - kStatusGripRoom;
+    CClientDC dc(&m_wndStatusBar);
+    CFont* pOldFont = dc.SelectObject(m_wndStatusBar.GetFont());
+    const int nProgress = m_wndStatusBar.CommandToIndex(ID_INDICATOR_PROGRESS);
+    UINT nID, nStyle;
+    int cxWidth = 0;
+    for (int i = m_wndStatusBar.GetCount() - 1; i >= nProgress; i--)
+    {
+        m_wndStatusBar.GetCoolPaneInfo(&dc, i, nID, nStyle, cxWidth);
+        x -= cxWidth;
+    }
+    dc.SelectObject(pOldFont);
+    return CRect(x + 1, rect.top + 2, x + cxWidth - 1, rect.bottom - 1);
 }
 
 void CMainFrame::OnUpdateDemoProgress(CCmdUI* pCmdUI)

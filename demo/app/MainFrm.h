@@ -3,11 +3,8 @@
 #pragma once
 
 #include "DemoView.h"
-
-// The library's bars replace MFC's one for one.
-typedef CToolBar   CMainToolBar;
-typedef CDockBar   CMainDockBar;
-typedef CStatusBar CMainStatusBar;
+#include "FlatToolBar.h"
+#include "FoldersBar.h"
 
 class CMainFrame : public CFrameWnd
 {
@@ -27,10 +24,12 @@ public:
 
 protected:
     // Bars
-    CMainToolBar      m_wndToolBar;
+    CFlatToolBar      m_wndToolBar;
     CCoolComboBox     m_wndFindBox;       // in the tool bar's last slot
-    CMainStatusBar    m_wndStatusBar;
+    CFoldersBar       m_wndFolders;       // docked at the left
+    CCoolStatusBar    m_wndStatusBar;
     CCoolProgress     m_wndProgress;      // in the status bar while a run lasts
+    HICON             m_hStatusIcon;      // the small program icon in the prompt pane
 
     // Client area
     CDemoView         m_wndView;
@@ -44,9 +43,11 @@ protected:
     BOOL CreateDockBars();
     BOOL CreateToolBar();
     BOOL CreateFindBox();
+    BOOL CreateFoldersBar();
     BOOL CreateStatusBar();
     BOOL CreatePopups();
-    void FillFindBox();
+    void AddFolder(LPCTSTR lpszName);
+    CRect ProgressPaneRect();
     void StepProgress();
 
     //{{AFX_MSG(CMainFrame)
