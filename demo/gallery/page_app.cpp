@@ -442,9 +442,9 @@ CRect Driver::ToolBarButton(UINT nCommand) const
 void Driver::FrameScenes()
 {
     m_page.Heading("Main frame");
-    Shoot("frame", "The main frame as it starts: tool bar with the New drop-down button and the find box, "
-                   "the shortcuts bar, activity log and notes between split bars, the status bar with its "
-                   "lock-key panes",
+    Shoot("frame", "The main frame as it starts: the cool tool bar with the New drop-down button and the find "
+                   "box, the Folders bar docked at the left, the button list bar, activity log and notes between "
+                   "split bars, the cool status bar with the program's icon and its lock-key panes",
           WindowRect(m_hFrame));
 
     const CRect rcFrame = WindowRect(m_hFrame);
@@ -504,6 +504,28 @@ void Driver::FloatingScenes()
     Settle();
     Shoot("toolbar-docked-again", "A double click on its caption: the tool bar is docked at the top again",
           WindowRect(m_hFrame));
+
+    // The Folders bar, dragged by its caption band, floats with its list.
+    HWND hFolders = FindChild(m_hFrame, ID_VIEW_FOLDERS);
+    const CRect rcFolders = WindowRect(hFolders);
+    const std::vector<HWND> docked = VisibleWindows();
+    Drag(rcFolders.TopLeft() + CSize(20, 12), CPoint(rcFrame.left + 420, rcFrame.top + 200));
+    HWND hFloatingFolders = WaitForNewWindow(docked);
+    if (hFloatingFolders == NULL)
+    {
+        Missed("floating the Folders bar");
+        return;
+    }
+    area = rcFrame;
+    area.UnionRect(&area, WindowRect(hFloatingFolders));
+    area.InflateRect(kMargin, kMargin);
+    Shoot("folders-floating", "The Folders bar dragged by its caption band: it floats with its list, and the "
+                              "client area takes the room it left",
+          area);
+    const CRect rcFloatFolders = WindowRect(hFloatingFolders);
+    DoubleClick(CPoint(rcFloatFolders.left + 24, rcFloatFolders.top + ::GetSystemMetrics(SM_CYSMCAPTION) / 2 + 2));
+    if (!WaitFor([&] { return !::IsWindowVisible(hFloatingFolders); }))
+        Missed("docking the Folders bar again");
 }
 
 void Driver::PopupScenes()
