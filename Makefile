@@ -6,7 +6,7 @@ BUILD32 ?= build-i686
 JOBS    ?= 2
 WINE_RUN   = cmake/wine-run $(abspath $(BUILD))/wineprefix
 
-.PHONY: all bootstrap configure build test demo bench i686 example clean
+.PHONY: all bootstrap configure build test demo bench fuzz soak i686 example clean
 
 all: build
 
@@ -44,6 +44,20 @@ demo: build
 
 bench: build
 	@$(WINE_RUN) $(BUILD)/bin/bench.exe
+
+# Mutated images and compressed streams through both loaders (make test runs a
+# shorter, fixed-seed share of the same).
+FUZZ_COUNT ?= 100000
+FUZZ_SEED  ?= 1
+fuzz: build
+	@cd $(BUILD) && $(abspath cmake/wine-run) wineprefix bin/fuzz_loaders.exe \
+	    --count=$(FUZZ_COUNT) --seed=$(FUZZ_SEED)
+
+# Every control created, painted, hovered and destroyed SOAK_CYCLES times with
+# GDI objects, windows and heap counted (make test runs 10 cycles).
+SOAK_CYCLES ?= 1000
+soak: build
+	@VELU_SOAK_CYCLES=$(SOAK_CYCLES) $(WINE_RUN) $(BUILD)/bin/test_soak.exe --gtest_color=no
 
 clean:
 	rm -rf $(BUILD) $(BUILD32) out

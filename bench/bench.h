@@ -20,6 +20,15 @@ public:
 	virtual const char* BaselineName() const = 0;
 	// A remark printed under the table (where the inputs came from, ...).
 	virtual const char* Note() const { return ""; }
+
+	// Optional: the floor, the bare sequence of raw calls the subject is
+	// prescribed to make (the same calls, no framework around them), timed
+	// with the subject and the baseline. A case without one keeps HasFloor false.
+	virtual bool HasFloor() const { return false; }
+	virtual void RunFloor() {}
+	// Optional: GDI objects one live instance of the subject holds for
+	// itself; -1 where that means nothing (a painter, a loader).
+	virtual int GdiObjectsPerInstance() { return -1; }
 };
 
 typedef Case* (*CaseFactory)();

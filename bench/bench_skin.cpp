@@ -1,9 +1,11 @@
-// bench_skin.cpp: the nine-grid skin painter against one plain StretchBlt of the same destination.
+// bench_skin.cpp: the nine-grid skin painter against one plain StretchBlt of the same destination
+// and against the floor of its own prescribed calls.
 #include <afxwin.h>
 
 #include <string>
 
 #include "bench.h"
+#include "bench_support.h"
 #include "frame/VeluFrame.h"
 #include "skin/VeluSkin.h"
 
@@ -98,6 +100,14 @@ public:
 	{
 		::StretchBlt(m_hDC, 0, 0, m_sizeDest.cx, m_sizeDest.cy,
 			m_hSkinDC, 0, 0, m_sizeSkin.cx, m_sizeSkin.cy, SRCCOPY);
+	}
+
+	// The same calls the painter is prescribed to make, raw, on the shared skin.
+	bool HasFloor() const override { return true; }
+	void RunFloor() override
+	{
+		RECT rc = { 0, 0, m_sizeDest.cx, m_sizeDest.cy };
+		bench::NineGridFloor(m_hDC, rc, m_hSkin, m_pInsets, m_nCornerSize);
 	}
 
 	const char* BaselineName() const override { return "one StretchBlt, same area"; }

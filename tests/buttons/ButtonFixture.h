@@ -1,4 +1,4 @@
-// Shared pieces of the button suites: a host fixture, a probe that logs the drawn states, measurements and pixel helpers.
+// Shared pieces of the button suites: a host fixture, a probe that logs the drawn states, and pixel helpers.
 #pragma once
 
 #include <functional>
@@ -10,51 +10,30 @@
 namespace btntest {
 
 const UINT kButtonId = 1001;
+const UINT kButtonAtom = 0x0080, kEditAtom = 0x0081;
 
 // Caption colours no skin uses, one per state: default, normal, disabled, hot, pressed.
 const COLORREF kCaptionColors[kStateCount] = {
     RGB(200, 0, 0), RGB(0, 140, 0), RGB(0, 0, 190), RGB(150, 0, 150), RGB(0, 110, 120),
 };
 
-// Runs cycle (create, paint, destroy) a few times so that the system's DC
-// cache and lazily made objects settle, counts, runs it 20 more times and
-// succeeds when GDI objects and windows are back to that count.
-::testing::AssertionResult LeavesNothingBehind(const std::function<void()>& cycle);
-
 // A font with crisp (not smoothed) glyphs, so that caption pixels carry the text colour exactly.
 HFONT MakeTestFont();
-
-// Width and height of text as DrawText measures it in a DC holding hFont
-// (null: the DC's own default font).
-CSize MeasureText(HFONT hFont, const char* text);
 // First ink column of text drawn at x = 0 with hFont.
 int InkLeft(HFONT hFont, const char* text);
-
-// Fills a whole bitmap with one colour.
-void FillBitmap(HBITMAP hBitmap, COLORREF colour);
 // Colour of one pixel of a skin bitmap (x from the left, y from the top).
 COLORREF SkinPixel(HBITMAP hSkin, int x, int y);
-
-// Pixels of exactly colour within rc of the capture.
-int CountColour(const vt::Capture& shot, const RECT& rc, COLORREF colour);
-// Bounding box of the pixels of exactly colour within rc; empty when none.
-CRect BoundsOf(const vt::Capture& shot, const RECT& rc, COLORREF colour);
-// Succeeds when pixel(x, y) holds for every pixel of the one-pixel frame of rc (inclusive right and bottom).
+// Succeeds when pixel(x, y) holds all round the one-pixel frame of rc (inclusive right and bottom).
 ::testing::AssertionResult FrameHolds(const CRect& rc, const std::function<bool(int x, int y)>& pixel);
 // Focus patterns are drawn in the DC's black text and white background colours.
 inline bool IsBlackOrWhite(COLORREF c) { return c == RGB(0, 0, 0) || c == RGB(255, 255, 255); }
 
-// Paints every invalid window now and lets follow-up messages through.
-void Settle(HWND hwnd);
-// Brings host to the front and gives wnd the focus.
-bool FocusOn(CWnd& host, CWnd& wnd);
-
-// A 16x16 icon filled with one colour; owned and destroyed by the object.
+// A 16x16 icon of one colour, destroyed with the object.
 class SolidIcon
 {
 public:
     explicit SolidIcon(COLORREF colour);
-    ~SolidIcon();
+    ~SolidIcon() { ::DestroyIcon(m_icon); }
     SolidIcon(const SolidIcon&) = delete;
     SolidIcon& operator=(const SolidIcon&) = delete;
     HICON get() const { return m_icon; }
@@ -66,20 +45,18 @@ private:
 // Marks a paint in a probe's message log: kPaintMark plus the visual state painted.
 const UINT kPaintMark = WM_APP + 0x100;
 
-// Any button kind that logs each visual state it paints (with the time) and
-// every message its window gets; paints also enter the message log, so their order shows.
+// Any button kind that logs each state it paints (with the time) and every
+// message it gets; paints enter the message log too, so their order shows.
 template <class Base>
 class Probe : public Base
 {
 public:
-    std::vector<DWORD> states;
-    std::vector<DWORD> times;
+    std::vector<DWORD> states, times;
     std::vector<UINT> messages;
 
     DWORD LastState() const { return states.empty() ? 0 : states.back(); }
     DWORD Flags() const { return this->m_dwMouseFlags; }
     void Toggle(BOOL repaint) { this->ToggleCheck(repaint); }
-
     void DrawBackground(CDC* pDC, RECT* pRect, DWORD dwState) override
     {
         states.push_back(dwState);
@@ -102,8 +79,7 @@ struct CursorParked
     CursorParked() { vt::ParkCursor(); }
 };
 
-// A host window holding one control under test at rect, with the pointer
-// and buttons put back after each test.
+// A host holding one control under test at rect; pointer and buttons are put back after each test.
 template <class Control>
 class ControlTest : public ::testing::Test
 {
@@ -119,7 +95,7 @@ protected:
 
     vt::Capture Shot()
     {
-        Settle(host.m_hWnd);
+        vt::PaintNow(host.m_hWnd);
         return vt::Capture::FromWindow(ctl.m_hWnd);
     }
     CRect Whole() const { return CRect(0, 0, rect.Width(), rect.Height()); }
@@ -136,6 +112,7 @@ protected:
         vt::ParkCursor();
         return vt::PumpUntil([&] { return ctl.LastState() != kStateHot; });
     }
+    bool Focus() { return vt::FocusOn(ctl); }
 
     // One step of a walk through states by real input: the colour shown within
     // the walk's area, one that must not be there, and more checks of the shot.
@@ -147,8 +124,8 @@ protected:
             SCOPED_TRACE(steps[i].name);
             ASSERT_TRUE(steps[i].act());
             const vt::Capture shot = Shot();
-            EXPECT_GT(CountColour(shot, area, steps[i].shown), 0);
-            EXPECT_EQ(0, CountColour(shot, area, steps[i].absent));
+            EXPECT_GT(vt::CountColour(shot, area, steps[i].shown), 0);
+            EXPECT_EQ(0, vt::CountColour(shot, area, steps[i].absent));
             if (more)
                 more(i, shot);
         }
@@ -166,25 +143,10 @@ protected:
 BOOL CreateButton(CButton& button, CWnd& parent, const CRect& rect, const char* caption,
                   DWORD extraStyle = 0, HFONT hFont = NULL);
 
-// A modeless dialog built from an in-memory template holding one control of
-// the given class, style and caption, moved to rect in pixels after creation.
-// The control's id is kButtonId.
-class TemplateDialog : public CDialog
-{
-public:
-    TemplateDialog(const char* controlClass, DWORD controlStyle, const char* caption,
-                   const CRect& rect);
-    ~TemplateDialog() override;
-    TemplateDialog(const TemplateDialog&) = delete;
-    TemplateDialog& operator=(const TemplateDialog&) = delete;
-
-    // Creates the dialog at the host origin, subclasses the control with
-    // control and returns whether both worked.
-    bool Open(CWnd& control);
-
-private:
-    std::vector<WORD> m_template;
-    CRect m_rect;
-};
+// Opens a modeless dialog at the host origin holding one template control of
+// the given class atom, style and caption, subclasses it with control and
+// moves it to rect in pixels.
+bool OpenTemplate(CDialog& dialog, WORD classAtom, DWORD style, const char* caption, const CRect& rect,
+                  CWnd& control);
 
 }  // namespace btntest

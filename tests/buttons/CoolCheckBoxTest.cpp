@@ -36,12 +36,26 @@ protected:
         if (!ctl.Create(text, WS_CHILD | WS_VISIBLE, rect, &host, kButtonId))
             return false;
         ctl.SetChangedCallback(&changes, CountChange);
-        Settle(host.m_hWnd);
+        vt::PaintNow(host.m_hWnd);
         return true;
     }
-
     CPoint Inside() const { return CPoint(rect.left + 6, rect.top + 10); }
     CPoint Outside() const { return CPoint(rect.left + 6, rect.bottom + 30); }
+
+    // Each step acts, then the check state and the notifications so far are as given.
+    struct Step { const char* name; std::function<void()> act; int check; int notified; };
+    void Run(const std::vector<Step>& steps)
+    {
+        for (const Step& step : steps) {
+            SCOPED_TRACE(step.name);
+            step.act();
+            vt::PumpUntil([&] { return changes.count == step.notified; });
+            vt::PumpFor(30);
+            EXPECT_EQ(step.check, ctl.GetCheck());
+            EXPECT_EQ(step.notified, changes.count);
+        }
+        EXPECT_EQ(&ctl, changes.last);
+    }
 };
 
 TEST_F(CheckBoxTest, OnlyChangesBetweenZeroAndNonzeroAreStoredAndNotified)
@@ -49,41 +63,48 @@ TEST_F(CheckBoxTest, OnlyChangesBetweenZeroAndNonzeroAreStoredAndNotified)
     ASSERT_TRUE(Make());
     EXPECT_STREQ("CCoolCheckBox", ctl.GetRuntimeClass()->m_lpszClassName);
     EXPECT_EQ(0, ctl.GetCheck());
-    const struct { const char* name; std::function<void()> act; int check; int notified; } steps[] = {
+    Run({
         {"set 2", [&] { ctl.SetCheck(2, TRUE, TRUE); }, 2, 1},
         {"set 1 over 2", [&] { ctl.SetCheck(1, TRUE, TRUE); }, 2, 1},
         {"toggle", [&] { ctl.Toggle(TRUE); }, 0, 2},
         {"set 5 quietly", [&] { ctl.SetCheck(5, FALSE, FALSE); }, 5, 2},
         {"toggle from 5", [&] { ctl.Toggle(FALSE); }, 0, 3},
         {"toggle without callback", [&] { ctl.SetChangedCallback(nullptr, nullptr); ctl.Toggle(FALSE); }, 1, 3},
-    };
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.name);
-        step.act();
-        EXPECT_EQ(step.check, ctl.GetCheck());
-        EXPECT_EQ(step.notified, changes.count);
-    }
-    EXPECT_EQ(&ctl, changes.last);
+    });
+}
+
+TEST_F(CheckBoxTest, ClicksAndKeysToggleAsAUserExpects)
+{
+    ASSERT_TRUE(Make("Click me"));
+    Run({
+        {"click", [&] { vt::Click(host.ToScreen(Inside())); }, 1, 1},
+        {"released outside", [&] {
+            vt::MoveCursor(host.ToScreen(Inside()));
+            vt::MouseDown();
+            vt::MoveCursor(host.ToScreen(Outside()));
+            vt::MouseUp();
+        }, 1, 1},
+        {"double click", [&] { ASSERT_TRUE(MoveTo(Inside(), kStateHot)); vt::DoubleClick(host.ToScreen(Inside())); }, 1, 3},
+        {"space", [&] { ASSERT_TRUE(Focus()); vt::KeyPress(VK_SPACE); }, 0, 4},
+        {"enter", [&] { vt::KeyPress(VK_RETURN); }, 1, 5},
+        {"other key", [&] { vt::KeyPress('A'); }, 1, 5},
+    });
 }
 
 TEST_F(CheckBoxTest, BoxAndCheckMarkSitWhereTheyBelongInA100By20Control)
 {
     ASSERT_TRUE(Make("Tick"));
     vt::Capture shot = Shot();
-    const auto outline = [&](int x, int y) { return shot.At(x, y) == kCheckOutline; };
-    EXPECT_TRUE(FrameHolds(CRect(0, 4, kCheckBoxSize, 4 + kCheckBoxSize), outline));
-    const POINT outside[] = {{13, 10}, {6, 3}, {6, 17}, {2, 9}};
-    for (const POINT& p : outside)
+    EXPECT_TRUE(FrameHolds(CRect(0, 4, kCheckBoxSize, 4 + kCheckBoxSize),
+                           [&](int x, int y) { return shot.At(x, y) == kCheckOutline; }));
+    for (const POINT& p : {POINT{13, 10}, POINT{6, 3}, POINT{6, 17}, POINT{2, 9}})
         EXPECT_PIXEL(shot, p.x, p.y, kBackground);
 
     ctl.SetCheck(1, TRUE, FALSE);
     shot = Shot();
-    const POINT mark[] = {
-        {2, 9}, {4, 11}, {5, 12}, {8, 9}, {10, 7},   // first stroke
-        {3, 9}, {5, 11}, {9, 7},                     // second stroke, one pixel in
-        {2, 10}, {5, 13}, {10, 8},                   // third stroke, one pixel down
-    };
-    for (const POINT& p : mark)
+    // The three strokes: the first, one pixel in, one pixel down.
+    for (const POINT& p : {POINT{2, 9}, POINT{4, 11}, POINT{5, 12}, POINT{8, 9}, POINT{10, 7}, POINT{3, 9},
+                           POINT{5, 11}, POINT{9, 7}, POINT{2, 10}, POINT{5, 13}, POINT{10, 8}})
         EXPECT_PIXEL(shot, p.x, p.y, kCheckOutline);
     EXPECT_PIXEL(shot, 8, 12, kBackground);
     EXPECT_PIXEL(shot, 6, 6, kBackground);
@@ -120,62 +141,28 @@ TEST_F(CheckBoxTest, CaptionIsAccentColouredWhileHotOrPressedAndTheBoxKeepsTheNo
     });
 }
 
-TEST_F(CheckBoxTest, ClicksAndKeysToggleAsAUserExpects)
-{
-    ASSERT_TRUE(Make("Click me"));
-    const struct { const char* name; std::function<void()> act; int check; int notified; } steps[] = {
-        {"click", [&] { vt::Click(host.ToScreen(Inside())); }, 1, 1},
-        {"released outside", [&] {
-            vt::MoveCursor(host.ToScreen(Inside()));
-            vt::MouseDown();
-            vt::MoveCursor(host.ToScreen(Outside()));
-            vt::MouseUp();
-        }, 1, 1},
-        {"double click", [&] {
-            ASSERT_TRUE(MoveTo(Inside(), kStateHot));
-            vt::DoubleClick(host.ToScreen(Inside()));
-        }, 1, 3},
-        {"space", [&] { ASSERT_TRUE(FocusOn(host, ctl)); vt::KeyPress(VK_SPACE); }, 0, 4},
-        {"enter", [&] { vt::KeyPress(VK_RETURN); }, 1, 5},
-        {"other key", [&] { vt::KeyPress('A'); }, 1, 5},
-    };
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.name);
-        step.act();
-        vt::PumpUntil([&] { return changes.count == step.notified; });
-        vt::PumpFor(50);
-        EXPECT_EQ(step.check, ctl.GetCheck());
-        EXPECT_EQ(step.notified, changes.count);
-    }
-}
-
 TEST_F(CheckBoxTest, FocusFrameIsSevenPixelsWideWithoutCaptionAndTwoBeyondTheCaptionWithOne)
 {
     ASSERT_TRUE(Make(""));
-    ASSERT_TRUE(FocusOn(host, ctl));
+    ASSERT_TRUE(Focus());
     const vt::Capture shot = Shot();
     const int left = kCheckFocusLeft;
     const int right = left + kCheckFocusExtra + kCheckFocusEmptyWidth - 1;   // 21: 7 pixels
-    const auto focusDot = [&](int x, int y) { return IsBlackOrWhite(shot.At(x, y)); };
-    EXPECT_TRUE(FrameHolds(CRect(left, 2, right, 17), focusDot));
-    const auto background = [&](int x, int y) { return shot.At(x, y) == kBackground; };
-    EXPECT_TRUE(FrameHolds(CRect(left - 1, 1, right + 1, 18), background));
+    EXPECT_TRUE(FrameHolds(CRect(left, 2, right, 17), [&](int x, int y) { return IsBlackOrWhite(shot.At(x, y)); }));
+    EXPECT_TRUE(FrameHolds(CRect(left - 1, 1, right + 1, 18), [&](int x, int y) { return shot.At(x, y) == kBackground; }));
     EXPECT_NE(shot.At(left, 2), shot.At(left + 1, 2));
 
-    ctl.SetWindowText("Remember");
-    ctl.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE);
     // The frame is measured with the DC's own font, not the caption's.
-    const int wideRight = kCheckFocusLeft + kCheckFocusExtra + MeasureText(NULL, "Remember").cx - 1;
+    ctl.SetWindowText("Remember");
+    const int wideRight = kCheckFocusLeft + kCheckFocusExtra + vt::TextExtent(NULL, "Remember").cx - 1;
+    ASSERT_LT(wideRight + 1, rect.Width());
     const vt::Capture wide = Shot();
-    for (int x = kCheckFocusLeft; x <= wideRight && x < wide.width(); ++x)
+    for (int x = kCheckFocusLeft; x <= wideRight; ++x)
         EXPECT_TRUE(IsBlackOrWhite(wide.At(x, 2))) << "top at x " << x;
-    if (wideRight + 1 < wide.width()) {
-        EXPECT_PIXEL(wide, wideRight + 1, 2, kBackground);
-    }
+    EXPECT_PIXEL(wide, wideRight + 1, 2, kBackground);
     EXPECT_PIXEL(wide, kCheckFocusLeft - 1, 2, kBackground);
 
     ctl.SetDrawFocusedRect(FALSE);
-    host.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     EXPECT_PIXEL(Shot(), kCheckFocusLeft, 2, kBackground);
 }
 
@@ -183,41 +170,37 @@ TEST_F(CheckBoxTest, AChangeMakesParentAndGrandparentRepaintUnderTheBox)
 {
     CWnd panel;
     ASSERT_TRUE(panel.Create("STATIC", "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 300, 180), &host, 3));
-    Probe<CCoolCheckBox> inner;
+    CCoolCheckBox inner;
     const CRect innerRect(20, 30, 120, 50);
     ASSERT_TRUE(inner.Create("Nested", WS_CHILD | WS_VISIBLE, innerRect, &panel, kButtonId));
-    Settle(host.m_hWnd);
-
+    vt::PaintNow(host.m_hWnd);
     CRect update;
     inner.SetCheck(1, FALSE, FALSE);
     EXPECT_FALSE(::GetUpdateRect(panel.m_hWnd, &update, FALSE));
     EXPECT_FALSE(::GetUpdateRect(host.m_hWnd, &update, FALSE));
 
     inner.SetCheck(0, TRUE, FALSE);
-    const CRect inHost = innerRect + CPoint(10, 10);
-    const struct { HWND wnd; CRect box; } parents[] = {{panel.m_hWnd, innerRect}, {host.m_hWnd, inHost}};
-    for (const auto& p : parents) {
-        ASSERT_TRUE(::GetUpdateRect(p.wnd, &update, FALSE));
-        EXPECT_TRUE(update.PtInRect(p.box.TopLeft()));
-        EXPECT_TRUE(update.PtInRect(p.box.BottomRight() - CSize(1, 1)));
+    for (const auto& p : {std::make_pair(panel.m_hWnd, innerRect), std::make_pair(host.m_hWnd, innerRect + CPoint(10, 10))}) {
+        ASSERT_TRUE(::GetUpdateRect(p.first, &update, FALSE));
+        EXPECT_TRUE(update.PtInRect(p.second.TopLeft()));
+        EXPECT_TRUE(update.PtInRect(p.second.BottomRight() - CSize(1, 1)));
     }
-    inner.DestroyWindow();
 }
 
 TEST_F(CheckBoxTest, EditControlOfADialogTemplateBecomesACheckBox)
 {
-    TemplateDialog dialog("EDIT", WS_TABSTOP, "From template", rect);
-    Probe<CCoolCheckBox> templated;
-    ASSERT_TRUE(dialog.Open(templated));
+    CDialog dialog;
+    CCoolCheckBox templated;
+    ASSERT_TRUE(OpenTemplate(dialog, kEditAtom, WS_TABSTOP, "From template", rect, templated));
     CPoint at = Inside();
     dialog.ClientToScreen(&at);
     vt::Click(at);
     ASSERT_TRUE(vt::PumpUntil([&] { return templated.GetCheck() == 1; }));
-    Settle(dialog.m_hWnd);
+    vt::PaintNow(dialog.m_hWnd);
     const vt::Capture shot = vt::Capture::FromWindow(templated.m_hWnd);
     EXPECT_PIXEL(shot, 0, 10, kCheckOutline);
     EXPECT_PIXEL(shot, 5, 12, kCheckOutline);
-    templated.DestroyWindow();
+    dialog.DestroyWindow();
 }
 
 }  // namespace

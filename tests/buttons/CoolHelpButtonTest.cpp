@@ -10,24 +10,13 @@ class HelpButtonTest : public ControlTest<CCoolHelpButton>
 protected:
     HelpButtonTest() : ControlTest(CRect(40, 20, 200, 48), RGB(255, 255, 255)) {}
 
-    bool Make(const char* caption = "Help me")
-    {
-        return CreateButton(ctl, host, rect, caption, 0, font) != FALSE;
-    }
-
-    CRect WindowInHost() const
+    bool Make(const char* caption = "Help me") { return CreateButton(ctl, host, rect, caption, 0, font) != FALSE; }
+    CRect InHost() const
     {
         CRect rc;
         ctl.GetWindowRect(&rc);
         host.ScreenToClient(&rc);
         return rc;
-    }
-
-    // Pixels that are neither the host's background nor caption: skin or focus frame.
-    int Foreign(const vt::Capture& shot, COLORREF caption) const
-    {
-        return shot.width() * shot.height() - CountColour(shot, Whole(), host.Background()) -
-               CountColour(shot, Whole(), caption);
     }
 };
 
@@ -38,18 +27,18 @@ TEST_F(HelpButtonTest, LinkColoursPerStateAndNeverASkinOrFocusFrame)
     ctl.SetDrawFocusedRect(TRUE);
     ASSERT_TRUE(Make());
     EXPECT_TRUE(ctl.IsKindOf(RUNTIME_CLASS(CCoolButton)));
-    const COLORREF gray = ::GetSysColor(COLOR_GRAYTEXT);
     Walk({
         {"normal", [] { return true; }, kHelpLinkColor, kHelpHotColor},
         {"hot", [&] { return Hover(); }, kHelpHotColor, kHelpLinkColor},
         {"pressed", [&] { vt::MouseDown(); return WaitFor(kStatePressed); }, kHelpLinkColor, kHelpHotColor},
-        {"focused", [&] { vt::MouseUp(); return Leave() && FocusOn(host, ctl) && WaitFor(kStateDefault); },
-         kHelpLinkColor, kHelpHotColor},
-        {"disabled", [&] { ctl.EnableWindow(FALSE); return WaitFor(kStateDisabled); }, gray, kHelpLinkColor},
+        {"focused", [&] { vt::MouseUp(); return Leave() && Focus() && WaitFor(kStateDefault); }, kHelpLinkColor, kHelpHotColor},
+        {"disabled", [&] { ctl.EnableWindow(FALSE); return WaitFor(kStateDisabled); }, ::GetSysColor(COLOR_GRAYTEXT), kHelpLinkColor},
     }, Whole(), [&](size_t i, const vt::Capture& shot) {
-        // Disabled text is embossed, so it brings other pixels than its colour.
+        // Nothing but background and caption (disabled text is embossed, so it brings other pixels).
+        const COLORREF caption = i == 1 ? kHelpHotColor : kHelpLinkColor;
         if (i < 4) {
-            EXPECT_EQ(0, Foreign(shot, i == 1 ? kHelpHotColor : kHelpLinkColor));
+            EXPECT_EQ(shot.width() * shot.height(), vt::CountColour(shot, Whole(), host.Background()) +
+                                                        vt::CountColour(shot, Whole(), caption));
         }
     });
 }
@@ -64,33 +53,25 @@ TEST_F(HelpButtonTest, HandCursorWhileOverIt)
     EXPECT_EQ(g_hCursorHand, ::GetCursor());
 }
 
-// Fitting keeps the left or right edge and sizes to icon + caption + 16, with no icon gap.
+// Fitting keeps the left or the right edge and sizes to icon + caption + 16, with no icon gap.
 TEST_F(HelpButtonTest, FittingKeepsTheLeftOrRightEdgeAndLeavesSixteenPixels)
 {
     ASSERT_TRUE(Make("More about this"));
-    const int textWidth = MeasureText(font, "More about this").cx;
+    const int textWidth = vt::TextExtent(font, "More about this").cx;
     ctl.LeftAndFitText();
-    CRect rc = WindowInHost();
-    EXPECT_EQ(rect.left, rc.left);
-    EXPECT_EQ(rect.top, rc.top);
-    EXPECT_EQ(rect.Height(), rc.Height());
-    EXPECT_EQ(textWidth + kHelpFitMargin, rc.Width());
-
+    EXPECT_EQ(CRect(rect.left, rect.top, rect.left + textWidth + kHelpFitMargin, rect.bottom), InHost());
     ctl.MoveWindow(&rect);
     ctl.RightAndFitText();
-    rc = WindowInHost();
-    EXPECT_EQ(rect.right, rc.right);
-    EXPECT_EQ(rect.right - textWidth - kHelpFitMargin, rc.left);
-    EXPECT_EQ(rect.top, rc.top);
+    EXPECT_EQ(CRect(rect.right - textWidth - kHelpFitMargin, rect.top, rect.right, rect.bottom), InHost());
 
     SolidIcon icon(RGB(0, 0, 255));
     ctl.SetIcons(icon.get(), NULL);
     ctl.SetWindowText("Info");
     ctl.LeftAndFitText();
-    EXPECT_EQ(16 + MeasureText(font, "Info").cx + kHelpFitMargin, WindowInHost().Width());
+    EXPECT_EQ(16 + vt::TextExtent(font, "Info").cx + kHelpFitMargin, InHost().Width());
     ctl.SetWindowText("");
     ctl.LeftAndFitText();
-    EXPECT_EQ(16 + kHelpFitMargin, WindowInHost().Width());
+    EXPECT_EQ(16 + kHelpFitMargin, InHost().Width());
 }
 
 }  // namespace

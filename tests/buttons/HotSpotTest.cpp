@@ -18,7 +18,7 @@ protected:
     {
         if (!ctl.Create(WS_CHILD | WS_VISIBLE, rect, &host, kButtonId))
             return false;
-        Settle(host.m_hWnd);
+        vt::PaintNow(host.m_hWnd);
         return true;
     }
 
@@ -41,7 +41,7 @@ TEST_F(HotSpotTest, EnteringTakesTheCapturePressTakesFocusAndLeavingReleasesIt)
     ASSERT_TRUE(WaitFor(kStateHot));
     EXPECT_EQ(kHotSpotHot, ctl.Flags());
     // A bare hot spot paints nothing of its own.
-    EXPECT_EQ(Whole().Width() * Whole().Height(), CountColour(Shot(), Whole(), kBackground));
+    EXPECT_EQ(Whole().Width() * Whole().Height(), vt::CountColour(Shot(), Whole(), kBackground));
 
     // Focused but neither hot nor pressed: the focused (default) state.
     ASSERT_TRUE(MoveTo(Below(), kStateDefault));
@@ -109,7 +109,7 @@ TEST_F(HotSpotTest, AWindowOverlappingTheHotSpotTakesHotAway)
 TEST_F(HotSpotTest, FocusLeavingClearsTheFocusedHotSpot)
 {
     ASSERT_TRUE(Make());
-    ASSERT_TRUE(FocusOn(host, ctl));
+    ASSERT_TRUE(Focus());
     ASSERT_TRUE(WaitFor(kStateDefault));
     EXPECT_EQ(&ctl, g_pFocusedHotSpot);
     host.SetFocus();
@@ -118,6 +118,11 @@ TEST_F(HotSpotTest, FocusLeavingClearsTheFocusedHotSpot)
     ctl.EnableWindow(FALSE);
     ctl.RedrawWindow();
     EXPECT_EQ(kStateDisabled, ctl.LastState());
+    // Destroyed while focused, it is no longer the focused hot spot either.
+    ctl.EnableWindow(TRUE);
+    ASSERT_TRUE(Focus());
+    ctl.DestroyWindow();
+    EXPECT_EQ(NULL, g_pFocusedHotSpot);
 }
 
 }  // namespace

@@ -14,25 +14,10 @@ inline HFONT MakeCrispFont()
                          CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, "MS Sans Serif");
 }
 
-inline int CountColour(const vt::Capture& shot, const CRect& rc, COLORREF colour)
-{
-    int n = 0;
-    for (int y = rc.top; y < rc.bottom && y < shot.height(); ++y)
-        for (int x = rc.left; x < rc.right && x < shot.width(); ++x)
-            n += shot.At(x, y) == colour;
-    return n;
-}
-
-// Bounding box of the pixels of exactly colour within rc; empty when none.
-inline CRect BoundsOf(const vt::Capture& shot, const CRect& rc, COLORREF colour)
-{
-    CRect bounds(0, 0, 0, 0);
-    for (int y = rc.top; y < rc.bottom && y < shot.height(); ++y)
-        for (int x = rc.left; x < rc.right && x < shot.width(); ++x)
-            if (shot.At(x, y) == colour)
-                bounds |= CRect(x, y, x + 1, y + 1);
-    return bounds;
-}
+// Colour counts, bounding boxes and the leak walk are the harness's.
+using vt::BoundsOf;
+using vt::CountColour;
+using vt::LeavesNothingBehind;
 
 // Pixels of area (in shot's coordinates) that differ from expected, which
 // holds area's picture at expectedOrigin.
@@ -61,21 +46,6 @@ inline vt::Capture RenderText(int width, int height, COLORREF background, HFONT 
     ::SetBkMode(canvas, TRANSPARENT);
     ::DrawTextA(canvas, text, -1, &rect, format);
     return canvas.Snapshot();
-}
-
-// Runs cycle once to settle lazily made objects, then 20 times, and succeeds
-// when GDI objects and windows are back to the settled count.
-inline ::testing::AssertionResult LeavesNothingBehind(const std::function<void()>& cycle)
-{
-    cycle();
-    const int gdi = vt::GdiObjectCount();
-    const int windows = vt::ThreadWindowCount();
-    for (int i = 0; i < 20; ++i)
-        cycle();
-    if (gdi == vt::GdiObjectCount() && windows == vt::ThreadWindowCount())
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "GDI objects " << gdi << " -> " << vt::GdiObjectCount()
-                                         << ", windows " << windows << " -> " << vt::ThreadWindowCount();
 }
 
 } // namespace edits_test

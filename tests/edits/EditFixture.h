@@ -11,14 +11,12 @@ namespace edits_test {
 const UINT kEditId = 100;
 const CRect kEditRect(10, 10, 210, 34);
 
-// Creates a borderless single-line edit in the host, using the host's GUI font; each further
-// row sits below the previous one so that boxes never overlap.
+// Creates a borderless single-line edit in the host with the GUI font; each
+// further row sits below the previous one so that boxes never overlap.
 inline BOOL CreateEdit(CEdit& edit, CWnd& host, DWORD extraStyle = 0, int row = 0)
 {
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | extraStyle;
-    CRect rect = kEditRect;
-    rect.OffsetRect(0, row * (kEditRect.Height() + 10));
-    if (!edit.Create(style, rect, &host, kEditId + row))
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | extraStyle;
+    if (!edit.Create(style, kEditRect + CPoint(0, row * (kEditRect.Height() + 10)), &host, kEditId + row))
         return FALSE;
     edit.SendMessage(WM_SETFONT, (WPARAM)::GetStockObject(DEFAULT_GUI_FONT), TRUE);
     return TRUE;
@@ -48,28 +46,16 @@ inline std::string Stamp(int y, int mo, int d, int h, int mi, int s)
 
 inline std::string ItemsOf(CCoolMaskEdit& edit)
 {
-    return Stamp(edit.GetYear(), edit.GetMonth(), edit.GetDay(), edit.GetHour(), edit.GetMin(),
-                 edit.GetSec());
+    return Stamp(edit.GetYear(), edit.GetMonth(), edit.GetDay(), edit.GetHour(), edit.GetMin(), edit.GetSec());
 }
 
 // Paints whatever is invalid now and lets the resulting messages through.
-inline void PaintNow(CWnd& wnd)
-{
-    wnd.Invalidate(TRUE);
-    wnd.UpdateWindow();
-    vt::PumpPending();
-}
-
+inline void PaintNow(CWnd& wnd) { vt::PaintNow(wnd.m_hWnd); }
 // Brings the host to the front and gives the keyboard focus to wnd.
-inline bool FocusOn(CWnd& host, CWnd& wnd)
-{
-    vt::Activate(host.m_hWnd);
-    ::SetFocus(wnd.m_hWnd);
-    return vt::PumpUntil([&] { return ::GetFocus() == wnd.m_hWnd; }, 2000);
-}
+inline bool FocusOn(CWnd&, CWnd& wnd) { return vt::FocusOn(wnd); }
 
-// Lets every key and mouse message that real input queued be read and handled, including
-// the characters translated from the keys.
+// Lets every key and mouse message that real input queued be read and
+// handled, the characters translated from the keys included.
 inline void DrainInput()
 {
     vt::PumpUntil([] { return HIWORD(::GetQueueStatus(QS_KEY | QS_MOUSE)) == 0; }, 1500);

@@ -58,7 +58,7 @@ protected:
     {
         ASSERT_NO_FATAL_FAILURE(EditTest::SetUp());
         m_edit.MaskDateTime(kMaskFormatDateTime);
-        ASSERT_TRUE(FocusOn(m_host, m_edit));
+        ASSERT_TRUE(vt::FocusOn(m_edit));
     }
 
     void Start(const char* value, int selStart, int selEnd)
@@ -157,7 +157,9 @@ TEST_F(MaskKeys, OnlyAWholeSelectionCanBeClearedAndOtherCharactersAreSwallowed)
 {
     const KeyCase cases[] = {
         {kExampleText, 5, 7, "3", 0, kExampleText, 5, 5},
-        {kExampleText, 5, 7, "aZ -/", 0, kExampleText, 5, 5},
+        // Every letter of both cases, the space and the punctuation that does not share a key's code.
+        {kExampleText, 5, 7, "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ -=[];,./`~!@^*_+{}|:\"<>?", 0,
+         kExampleText, 5, 5},
         {kExampleText, 5, 5, nullptr, VK_RIGHT, kExampleText, 6, 6},
         {kExampleText, 5, 5, nullptr, VK_LEFT, kExampleText, 4, 4},
         {kExampleText, 5, 5, nullptr, VK_END, kExampleText, 19, 19},
@@ -199,7 +201,7 @@ TEST_F(MaskKeys, OnThePlaceholderUpAndDownFillInTheCurrentDateAndTimeOtherKeysNo
 TEST_F(MaskKeys, DigitOnThePlaceholderTypesIntoTheCurrentTime)
 {
     m_edit.MaskTime();
-    PaintNow(m_edit);
+    vt::PaintNow(m_edit.m_hWnd);
     ASSERT_EQ("HH:MM:SS", TextOf(m_edit));
     m_edit.SetSel(0, 0);
     const std::string before = LocalNow().substr(14);
@@ -229,7 +231,7 @@ TEST_F(MaskKeys, ControlCopyCharactersReachTheEdit)
     const bool withControl = reached(1000);
     vt::KeyUp(VK_CONTROL);
     EXPECT_TRUE(withControl);
-    PaintNow(m_edit);
+    vt::PaintNow(m_edit.m_hWnd);
     EXPECT_EQ(kExampleText, TextOf(m_edit));
     // Without Control the same character is swallowed.
     m_edit.PostMessage(WM_CHAR, 'c', 1);
@@ -312,7 +314,7 @@ TEST(MaskReadOnly, KeysDoNothingButPaintStillFormats)
     ASSERT_TRUE(CreateEdit(edit, host, ES_READONLY));
     edit.MaskDateTime(kMaskFormatDateTime);
     ASSERT_EQ(1, edit.SetDateTime(2014, 5, 6, 8, 3, 9));
-    ASSERT_TRUE(FocusOn(host, edit));
+    ASSERT_TRUE(vt::FocusOn(edit));
     edit.SetSel(5, 5);
     Type("1");
     Press(VK_UP);
@@ -322,7 +324,7 @@ TEST(MaskReadOnly, KeysDoNothingButPaintStillFormats)
     EXPECT_EQ(5, edit.GetMonth());
 
     edit.SendMessage(WM_SETTEXT, 0, (LPARAM) "foreign");
-    PaintNow(edit);
+    vt::PaintNow(edit.m_hWnd);
     EXPECT_EQ(kExampleText, TextOf(edit));
 }
 

@@ -36,7 +36,7 @@ TEST_F(MaskModel, EachFormatShowsItsPlaceholderThenItsValues)
         EXPECT_EQ(c.isDate, m_edit.IsMaskDate());
         EXPECT_EQ(c.isTime, m_edit.IsMaskTime());
         EXPECT_EQ(c.placeholder, Formatted());
-        PaintNow(m_edit);
+        vt::PaintNow(m_edit.m_hWnd);
         EXPECT_EQ(c.placeholder, TextOf(m_edit));
 
         EXPECT_EQ(1, m_edit.SetDateTime(2014, 5, 6, 8, 3, 9));
@@ -52,7 +52,7 @@ TEST_F(MaskModel, WithoutAMaskNothingIsSetAndEverySwitchOrClearEmptiesTheValues)
     EXPECT_EQ(0, m_edit.SetYear(2014));
     EXPECT_EQ(0.0, m_edit.GetDateTime());
     m_edit.SetWindowText("free text");
-    PaintNow(m_edit);
+    vt::PaintNow(m_edit.m_hWnd);
     EXPECT_EQ("free text", TextOf(m_edit));
 
     m_edit.MaskDateTime(kMaskFormatDateTime);
@@ -156,14 +156,14 @@ TEST_F(MaskModel, ItemsOutsideTheLayoutCannotBeSet)
 TEST_F(MaskModel, PaintBringsTheTextInLineWithTheValues)
 {
     m_edit.MaskDateTime(kMaskFormatTime);
-    PaintNow(m_edit);
+    vt::PaintNow(m_edit.m_hWnd);
     EXPECT_EQ(1, m_edit.SetHour(7));
     EXPECT_EQ("HH:MM:SS", TextOf(m_edit));
-    PaintNow(m_edit);
+    vt::PaintNow(m_edit.m_hWnd);
     EXPECT_EQ("07:00:00", TextOf(m_edit));
     m_edit.SendMessage(WM_SETTEXT, 0, (LPARAM) "hello");
     ASSERT_EQ("hello", TextOf(m_edit));
-    PaintNow(m_edit);
+    vt::PaintNow(m_edit.m_hWnd);
     EXPECT_EQ("07:00:00", TextOf(m_edit));
 }
 
@@ -195,7 +195,7 @@ TEST_F(MaskModel, TimeWithoutADateHasNoPackedValue)
     m_edit.MaskDateTime(kMaskFormatDateTime);
     EXPECT_EQ(1, m_edit.SetTime(0.123045));
     EXPECT_EQ("0000-00-00 12:30:45", Formatted());
-    PaintNow(m_edit);
+    vt::PaintNow(m_edit.m_hWnd);
     EXPECT_EQ("0000-00-00 12:30:45", TextOf(m_edit));
     EXPECT_EQ(0.0, m_edit.GetDateTime());
     // The empty year fails the range check; only the places written before it are set.

@@ -100,26 +100,6 @@ Bytes StoredDeflate(const Bytes& payload, bool final)
     return out;
 }
 
-SIZE_T HeapBytesInUse()
-{
-    HANDLE heaps[256];
-    const DWORD count = std::min<DWORD>(::GetProcessHeaps(256, heaps), 256);
-    SIZE_T used = 0;
-    for (DWORD i = 0; i < count; ++i)
-    {
-        if (!::HeapLock(heaps[i]))
-            continue;
-        PROCESS_HEAP_ENTRY entry = {};
-        while (::HeapWalk(heaps[i], &entry))
-        {
-            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
-                used += entry.cbData;
-        }
-        ::HeapUnlock(heaps[i]);
-    }
-    return used;
-}
-
 Bytes BuildBmp(const BmpSpec& spec)
 {
     const DWORD stride = bmp::Stride(spec.width, spec.bitCount);

@@ -58,9 +58,6 @@ private:
     HMODULE m_module;
 };
 
-// Bytes held by live blocks of every heap of the process.
-SIZE_T HeapBytesInUse();
-
 // A BMP file image in memory; rows are given top row first, unpadded.
 struct BmpSpec
 {

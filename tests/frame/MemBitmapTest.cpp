@@ -4,6 +4,7 @@
 #include "frame/VeluFrameInternal.h"
 
 #include <algorithm>
+#include <cstring>
 
 using frametest::BmpSpec;
 using frametest::Bytes;
@@ -163,21 +164,6 @@ TEST(MemoryBitmap, OnlyAnImageWithAColourTableGetsAPaletteOfTheColoursItUses)
     EXPECT_EQ(before, vt::GdiObjectCount());
 }
 
-TEST(MemoryBitmap, WrongSignatureGivesNullAndResetsTheOutputs)
-{
-    Bytes image = frametest::BuildBmp(Wide24());
-    image[0] = 'M';
-    image[1] = 'B';
-    const int before = vt::GdiObjectCount();
-    SIZE size = {7, 7};
-    HPALETTE palette = reinterpret_cast<HPALETTE>(0x1234);
-    EXPECT_EQ(nullptr, VELULoadMemBmp(image.data(), &palette, &size));
-    EXPECT_EQ(0, size.cx);
-    EXPECT_EQ(0, size.cy);
-    EXPECT_EQ(nullptr, palette);
-    EXPECT_EQ(before, vt::GdiObjectCount());
-}
-
 // Each depth decodes its pixel as the platform's DIB layout stores it.
 TEST(PixelSampling, EveryDepthDecodesTheStoredPixel)
 {
@@ -225,4 +211,69 @@ TEST(PixelSampling, EveryDepthDecodesTheStoredPixel)
         }
     }
     EXPECT_EQ(RGB(0, 0, 0), Sample(NULL, 0, 0)) << "an unreadable bitmap samples black";
+}
+
+// A header that declares what no image has is refused before anything is
+// made: the platform would follow it far outside the caller's buffer.
+TEST(MemoryBitmap, ImpossibleHeadersAreRefusedAndRealVariantsStillLoad)
+{
+    auto wide8 = [] {
+        BmpSpec spec;
+        spec.width = 8;
+        spec.height = 2;
+        spec.bitCount = 8;
+        spec.clrUsed = 16;
+        spec.colourTable.assign(16, RGBQUAD{1, 2, 3, 0});
+        spec.rows = {Bytes(8, 1), Bytes(8, 2)};
+        return spec;
+    };
+    // Offsets into the file: 0 signature, 14 header size, 18 width, 22 height, 28 depth,
+    // 30 compression, 34 image size, 46 colours used.
+    struct Case { const char* what; BmpSpec spec; std::vector<std::pair<int, DWORD>> fields; bool loads; };
+    const std::vector<Case> cases = {
+        {"V2 header", Wide24(), {{14, 52}}, true},   {"V3 header", Wide24(), {{14, 56}}, true},
+        {"OS/2 header", Wide24(), {{14, 64}}, true}, {"V4 header", Wide24(), {{14, 108}}, true},
+        {"V5 header", Wide24(), {{14, 124}}, true},  {"all 256 colours of a table", wide8(), {{46, 256}}, true},
+        {"a deep image with a table of 256", Wide24(), {{46, 256}}, true},
+        {"an \"MB\" signature", Wide24(), {{0, 0x424D}}, false},
+        {"core header", Wide24(), {{14, 12}}, false},    {"header size 41", Wide24(), {{14, 41}}, false},
+        {"header size of 700 MB", Wide24(), {{14, 700000000}}, false},
+        {"header size -40", Wide24(), {{14, 0xFFFFFFD8}}, false},
+        {"257 colours of 8 bits", wide8(), {{46, 257}}, false},
+        {"17 colours of 4 bits", wide8(), {{28, 4}, {46, 17}}, false},
+        {"a deep table of 257", Wide24(), {{46, 257}}, false},
+        {"a table whose offset wraps", Wide24(), {{46, 0x40000000}}, false},
+        {"width 0", Wide24(), {{18, 0}}, false},         {"width -48", Wide24(), {{18, DWORD(-48)}}, false},
+        {"height 0", Wide24(), {{22, 0}}, false},
+        {"rows whose size wraps", Wide24(), {{18, 0x10000}, {22, 0x10000}}, false},
+        {"a screen bitmap past 64 MB", Wide24(), {{18, 4097}, {22, 4096}}, false},
+        {"depth 0", Wide24(), {{28, 0}}, false},         {"depth 2", Wide24(), {{28, 2}}, false},
+        {"depth 48", Wide24(), {{28, 48}}, false},
+        {"RLE8 of 24 bits", Wide24(), {{30, BI_RLE8}}, false},
+        {"top-down RLE8", wide8(), {{22, DWORD(-2)}, {30, BI_RLE8}}, false},
+        {"RLE8 of 512 MB", wide8(), {{30, BI_RLE8}, {34, 0x20000000}}, false},
+        {"bit fields of 24 bits", Wide24(), {{30, BI_BITFIELDS}}, false},
+        {"JPEG", Wide24(), {{30, 4}}, false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        Bytes image = frametest::BuildBmp(c.spec);
+        for (const auto& field : c.fields)
+            std::memcpy(&image[field.first], &field.second, field.first == 28 || field.first == 0 ? 2 : 4);
+        image.resize(image.size() + 4096, 0);   // room for what a real header of this kind reads
+        const int before = vt::GdiObjectCount();
+        SIZE size = {7, 7};
+        HPALETTE palette = reinterpret_cast<HPALETTE>(0x1234);
+        vt::GdiObject bitmap(VELULoadMemBmp(image.data(), &palette, &size));
+        vt::GdiObject paletteOwner(palette);
+        EXPECT_EQ(c.loads, bitmap.get() != nullptr);
+        if (!c.loads)
+        {
+            EXPECT_EQ(nullptr, palette);
+            EXPECT_EQ(0, size.cx);
+            EXPECT_EQ(0, size.cy);
+            EXPECT_EQ(before, vt::GdiObjectCount());
+        }
+    }
 }

@@ -160,7 +160,7 @@ TEST(XzpResource, LoaderReadsWholeStreamsAndRejectsMissingOrBrokenOnesWithoutLea
 
     // Warm up once so that lazily made loader state is not counted.
     FreeBinaryResource(LoadBinaryResourceName(module, "PARTIAL_THEN_BAD", NULL));
-    const SIZE_T before = frametest::HeapBytesInUse();
+    const SIZE_T before = vt::HeapBytesInUse();
     for (int i = 0; i < 20; ++i)
     {
         for (const char* name : {"NO_SUCH_XZP", "NOT_DEFLATE", "PARTIAL_THEN_BAD", "TRUNCATED"})
@@ -171,13 +171,13 @@ TEST(XzpResource, LoaderReadsWholeStreamsAndRejectsMissingOrBrokenOnesWithoutLea
         }
     }
     // Each leaked partial block would be over 32 KB; allow the heap's own noise.
-    EXPECT_LT(frametest::HeapBytesInUse(), before + 4096);
+    EXPECT_LT(vt::HeapBytesInUse(), before + 4096);
     EXPECT_EQ(nullptr, LoadBinaryResource(module, 77, &size));
     EXPECT_EQ(99u, size);
     EXPECT_EQ(nullptr, LoadBinaryResourceName(module, "EMPTY_STREAM", &size)) << "a stream of nothing";
     EXPECT_EQ(0u, size) << "a stream of nothing";
 
-    const SIZE_T beforeFree = frametest::HeapBytesInUse();
+    const SIZE_T beforeFree = vt::HeapBytesInUse();
     FreeBinaryResource(NULL);
-    EXPECT_EQ(beforeFree, frametest::HeapBytesInUse());
+    EXPECT_EQ(beforeFree, vt::HeapBytesInUse());
 }

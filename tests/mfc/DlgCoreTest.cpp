@@ -5,52 +5,14 @@
 
 namespace {
 
-// Builds a DLGTEMPLATE with one push button (IDOK) and one edit (id 101).
-class TemplateBuilder
+// A dialog with one default push button (IDOK) and one edit (id 101).
+vt::DialogTemplate TwoControls(DWORD dwStyle)
 {
-public:
-    explicit TemplateBuilder(DWORD dwStyle)
-    {
-        DLGTEMPLATE dt = {};
-        dt.style = dwStyle | DS_SETFONT;
-        dt.cdit = 2;
-        dt.cx = 160;
-        dt.cy = 80;
-        Append(&dt, sizeof(dt));
-        Word(0);                 // no menu
-        Word(0);                 // default class
-        String(L"Test dialog");  // caption
-        Word(8);                 // point size
-        String(L"MS Sans Serif");
-        Item(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 10, 50, 50, 14, IDOK, 0x0080, L"OK");
-        Item(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER, 10, 10, 100, 14, 101, 0x0081, L"");
-    }
-    LPCDLGTEMPLATE Get() const { return (LPCDLGTEMPLATE)m_words.data(); }
-
-private:
-    void Align() { if (m_words.size() % 2) m_words.push_back(0); }
-    void Append(const void* p, size_t n) { const WORD* w = (const WORD*)p; m_words.insert(m_words.end(), w, w + n / 2); }
-    void Word(WORD w) { m_words.push_back(w); }
-    void String(const wchar_t* s) { do { m_words.push_back((WORD)*s); } while (*s++); }
-    void Item(DWORD style, short x, short y, short cx, short cy, WORD id, WORD atom, const wchar_t* text)
-    {
-        Align();
-        DLGITEMTEMPLATE it = {};
-        it.style = style;
-        it.x = x;
-        it.y = y;
-        it.cx = cx;
-        it.cy = cy;
-        it.id = id;
-        Append(&it, sizeof(it) - (sizeof(it) % 2));
-        Word(0xFFFF);
-        Word(atom);
-        String(text);
-        Word(0);   // no creation data
-    }
-
-    std::vector<WORD> m_words;   // WORD-aligned; DWORD items aligned by Align
-};
+    vt::DialogTemplate t(dwStyle, "MS Sans Serif");
+    t.AddItem(IDOK, 0x0080, WS_TABSTOP | BS_DEFPUSHBUTTON, "OK");
+    t.AddItem(101, 0x0081, WS_TABSTOP | WS_BORDER, "");
+    return t;
+}
 
 class CTestDialog : public CDialog
 {
@@ -88,7 +50,7 @@ protected:
 TEST(DlgCore, ModelessFromTemplateRunsOnInitDialogAndOwnsItsWindow)
 {
     vt::HostWnd host;
-    TemplateBuilder tmpl(WS_POPUP | WS_CAPTION | WS_VISIBLE);
+    const vt::DialogTemplate tmpl = TwoControls(WS_POPUP | WS_CAPTION | WS_VISIBLE);
     CTestDialog dialog;
     ASSERT_TRUE(dialog.CreateIndirect(tmpl.Get(), &host));
     EXPECT_EQ(dialog.m_nInits, 1);
@@ -104,7 +66,7 @@ TEST(DlgCore, ModelessFromTemplateRunsOnInitDialogAndOwnsItsWindow)
 TEST(DlgCore, ModelessDialogTabsBetweenControlsThroughThePreTranslateWalk)
 {
     vt::HostWnd host;
-    TemplateBuilder tmpl(WS_POPUP | WS_CAPTION | WS_VISIBLE);
+    const vt::DialogTemplate tmpl = TwoControls(WS_POPUP | WS_CAPTION | WS_VISIBLE);
     CTestDialog dialog;
     ASSERT_TRUE(dialog.CreateIndirect(tmpl.Get(), &host));
     vt::Activate(dialog.m_hWnd);
@@ -119,7 +81,7 @@ TEST(DlgCore, ModelessDialogTabsBetweenControlsThroughThePreTranslateWalk)
 TEST(DlgCore, ModalDialogDisablesItsOwnerAndReturnsTheEndCode)
 {
     vt::HostWnd host;
-    TemplateBuilder tmpl(WS_POPUP | WS_CAPTION);
+    const vt::DialogTemplate tmpl = TwoControls(WS_POPUP | WS_CAPTION);
     CTestDialog dialog;
     dialog.m_bPostOkAtInit = TRUE;
     dialog.m_pWatchParent = &host;
@@ -135,7 +97,7 @@ TEST(DlgCore, ModalDialogDisablesItsOwnerAndReturnsTheEndCode)
 TEST(DlgCore, DialogEndedInOnInitDialogNeverRunsItsLoop)
 {
     vt::HostWnd host;
-    TemplateBuilder tmpl(WS_POPUP | WS_CAPTION);
+    const vt::DialogTemplate tmpl = TwoControls(WS_POPUP | WS_CAPTION);
     CTestDialog dialog;
     dialog.m_bEndAtInit = TRUE;
     ASSERT_TRUE(dialog.InitModalIndirect(tmpl.Get(), &host));
@@ -165,7 +127,7 @@ void CALLBACK CancelModalDialog(HWND, UINT, UINT_PTR nID, DWORD)
 TEST(DlgCore, EnterKeyInAModalDialogPressesTheDefaultButton)
 {
     vt::HostWnd host;
-    TemplateBuilder tmpl(WS_POPUP | WS_CAPTION | WS_VISIBLE);
+    const vt::DialogTemplate tmpl = TwoControls(WS_POPUP | WS_CAPTION | WS_VISIBLE);
     CTestDialog dialog;
     ASSERT_TRUE(dialog.InitModalIndirect(tmpl.Get(), &host));
     // The key is typed once the dialog's own loop runs; should it never
@@ -182,20 +144,11 @@ TEST(DlgCore, EnterKeyInAModalDialogPressesTheDefaultButton)
 TEST(DlgCore, CreatingAndDestroyingDialogsLeaksNothing)
 {
     vt::HostWnd host;
-    TemplateBuilder tmpl(WS_POPUP | WS_CAPTION | WS_VISIBLE);
-    auto cycle = [&]() {
+    const vt::DialogTemplate tmpl = TwoControls(WS_POPUP | WS_CAPTION | WS_VISIBLE);
+    EXPECT_TRUE(vt::LeavesNothingBehind([&] {
         CTestDialog dialog;
         dialog.CreateIndirect(tmpl.Get(), &host);
         vt::PumpPending();
         dialog.DestroyWindow();
-    };
-    cycle();
-    vt::PumpPending();
-    int nGdi = vt::GdiObjectCount();
-    int nWindows = vt::ThreadWindowCount();
-    for (int i = 0; i < 20; i++)
-        cycle();
-    vt::PumpPending();
-    EXPECT_EQ(vt::GdiObjectCount(), nGdi);
-    EXPECT_EQ(vt::ThreadWindowCount(), nWindows);
+    }));
 }

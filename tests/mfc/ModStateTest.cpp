@@ -37,24 +37,6 @@ CDynLinkLibrary* FindLibrary(HMODULE hModule)
     return NULL;
 }
 
-// Loads the fixture DLL for one test and frees it afterwards.
-class ExtensionDll : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        m_hFixture = ::LoadLibrary(FIXTURE_DLL_NAME);
-        ASSERT_TRUE(m_hFixture != NULL);
-    }
-    void TearDown() override
-    {
-        if (m_hFixture != NULL)
-            ::FreeLibrary(m_hFixture);
-    }
-
-    HMODULE m_hFixture = NULL;
-};
-
 }  // namespace
 
 TEST(ModuleState, ApplicationHandlesAreTheProgramsOwn)
@@ -67,80 +49,60 @@ TEST(ModuleState, ApplicationHandlesAreTheProgramsOwn)
     EXPECT_EQ(AfxGetThread(), AfxGetApp());
 }
 
-TEST(ModuleState, ResourceNotFoundAnywhereFallsBackToTheApplication)
-{
-    EXPECT_EQ(AfxFindResourceHandle(FIXTURE_STRIP_NAME, RT_BITMAP), AfxGetResourceHandle());
-    CBitmap bitmap;
-    EXPECT_FALSE(bitmap.LoadBitmap(FIXTURE_STRIP_NAME));
-}
-
-TEST_F(ExtensionDll, LoadingLinksTheLibraryIntoTheChain)
-{
-    CDynLinkLibrary* pDLL = FindLibrary(m_hFixture);
-    ASSERT_TRUE(pDLL != NULL);
-    EXPECT_EQ(pDLL->m_hResource, m_hFixture);
-    EXPECT_FALSE(pDLL->m_bSystem);
-    EXPECT_EQ(AfxFindResourceHandle(FIXTURE_STRIP_NAME, RT_BITMAP), (HINSTANCE)m_hFixture);
-}
-
-TEST_F(ExtensionDll, BitmapImageListAndStringLoadFromTheLibrary)
-{
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.LoadBitmap(FIXTURE_STRIP_NAME));
-    BITMAP bm;
-    ASSERT_TRUE(bitmap.GetBitmap(&bm));
-    EXPECT_EQ(bm.bmWidth, FIXTURE_STRIP_WIDTH);
-    EXPECT_EQ(bm.bmHeight, FIXTURE_STRIP_HEIGHT);
-
-    CImageList images;
-    ASSERT_TRUE(images.Create(FIXTURE_STRIP_NAME, FIXTURE_STRIP_HEIGHT, 0, RGB(0, 255, 0)));
-    EXPECT_EQ(images.GetImageCount(), FIXTURE_STRIP_WIDTH / FIXTURE_STRIP_HEIGHT);
-
-    CString text;
-    EXPECT_TRUE(text.LoadString(FIXTURE_STRING_ID));
-    EXPECT_STREQ((LPCTSTR)text, FIXTURE_STRING_TEXT);
-}
-
-TEST_F(ExtensionDll, ImageListMasksTheGreenBorder)
-{
-    CImageList images;
-    ASSERT_TRUE(images.Create(FIXTURE_STRIP_NAME, FIXTURE_STRIP_HEIGHT, 0, RGB(0, 255, 0)));
-    vt::MemoryCanvas canvas(FIXTURE_STRIP_HEIGHT, FIXTURE_STRIP_HEIGHT, RGB(255, 255, 255));
-    CDC* pDC = CDC::FromHandle(canvas.dc());
-    ASSERT_TRUE(images.Draw(pDC, 0, CPoint(0, 0), ILD_TRANSPARENT));
-    EXPECT_EQ(canvas.At(0, 0), RGB(255, 255, 255));
-    EXPECT_EQ(canvas.At(6, 6), RGB(255, 0, 0));
-}
-
-TEST_F(ExtensionDll, LibraryTakesOverOnlyItsOwnClasses)
-{
-    CDynLinkLibrary* pDLL = FindLibrary(m_hFixture);
-    ASSERT_TRUE(pDLL != NULL);
-    EXPECT_TRUE(ListHasClass(pDLL->m_classList, FIXTURE_SHAPE_CLASS));
-    EXPECT_FALSE(ListHasClass(pDLL->m_classList, "CHostShape"));
-    AFX_MODULE_STATE* pState = AfxGetModuleState();
-    EXPECT_TRUE(ListHasClass(pState->m_classList, "CHostShape"));
-    EXPECT_FALSE(ListHasClass(pState->m_classList, FIXTURE_SHAPE_CLASS));
-}
-
-TEST_F(ExtensionDll, DialogTemplateFromTheLibraryCreatesModeless)
-{
-    vt::HostWnd host;
-    CDialog dialog;
-    ASSERT_TRUE(dialog.Create(FIXTURE_DIALOG_NAME, &host));
-    EXPECT_TRUE(::GetDlgItem(dialog.m_hWnd, IDOK) != NULL);
-    EXPECT_TRUE(::GetDlgItem(dialog.m_hWnd, 101) != NULL);
-    dialog.DestroyWindow();
-}
-
-TEST(ModuleState, UnloadingUnlinksTheLibrary)
+// Loaded, the library joins the chain: its bitmap, image list, string and
+// dialog template are found, its classes stay its own; unloaded, it leaves the
+// chain and a resource found nowhere falls back to the application.
+TEST(ModuleState, ExtensionLibraryLendsItsResourcesWhileLoaded)
 {
     HMODULE hFixture = ::LoadLibrary(FIXTURE_DLL_NAME);
     ASSERT_TRUE(hFixture != NULL);
-    ASSERT_TRUE(FindLibrary(hFixture) != NULL);
+    CDynLinkLibrary* pDLL = FindLibrary(hFixture);
+    ASSERT_TRUE(pDLL != NULL);
+    EXPECT_EQ(pDLL->m_hResource, hFixture);
+    EXPECT_FALSE(pDLL->m_bSystem);
+    EXPECT_EQ(AfxFindResourceHandle(FIXTURE_STRIP_NAME, RT_BITMAP), (HINSTANCE)hFixture);
+    {
+        CBitmap bitmap;
+        ASSERT_TRUE(bitmap.LoadBitmap(FIXTURE_STRIP_NAME));
+        BITMAP bm;
+        ASSERT_TRUE(bitmap.GetBitmap(&bm));
+        EXPECT_EQ(bm.bmWidth, FIXTURE_STRIP_WIDTH);
+        EXPECT_EQ(bm.bmHeight, FIXTURE_STRIP_HEIGHT);
+        CString text;
+        EXPECT_TRUE(text.LoadString(FIXTURE_STRING_ID));
+        EXPECT_STREQ((LPCTSTR)text, FIXTURE_STRING_TEXT);
+
+        // The green border is masked out.
+        CImageList images;
+        ASSERT_TRUE(images.Create(FIXTURE_STRIP_NAME, FIXTURE_STRIP_HEIGHT, 0, RGB(0, 255, 0)));
+        EXPECT_EQ(images.GetImageCount(), FIXTURE_STRIP_WIDTH / FIXTURE_STRIP_HEIGHT);
+        vt::MemoryCanvas canvas(FIXTURE_STRIP_HEIGHT, FIXTURE_STRIP_HEIGHT, RGB(255, 255, 255));
+        ASSERT_TRUE(images.Draw(CDC::FromHandle(canvas.dc()), 0, CPoint(0, 0), ILD_TRANSPARENT));
+        EXPECT_EQ(canvas.At(0, 0), RGB(255, 255, 255));
+        EXPECT_EQ(canvas.At(6, 6), RGB(255, 0, 0));
+
+        vt::HostWnd host;
+        CDialog dialog;
+        ASSERT_TRUE(dialog.Create(FIXTURE_DIALOG_NAME, &host));
+        EXPECT_TRUE(::GetDlgItem(dialog.m_hWnd, IDOK) != NULL);
+        EXPECT_TRUE(::GetDlgItem(dialog.m_hWnd, 101) != NULL);
+        dialog.DestroyWindow();
+    }
+    EXPECT_TRUE(ListHasClass(pDLL->m_classList, FIXTURE_SHAPE_CLASS));
+    EXPECT_FALSE(ListHasClass(pDLL->m_classList, "CHostShape"));
+    EXPECT_TRUE(ListHasClass(AfxGetModuleState()->m_classList, "CHostShape"));
+    EXPECT_FALSE(ListHasClass(AfxGetModuleState()->m_classList, FIXTURE_SHAPE_CLASS));
+    EXPECT_TRUE(vt::LeavesNothingBehind([] {
+        CImageList images;
+        images.Create(FIXTURE_STRIP_NAME, FIXTURE_STRIP_HEIGHT, 0, RGB(0, 255, 0));
+        ::DestroyIcon(images.ExtractIcon(1));
+    }, 30));
+
     ::FreeLibrary(hFixture);
     EXPECT_TRUE(FindLibrary(hFixture) == NULL);
     EXPECT_EQ(AfxFindResourceHandle(FIXTURE_STRIP_NAME, RT_BITMAP), AfxGetResourceHandle());
+    CBitmap bitmap;
+    EXPECT_FALSE(bitmap.LoadBitmap(FIXTURE_STRIP_NAME));
 }
 
 TEST(ModuleState, RefusedRegistrationFailsTheLoadAndKeepsHostClasses)
@@ -185,19 +147,4 @@ TEST(ModuleState, TermWithAllRemovesEveryLibrary)
     AfxTermExtensionModule(first, TRUE);
     EXPECT_TRUE(FindLibrary(first.hModule) == NULL);
     EXPECT_TRUE(FindLibrary(second.hModule) == NULL);
-}
-
-TEST_F(ExtensionDll, ImageListsFromTheLibraryLeakNothing)
-{
-    auto cycle = []() {
-        CImageList images;
-        images.Create(FIXTURE_STRIP_NAME, FIXTURE_STRIP_HEIGHT, 0, RGB(0, 255, 0));
-        HICON hIcon = images.ExtractIcon(1);
-        ::DestroyIcon(hIcon);
-    };
-    cycle();
-    int nStart = vt::GdiObjectCount();
-    for (int i = 0; i < 30; i++)
-        cycle();
-    EXPECT_EQ(vt::GdiObjectCount(), nStart);
 }

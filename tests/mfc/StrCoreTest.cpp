@@ -1,93 +1,63 @@
 // CString: formatting, buffers, sharing and the search and edit operations.
 #include "support/harness.h"
 
-TEST(StrCore, FormatProducesPrintfText)
+TEST(StrCore, FormattingBuffersAndSharingKeepEachStringsOwnText)
 {
     CString s;
     s.Format("%d-%s-%05.1f", 42, "abc", 3.14159);
-    EXPECT_STREQ((LPCTSTR)s, "42-abc-003.1");
-    EXPECT_EQ(s.GetLength(), 12);
+    EXPECT_STREQ("42-abc-003.1", (LPCTSTR)s);
+    EXPECT_EQ(12, s.GetLength());
     CString t;
     t.Format("[%s]", (LPCTSTR)s);
-    EXPECT_STREQ((LPCTSTR)t, "[42-abc-003.1]");
-}
-
-TEST(StrCore, CopiesShareUntilOneIsWritten)
-{
-    CString a("shared");
-    CString b = a;
+    EXPECT_STREQ("[42-abc-003.1]", (LPCTSTR)t);
+    // Copies share until one is written.
+    CString a("shared"), b = a;
     EXPECT_EQ((LPCTSTR)a, (LPCTSTR)b);
     b.SetAt(0, 'S');
-    EXPECT_STREQ((LPCTSTR)a, "shared");
-    EXPECT_STREQ((LPCTSTR)b, "Shared");
-}
-
-TEST(StrCore, GetBufferThenReleaseBufferTakesTheWrittenText)
-{
-    CString s("old");
-    LPTSTR p = s.GetBuffer(32);
-    strcpy(p, "written by an API");
+    EXPECT_STREQ("shared", (LPCTSTR)a);
+    EXPECT_STREQ("Shared", (LPCTSTR)b);
+    // An API writes into the buffer; the release takes its length or the given one.
+    strcpy(s.GetBuffer(32), "written by an API");
     s.ReleaseBuffer();
-    EXPECT_STREQ((LPCTSTR)s, "written by an API");
-    EXPECT_EQ(s.GetLength(), 17);
-    p = s.GetBuffer(0);
-    p[7] = '\0';
+    EXPECT_EQ(17, s.GetLength());
+    s.GetBuffer(0)[7] = '\0';
     s.ReleaseBuffer(3);
-    EXPECT_STREQ((LPCTSTR)s, "wri");
+    EXPECT_STREQ("wri", (LPCTSTR)s);
+    s += s;
+    s = (LPCTSTR)s + 1;
+    EXPECT_STREQ("riwri", (LPCTSTR)s);
+    EXPECT_FALSE(s.LoadString(54321));
+    EXPECT_TRUE(s.IsEmpty());
 }
 
-TEST(StrCore, SearchAndSliceOperations)
+TEST(StrCore, SearchSliceAndEditOperations)
 {
-    CString s("Hello, world");
-    EXPECT_EQ(s.Find('o'), 4);
-    EXPECT_EQ(s.Find('o', 5), 8);
-    EXPECT_EQ(s.ReverseFind('o'), 8);
-    EXPECT_EQ(s.Find("world"), 7);
-    EXPECT_EQ(s.Find('z'), -1);
-    EXPECT_STREQ((LPCTSTR)s.Left(5), "Hello");
-    EXPECT_STREQ((LPCTSTR)s.Right(5), "world");
-    EXPECT_STREQ((LPCTSTR)s.Mid(7, 3), "wor");
-    EXPECT_STREQ((LPCTSTR)s.Mid(50), "");
-    EXPECT_STREQ((LPCTSTR)s.Left(-1), "");
-}
-
-TEST(StrCore, EditingOperations)
-{
+    const CString h("Hello, world");
+    EXPECT_EQ(4, h.Find('o'));
+    EXPECT_EQ(8, h.Find('o', 5));
+    EXPECT_EQ(8, h.ReverseFind('o'));
+    EXPECT_EQ(7, h.Find("world"));
+    EXPECT_EQ(-1, h.Find('z'));
+    const struct { CString actual; const char* expected; } slices[] = {
+        {h.Left(5), "Hello"}, {h.Right(5), "world"}, {h.Mid(7, 3), "wor"}, {h.Mid(50), ""}, {h.Left(-1), ""},
+    };
+    for (const auto& slice : slices)
+        EXPECT_STREQ(slice.expected, (LPCTSTR)slice.actual);
     CString s("  a-b-c  ");
     s.TrimLeft();
     s.TrimRight();
-    EXPECT_STREQ((LPCTSTR)s, "a-b-c");
-    EXPECT_EQ(s.Replace('-', '+'), 2);
-    EXPECT_STREQ((LPCTSTR)s, "a+b+c");
-    EXPECT_EQ(s.Replace("+", "--"), 2);
-    EXPECT_STREQ((LPCTSTR)s, "a--b--c");
-    EXPECT_EQ(s.Remove('-'), 4);
-    EXPECT_STREQ((LPCTSTR)s, "abc");
+    EXPECT_EQ(2, s.Replace('-', '+'));
+    EXPECT_STREQ("a+b+c", (LPCTSTR)s);
+    EXPECT_EQ(2, s.Replace("+", "--"));
+    EXPECT_EQ(4, s.Remove('-'));
+    EXPECT_STREQ("abc", (LPCTSTR)s);
     s.Insert(1, "XY");
-    EXPECT_STREQ((LPCTSTR)s, "aXYbc");
+    EXPECT_STREQ("aXYbc", (LPCTSTR)s);
     s.Delete(1, 2);
-    EXPECT_STREQ((LPCTSTR)s, "abc");
     s.MakeUpper();
-    EXPECT_STREQ((LPCTSTR)s, "ABC");
     s += 'd';
     s = s + "e" + CString('f', 2);
-    EXPECT_STREQ((LPCTSTR)s, "ABCdeff");
+    EXPECT_STREQ("ABCdeff", (LPCTSTR)s);
     EXPECT_TRUE(s == "ABCdeff");
-    EXPECT_EQ(s.CompareNoCase("abcDEFF"), 0);
-}
-
-TEST(StrCore, SelfAppendAndSelfAssignKeepTheText)
-{
-    CString s("ab");
-    s += s;
-    EXPECT_STREQ((LPCTSTR)s, "abab");
-    s = (LPCTSTR)s + 1;
-    EXPECT_STREQ((LPCTSTR)s, "bab");
-}
-
-TEST(StrCore, MissingStringResourceLoadsEmpty)
-{
-    CString s("keep?");
-    EXPECT_FALSE(s.LoadString(54321));
-    EXPECT_TRUE(s.IsEmpty());
+    EXPECT_EQ(0, s.CompareNoCase("abcDEFF"));
 }

@@ -48,36 +48,9 @@ END_MESSAGE_MAP()
 
 }  // namespace
 
-TEST(ToolTip, RestingOnAToolAsksTheWindowForItsText)
-{
-    vt::HostWnd host;
-    CTipWnd wnd;
-    ASSERT_TRUE(wnd.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 200, 100), &host, 1));
-    ASSERT_TRUE(wnd.EnableToolTips(TRUE));
-    vt::MoveCursor(host.ToScreen(CPoint(40, 50)));
-    vt::MoveCursor(host.ToScreen(CPoint(41, 50)));
-    EXPECT_TRUE(vt::PumpUntil([&] { return wnd.m_nTextRequests > 0; }, 4000));
-    EXPECT_EQ(wnd.m_idRequested, (UINT_PTR)kLeftTool);
-    EXPECT_GT(wnd.m_nHitTests, 0);
-    vt::ParkCursor();
-    vt::PumpPending();
-}
-
-TEST(ToolTip, NoToolMeansNoTextRequest)
-{
-    vt::HostWnd host;
-    CTipWnd wnd;
-    ASSERT_TRUE(wnd.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 200, 100), &host, 1));
-    wnd.EnableToolTips(TRUE);
-    vt::MoveCursor(host.ToScreen(CPoint(160, 50)));
-    vt::MoveCursor(host.ToScreen(CPoint(161, 50)));
-    vt::PumpFor(1200);
-    EXPECT_GT(wnd.m_nHitTests, 0);
-    EXPECT_EQ(wnd.m_nTextRequests, 0);
-    vt::ParkCursor();
-}
-
-TEST(ToolTip, DisabledToolTipsDoNotHitTest)
+// Disabled tips hit-test nothing; enabled, resting off the tool asks for no
+// text within twice the tip's initial delay, resting on it does.
+TEST(ToolTip, OnlyTheToolUnderTheMouseIsAskedForItsTextAndDisabledTipsHitTestNothing)
 {
     vt::HostWnd host;
     CTipWnd wnd;
@@ -85,7 +58,18 @@ TEST(ToolTip, DisabledToolTipsDoNotHitTest)
     wnd.EnableToolTips(TRUE);
     wnd.EnableToolTips(FALSE);
     vt::MoveCursor(host.ToScreen(CPoint(40, 50)));
-    vt::PumpFor(300);
+    vt::PumpPending();
     EXPECT_EQ(wnd.m_nHitTests, 0);
+    ASSERT_TRUE(wnd.EnableToolTips(TRUE));
+    vt::MoveCursor(host.ToScreen(CPoint(160, 50)));
+    vt::MoveCursor(host.ToScreen(CPoint(161, 50)));
+    EXPECT_TRUE(vt::PumpUntil([&] { return wnd.m_nHitTests > 0; }, 2000));
+    vt::PumpFor(2 * ::GetDoubleClickTime());
+    EXPECT_EQ(wnd.m_nTextRequests, 0);
+    vt::MoveCursor(host.ToScreen(CPoint(40, 50)));
+    vt::MoveCursor(host.ToScreen(CPoint(41, 50)));
+    EXPECT_TRUE(vt::PumpUntil([&] { return wnd.m_nTextRequests > 0; }, 4000));
+    EXPECT_EQ(wnd.m_idRequested, (UINT_PTR)kLeftTool);
     vt::ParkCursor();
+    vt::PumpPending();
 }

@@ -112,18 +112,6 @@ TEST(WinCore, DestroyingTheWindowDetachesAndCallsPostNcDestroy)
     EXPECT_TRUE(CWnd::FromHandlePermanent(hWnd) == NULL);
 }
 
-TEST(WinCore, DestroyingTheObjectDestroysItsWindow)
-{
-    vt::HostWnd host;
-    HWND hWnd;
-    {
-        CWnd wnd;
-        ASSERT_TRUE(wnd.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 20, 20), &host, 4));
-        hWnd = wnd.m_hWnd;
-    }
-    EXPECT_FALSE(::IsWindow(hWnd));
-}
-
 TEST(WinCore, TemporaryObjectsGoAtIdlePermanentOnesStay)
 {
     vt::HostWnd host;
@@ -151,15 +139,6 @@ TEST(WinCore, TemporaryObjectsGoAtIdlePermanentOnesStay)
     ::DestroyWindow(hEdit);
 }
 
-TEST(WinCore, GetDlgItemGivesThePermanentObjectWhenThereIsOne)
-{
-    vt::HostWnd host;
-    CEdit edit;
-    ASSERT_TRUE(edit.Create(WS_VISIBLE, CRect(0, 0, 50, 20), &host, 9));
-    EXPECT_EQ(host.GetDlgItem(9), &edit);
-    EXPECT_TRUE(host.GetDlgItem(99) == NULL);
-}
-
 TEST(WinCore, DescendantWindowIsFoundAtAnyDepth)
 {
     vt::HostWnd host;
@@ -169,18 +148,12 @@ TEST(WinCore, DescendantWindowIsFoundAtAnyDepth)
     ASSERT_TRUE(deep.Create(WS_VISIBLE, CRect(0, 0, 50, 20), &panel, 77));
     HWND hPlain = CreatePlainEdit(panel.m_hWnd, 78);
     EXPECT_EQ(host.GetDescendantWindow(77), &deep);
+    EXPECT_EQ(panel.GetDlgItem(77), &deep);
+    EXPECT_TRUE(panel.GetDlgItem(99) == NULL);
     EXPECT_EQ(host.GetDescendantWindow(78)->GetSafeHwnd(), hPlain);
     EXPECT_TRUE(host.GetDescendantWindow(78, TRUE) == NULL);
     EXPECT_TRUE(host.GetDescendantWindow(79) == NULL);
     ::DestroyWindow(hPlain);
-}
-
-TEST(WinCore, NullWindowPointerIsSafeForSafeAccessors)
-{
-    CWnd* pNull = NULL;
-    EXPECT_TRUE(pNull->GetSafeHwnd() == NULL);
-    CFont* pNoFont = NULL;
-    EXPECT_TRUE(pNoFont->GetSafeHandle() == NULL);
 }
 
 TEST(WinCore, ModifyStyleChangesOnlyTheRequestedBits)
@@ -258,30 +231,21 @@ protected:
 
 }  // namespace
 
-TEST_F(PreTranslate, TargetThenEachParentIsOffered)
+// The target, then each parent is offered the message until one consumes it
+// (which also keeps it from being dispatched) or the given top is reached.
+TEST_F(PreTranslate, TargetThenEachParentIsOfferedUntilOneConsumesItOrTheTopIsReached)
 {
     PostKeyAndPump();
-    std::vector<std::string> expected = {"inner", "middle", "outer"};
-    EXPECT_EQ(m_log, expected);
-    EXPECT_EQ(m_inner.m_nKeyDowns, 1);
-}
-
-TEST_F(PreTranslate, FirstConsumerEndsTheWalkAndTheMessageIsNotDispatched)
-{
+    EXPECT_EQ((std::vector<std::string>{"inner", "middle", "outer"}), m_log);
+    EXPECT_EQ(1, m_inner.m_nKeyDowns);
+    m_log.clear();
     m_middle.m_bConsume = TRUE;
     PostKeyAndPump();
-    std::vector<std::string> expected = {"inner", "middle"};
-    EXPECT_EQ(m_log, expected);
-    EXPECT_EQ(m_inner.m_nKeyDowns, 0);
-}
-
-TEST_F(PreTranslate, WalkStopsAtTheGivenWindow)
-{
-    MSG msg = {};
-    msg.hwnd = m_inner.m_hWnd;
-    msg.message = WM_KEYDOWN;
-    msg.wParam = VK_F7;
+    EXPECT_EQ((std::vector<std::string>{"inner", "middle"}), m_log);
+    EXPECT_EQ(1, m_inner.m_nKeyDowns);
+    m_log.clear();
+    m_middle.m_bConsume = FALSE;
+    MSG msg = {m_inner.m_hWnd, WM_KEYDOWN, VK_F7};
     EXPECT_FALSE(CWnd::WalkPreTranslateTree(m_middle.m_hWnd, &msg));
-    std::vector<std::string> expected = {"inner", "middle"};
-    EXPECT_EQ(m_log, expected);
+    EXPECT_EQ((std::vector<std::string>{"inner", "middle"}), m_log);
 }

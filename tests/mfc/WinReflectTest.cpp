@@ -140,102 +140,73 @@ protected:
 
 }  // namespace
 
-TEST_F(Reflect, OwnerDrawButtonPaintsItself)
+// The child paints itself through the reflected message, unless the parent
+// handles WM_DRAWITEM itself.
+TEST_F(Reflect, OwnerDrawButtonPaintsItselfUnlessTheParentDoes)
 {
     CSelfDrawButton button;
     ASSERT_TRUE(button.Create("b", WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 60, 40), &m_parent, 2));
-    button.Invalidate();
-    button.UpdateWindow();
+    vt::PaintNow(button.m_hWnd);
     EXPECT_GE(button.m_nDraws, 1);
     EXPECT_EQ(button.m_hWndDrawn, button.m_hWnd);
-    vt::Capture capture = vt::Capture::FromWindow(button.m_hWnd);
-    EXPECT_PIXEL(capture, 5, 5, RGB(0, 0, 0));
-}
-
-TEST_F(Reflect, ParentHandlingDrawItemWinsOverTheChild)
-{
-    CSelfDrawButton button;
-    ASSERT_TRUE(button.Create("b", WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 60, 40), &m_parent, 2));
-    vt::PumpPending();
-    int nChildDraws = button.m_nDraws;
+    EXPECT_PIXEL(vt::Capture::FromWindow(button.m_hWnd), 5, 5, RGB(0, 0, 0));
+    const int nChildDraws = button.m_nDraws;
     m_parent.m_bHandleDrawItem = TRUE;
-    button.Invalidate();
-    button.UpdateWindow();
+    vt::PaintNow(button.m_hWnd);
     EXPECT_GE(m_parent.m_nParentDraws, 1);
     EXPECT_EQ(button.m_nDraws, nChildDraws);
 }
 
-TEST_F(Reflect, ColourQueryIsAnsweredByTheChildsBrush)
+// The child's brush answers the colour query, with the control type the
+// message names; no brush leaves the default; a parent's own handler wins.
+TEST_F(Reflect, ColourQueryIsAnsweredByTheChildUnlessTheParentAnswersIt)
 {
     CColourEdit edit;
     ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER, CRect(10, 60, 120, 80), &m_parent, 3));
-    vt::GdiObject brush(::CreateSolidBrush(RGB(1, 2, 3)));
-    edit.m_hBrush = brush.brush();
+    vt::GdiObject childBrush(::CreateSolidBrush(RGB(1, 2, 3))), parentBrush(::CreateSolidBrush(RGB(4, 5, 6)));
     vt::WindowDC dc(edit.m_hWnd);
-    LRESULT lResult = m_parent.SendMessage(WM_CTLCOLOREDIT, (WPARAM)(HDC)dc, (LPARAM)edit.m_hWnd);
-    EXPECT_EQ((HBRUSH)lResult, brush.brush());
-    EXPECT_EQ(edit.m_nCtlType, (UINT)CTLCOLOR_EDIT);
-    EXPECT_EQ(edit.m_hDC, (HDC)dc);
-    // A read-only edit asks with WM_CTLCOLORSTATIC: the type follows the message.
-    m_parent.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)(HDC)dc, (LPARAM)edit.m_hWnd);
-    EXPECT_EQ(edit.m_nCtlType, (UINT)CTLCOLOR_STATIC);
+    const LRESULT lDefault = ::DefWindowProc(m_parent.m_hWnd, WM_CTLCOLOREDIT, (WPARAM)(HDC)dc, (LPARAM)edit.m_hWnd);
+    const struct { const char* name; HBRUSH child; bool parent; UINT message; LRESULT result; UINT type; } cases[] = {
+        {"child brush", childBrush.brush(), false, WM_CTLCOLOREDIT, (LRESULT)childBrush.brush(), CTLCOLOR_EDIT},
+        // A read-only edit asks with WM_CTLCOLORSTATIC: the type follows the message.
+        {"as a static", childBrush.brush(), false, WM_CTLCOLORSTATIC, (LRESULT)childBrush.brush(), CTLCOLOR_STATIC},
+        {"no brush", NULL, false, WM_CTLCOLOREDIT, lDefault, CTLCOLOR_EDIT},
+        {"parent handles it", childBrush.brush(), true, WM_CTLCOLOREDIT, (LRESULT)parentBrush.brush(), 0xFFFF},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        edit.m_hBrush = c.child;
+        edit.m_nCtlType = 0xFFFF;
+        m_parent.m_bHandleCtlColor = c.parent;
+        m_parent.m_hParentBrush = parentBrush.brush();
+        EXPECT_EQ(c.result, m_parent.SendMessage(c.message, (WPARAM)(HDC)dc, (LPARAM)edit.m_hWnd));
+        EXPECT_EQ(c.type, edit.m_nCtlType);
+        if (c.type != 0xFFFF) {
+            EXPECT_EQ((HDC)dc, edit.m_hDC);
+        }
+    }
 }
 
-TEST_F(Reflect, ChildReturningNoBrushLeavesTheDefaultColours)
-{
-    CColourEdit edit;
-    ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER, CRect(10, 60, 120, 80), &m_parent, 3));
-    vt::WindowDC dc(edit.m_hWnd);
-    LRESULT lResult = m_parent.SendMessage(WM_CTLCOLOREDIT, (WPARAM)(HDC)dc, (LPARAM)edit.m_hWnd);
-    LRESULT lDefault = ::DefWindowProc(m_parent.m_hWnd, WM_CTLCOLOREDIT, (WPARAM)(HDC)dc, (LPARAM)edit.m_hWnd);
-    EXPECT_EQ(edit.m_nCtlType, (UINT)CTLCOLOR_EDIT);
-    EXPECT_EQ(lResult, lDefault);
-}
-
-TEST_F(Reflect, ParentHandlingCtlColorWinsOverTheChild)
-{
-    CColourEdit edit;
-    ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER, CRect(10, 60, 120, 80), &m_parent, 3));
-    vt::GdiObject childBrush(::CreateSolidBrush(RGB(1, 2, 3)));
-    vt::GdiObject parentBrush(::CreateSolidBrush(RGB(4, 5, 6)));
-    edit.m_hBrush = childBrush.brush();
-    m_parent.m_bHandleCtlColor = TRUE;
-    m_parent.m_hParentBrush = parentBrush.brush();
-    vt::WindowDC dc(edit.m_hWnd);
-    LRESULT lResult = m_parent.SendMessage(WM_CTLCOLOREDIT, (WPARAM)(HDC)dc, (LPARAM)edit.m_hWnd);
-    EXPECT_EQ((HBRUSH)lResult, parentBrush.brush());
-    EXPECT_EQ(edit.m_nCtlType, 0xFFFFu);
-}
-
-TEST_F(Reflect, NotificationGoesToTheChildAndItsResultIsReturned)
+// A notification goes to the child first and its result is returned; one the
+// child declines reaches the parent too; range handlers get the sender's id.
+TEST_F(Reflect, NotificationsGoToTheChildFirstThenToTheParent)
 {
     CNotifyingCtrl ctrl;
     ASSERT_TRUE(ctrl.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 10, 10), &m_parent, 5));
-    EXPECT_EQ(Notify(ctrl, NM_CLICK), 7);
-    EXPECT_EQ(ctrl.m_nClicks, 1);
-    EXPECT_EQ(m_parent.m_nClicks, 0);
-}
-
-TEST_F(Reflect, NotificationDeclinedByTheChildReachesTheParent)
-{
-    CNotifyingCtrl ctrl;
-    ASSERT_TRUE(ctrl.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 10, 10), &m_parent, 5));
+    EXPECT_EQ(7, Notify(ctrl, NM_CLICK));
+    EXPECT_EQ(1, ctrl.m_nClicks);
+    EXPECT_EQ(0, m_parent.m_nClicks);
     Notify(ctrl, NM_DBLCLK);
-    EXPECT_EQ(ctrl.m_nDoubleClicks, 1);
-    EXPECT_EQ(m_parent.m_nDoubleClicks, 1);
-}
-
-TEST_F(Reflect, NotificationRangeHandlerGetsTheSendersId)
-{
-    CWnd plain;
-    ASSERT_TRUE(plain.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 10, 10), &m_parent, 14));
-    EXPECT_EQ(Notify(plain, NM_RCLICK), 3);
-    EXPECT_EQ(m_parent.m_nRangeId, 14u);
-    CWnd outside;
+    EXPECT_EQ(1, ctrl.m_nDoubleClicks);
+    EXPECT_EQ(1, m_parent.m_nDoubleClicks);
+    CWnd inRange, outside;
+    ASSERT_TRUE(inRange.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 10, 10), &m_parent, 14));
     ASSERT_TRUE(outside.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 10, 10), &m_parent, 21));
+    EXPECT_EQ(3, Notify(inRange, NM_RCLICK));
+    EXPECT_EQ(14u, m_parent.m_nRangeId);
     m_parent.m_nRangeId = 0;
-    EXPECT_EQ(Notify(outside, NM_RCLICK), 0);
-    EXPECT_EQ(m_parent.m_nRangeId, 0u);
+    EXPECT_EQ(0, Notify(outside, NM_RCLICK));
+    EXPECT_EQ(0u, m_parent.m_nRangeId);
 }
 
 TEST_F(Reflect, ControlCommandIsReflectedBeforeTheParentSeesIt)

@@ -22,23 +22,8 @@ const CRect kStaticRect(20, 20, 140, 44);
 const CRect kEditRect(20, 60, 140, 84);
 const CRect kButtonRect(20, 110, 120, 140);
 
-// A DLGTEMPLATE with items, built in memory, DWORD-aligned as the platform wants.
-class DialogTemplate
-{
-public:
-    explicit DialogTemplate(DWORD style);
-    // classAtom: 0x0080 button, 0x0081 edit, 0x0082 static.
-    void AddItem(UINT id, WORD classAtom, DWORD style, const char* text);
-    LPCDLGTEMPLATE Get() const { return reinterpret_cast<LPCDLGTEMPLATE>(m_words.data()); }
-
-private:
-    void AddString(const char* text);
-    void AlignToDword();
-    std::vector<WORD> m_words;
-};
-
 // The platform's standard items: a static, an edit and a push button.
-DialogTemplate StandardTemplate();
+vt::DialogTemplate StandardTemplate();
 
 // A skinned dialog whose background painting and tooltip can be watched.
 class ProbeDialog : public CCoolDialog

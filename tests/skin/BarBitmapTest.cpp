@@ -181,7 +181,7 @@ TEST_F(BarBitmapTest, PaintingBarsLeaksNothing)
 	vt::GdiObject skin(MakeBarSkin(true));
 	const RECT rc = { 10, 4, 111, 24 };
 	HGDIOBJ hBitmapBefore = ::GetCurrentObject(m_canvas, OBJ_BITMAP);
-	EXPECT_TRUE(LeaksNothing([&]
+	EXPECT_TRUE(vt::LeavesNothingBehind([&]
 		{
 			DrawBar(rc, skin.bitmap(), true);
 			DrawBar(rc, NULL, true, kMiddleLen, TRUE);

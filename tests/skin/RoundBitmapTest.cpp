@@ -158,10 +158,12 @@ TEST_F(RoundBitmapTest, CopiedPainterKeepsItsFlagsAndDrawsTheSame)
 	EXPECT_TRUE(RegionIsColour(m_canvas, { 0, 12, m_canvas.width(), m_canvas.height() }, kBackground));
 }
 
-TEST_F(RoundBitmapTest, ButtonSkinStretchesEdgesAndKeepsCornersUnscaled)
+// A 42 x 20 skin into 100 x 30: corners unscaled, edges stretched along
+// their length, the centre both ways. The flags choose the pieces: a corner
+// shows when either edge next to it does.
+TEST_F(RoundBitmapTest, ButtonSkinStretchesEdgesKeepsCornersUnscaledAndDrawsThePiecesTheFlagsChoose)
 {
 	Draw(kButton);
-
 	EXPECT_TRUE(CornersAreDrawn(kButton));
 	struct Edge { RECT rc; int nPiece; bool bHorizontal; };
 	const Edge edges[] =
@@ -182,6 +184,32 @@ TEST_F(RoundBitmapTest, ButtonSkinStretchesEdgesAndKeepsCornersUnscaled)
 	EXPECT_TRUE(StretchedAlong(rcCentre, true, kSkinW - 2 * kCorner));
 	EXPECT_TRUE(StretchedAlong(rcCentre, false, kSkinH - 2 * kCorner));
 	EXPECT_TRUE(OutsideIsUntouched(kButton));
+
+	// Where each piece lands (corners without their inset pixel), and the pieces
+	// each set of flags draws, bit n - 1 for piece n.
+	const RECT rcPieces[] =
+	{
+		{ 10, 9, 14, 12 }, { 14, 8, 106, 12 }, { 106, 9, 110, 12 },
+		{ 10, 12, 14, 34 }, { 14, 12, 106, 34 }, { 106, 12, 110, 34 },
+		{ 10, 34, 14, 37 }, { 14, 34, 106, 38 }, { 106, 34, 110, 37 },
+	};
+	const struct { DWORD dwFlags; unsigned nPieces; } cases[] =
+	{
+		{ kDrawBlockCentre, 1u << (kCentrePiece - 1) },
+		{ kDrawBlockTop, 0x7u },
+		{ kDrawBlockLeft | kDrawBlockBottom, (1u << (kTopLeft - 1)) | (1u << (kLeftEdge - 1)) | 0x1C0u },
+	};
+	for (const auto& c : cases)
+	{
+		m_canvas.Fill(kBackground);
+		Draw(kButton, kCorner, c.dwFlags);
+		for (int nPiece = kTopLeft; nPiece <= kBottomRight; nPiece++)
+		{
+			SCOPED_TRACE(::testing::Message() << "flags 0x" << std::hex << c.dwFlags << std::dec << ", piece " << nPiece);
+			const RECT& rc = rcPieces[nPiece - 1];
+			EXPECT_TRUE((c.nPieces & (1u << (nPiece - 1))) ? PieceFills(rc, nPiece) : RegionIsColour(m_canvas, rc, kBackground));
+		}
+	}
 }
 
 TEST_F(RoundBitmapTest, BalloonInsetsRoundEachCornerRowByRow)
@@ -205,15 +233,26 @@ TEST_F(RoundBitmapTest, BalloonInsetsRoundEachCornerRowByRow)
 	}
 }
 
-TEST_F(RoundBitmapTest, DestinationTwoCornersWideHasSidesButNoTopBottomOrCentre)
+// Edges stretch along their length only: a destination two corners wide has
+// its sides but no top, bottom or centre, one two corners tall the other way round.
+TEST_F(RoundBitmapTest, DestinationTwoCornersAcrossHasOnlyTheEdgesAlongTheOtherWay)
 {
-	const RECT rc = { 10, 8, 18, 38 };
-	Draw(rc);
-
-	EXPECT_TRUE(CornersAreDrawn(rc));
-	EXPECT_TRUE(PieceFills({ 10, 12, 14, 34 }, kLeftEdge));
-	EXPECT_TRUE(PieceFills({ 14, 12, 18, 34 }, kRightEdge));
-	EXPECT_TRUE(OutsideIsUntouched(rc));
+	const struct { RECT rc; RECT first, second; int nFirst, nSecond; bool bHorizontal; } cases[] =
+	{
+		{ { 10, 8, 18, 38 }, { 10, 12, 14, 34 }, { 14, 12, 18, 34 }, kLeftEdge, kRightEdge, false },
+		{ { 10, 8, 110, 16 }, { 14, 8, 106, 12 }, { 14, 12, 106, 16 }, kTopEdge, kBottomEdge, true },
+	};
+	for (const auto& c : cases)
+	{
+		SCOPED_TRACE(c.bHorizontal ? "two corners tall" : "two corners wide");
+		m_canvas.Fill(kBackground);
+		Draw(c.rc);
+		EXPECT_TRUE(CornersAreDrawn(c.rc));
+		EXPECT_TRUE(EdgeLinesMatch(c.first, c.nFirst, c.bHorizontal));
+		EXPECT_TRUE(EdgeLinesMatch(c.second, c.nSecond, c.bHorizontal));
+		EXPECT_TRUE(StretchedAlong(c.first, c.bHorizontal, c.bHorizontal ? kSkinW - 2 * kCorner : kSkinH - 2 * kCorner));
+		EXPECT_TRUE(OutsideIsUntouched(c.rc));
+	}
 }
 
 TEST_F(RoundBitmapTest, DestinationNarrowerThanCornerCutsCornersAndDrawsAllTheirRows)
@@ -237,40 +276,6 @@ TEST_F(RoundBitmapTest, DestinationNarrowerThanCornerCutsCornersAndDrawsAllTheir
 	EXPECT_TRUE(OutsideIsUntouched({ 10, 8, 13, 14 }));
 }
 
-TEST_F(RoundBitmapTest, DrawBlockFlagsChooseThePieces)
-{
-	// Where each piece lands in the button (corners without their inset pixel).
-	const RECT rcPieces[] =
-	{
-		{ 10, 9, 14, 12 }, { 14, 8, 106, 12 }, { 106, 9, 110, 12 },
-		{ 10, 12, 14, 34 }, { 14, 12, 106, 34 }, { 106, 12, 110, 34 },
-		{ 10, 34, 14, 37 }, { 14, 34, 106, 38 }, { 106, 34, 110, 37 },
-	};
-	// The pieces each set of flags draws, bit n - 1 for piece n: a corner
-	// shows when either edge next to it does.
-	struct FlagsCase { DWORD dwFlags; unsigned nPieces; };
-	const FlagsCase cases[] =
-	{
-		{ kDrawBlockCentre, 1u << (kCentrePiece - 1) },
-		{ kDrawBlockTop, 0x7u },
-		{ kDrawBlockLeft | kDrawBlockBottom, (1u << (kTopLeft - 1)) | (1u << (kLeftEdge - 1)) | 0x1C0u },
-	};
-	for (const FlagsCase& c : cases)
-	{
-		m_canvas.Fill(kBackground);
-		Draw(kButton, kCorner, c.dwFlags);
-		for (int nPiece = kTopLeft; nPiece <= kBottomRight; nPiece++)
-		{
-			SCOPED_TRACE(::testing::Message() << "flags 0x" << std::hex << c.dwFlags << std::dec << ", piece " << nPiece);
-			const RECT& rc = rcPieces[nPiece - 1];
-			if (c.nPieces & (1u << (nPiece - 1)))
-				EXPECT_TRUE(PieceFills(rc, nPiece));
-			else
-				EXPECT_TRUE(RegionIsColour(m_canvas, rc, kBackground));
-		}
-	}
-}
-
 TEST_F(RoundBitmapTest, CornerSizeZeroStretchesTheWholeSkinAndNullSkinDrawsNothing)
 {
 	// Exactly twice the skin's size, so every skin pixel becomes a 2 x 2 block.
@@ -289,7 +294,7 @@ TEST_F(RoundBitmapTest, PaintingLeavesTheDestinationAsItWas)
 {
 	HGDIOBJ hBitmapBefore = ::GetCurrentObject(m_canvas, OBJ_BITMAP);
 	const int nStretchBefore = ::GetStretchBltMode(m_canvas);
-	EXPECT_TRUE(LeaksNothing([&] { Draw(kButton); }, 200));
+	EXPECT_TRUE(vt::LeavesNothingBehind([&] { Draw(kButton); }, 200));
 	EXPECT_EQ(hBitmapBefore, ::GetCurrentObject(m_canvas, OBJ_BITMAP));
 	EXPECT_EQ(nStretchBefore, ::GetStretchBltMode(m_canvas));
 	// The skin is borrowed and let go each time: it can still be drawn.

@@ -1,4 +1,4 @@
-// SkinTestSupport.cpp: generated skins, region checks and the leak count for the skin painter tests.
+// SkinTestSupport.cpp: generated skins and region checks for the skin painter tests.
 #include "SkinTestSupport.h"
 
 #include <stdio.h>
@@ -69,21 +69,6 @@ HBITMAP MakeBitmap(int cx, int cy, const PixelFn& fn)
 ::testing::AssertionResult RegionIsColour(const vt::MemoryCanvas& canvas, const RECT& rc, COLORREF cr)
 {
 	return RegionIs(canvas, rc, [cr](int, int) { return cr; });
-}
-
-::testing::AssertionResult LeaksNothing(const std::function<void()>& use, int nTimes)
-{
-	for (int i = 0; i < 3; i++)
-		use();
-	const int nBefore = vt::GdiObjectCount();
-	if (nBefore <= 0)
-		return ::testing::AssertionFailure() << "the GDI object counter does not work here";
-	for (int i = 0; i < nTimes; i++)
-		use();
-	const int nAfter = vt::GdiObjectCount();
-	if (nAfter != nBefore)
-		return ::testing::AssertionFailure() << nBefore << " GDI objects before " << nTimes << " uses, " << nAfter << " after";
-	return ::testing::AssertionSuccess();
 }
 
 } // namespace skintest

@@ -1,4 +1,4 @@
-// SkinTestSupport.h: generated skins, region checks and the leak count for the skin painter tests.
+// SkinTestSupport.h: generated skins and region checks for the skin painter tests.
 #ifndef TESTS_SKIN_SKINTESTSUPPORT_H
 #define TESTS_SKIN_SKINTESTSUPPORT_H
 
@@ -24,11 +24,6 @@ HBITMAP MakeBitmap(int cx, int cy, const PixelFn& fn);
 	const std::function<bool(int x, int y, COLORREF cr)>& pred, const char* what);
 ::testing::AssertionResult RegionIs(const vt::MemoryCanvas& canvas, const RECT& rc, const PixelFn& expected);
 ::testing::AssertionResult RegionIsColour(const vt::MemoryCanvas& canvas, const RECT& rc, COLORREF cr);
-
-// GDI objects after nTimes calls of use are as many as before them. A few
-// calls first warm up: Wine keeps some freed DCs for reuse.
-::testing::AssertionResult LeaksNothing(const std::function<void()>& use, int nTimes);
-
 
 inline RECT WholeOf(const vt::MemoryCanvas& canvas) { return { 0, 0, canvas.width(), canvas.height() }; }
 

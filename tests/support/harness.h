@@ -170,6 +170,43 @@ int ThreadWindowCount();
 // test started.
 int GdiObjectCount(HANDLE process);
 int ProcessWindowCount(DWORD processId);
+// Bytes held by live blocks of every heap of the process (HeapWalk), which
+// is where the C runtime's malloc and the platform's own records live.
+SIZE_T HeapBytesInUse();
+
+// ---------------------------------------------------------------- checks
+
+// Paints the window and its children now, background included, and lets
+// the follow-up messages through.
+void PaintNow(HWND hwnd);
+// Brings wnd's top-level window to the front and gives wnd the keyboard focus.
+bool FocusOn(CWnd& wnd);
+// Pixels of rc in shot that are exactly colour, and their bounding box
+// (empty when there is none).
+int CountColour(const Capture& shot, const RECT& rc, COLORREF colour);
+CRect BoundsOf(const Capture& shot, const RECT& rc, COLORREF colour);
+// One line of text as DrawText measures it with font (null: a DC's own font).
+CSize TextExtent(HFONT font, const char* text);
+// Runs cycle a few times, so that what the platform and the library make
+// once settles, then `times` more; succeeds when GDI objects, windows and,
+// if asked, heap bytes are back where they were.
+::testing::AssertionResult LeavesNothingBehind(const std::function<void()>& cycle, int times = 20,
+                                               bool heap = false);
+
+// ---------------------------------------------------------------- dialogs
+
+// A DLGTEMPLATE with items, built in memory; with a font face, DS_SETFONT.
+class DialogTemplate
+{
+public:
+    explicit DialogTemplate(DWORD style, const char* font = nullptr, WORD points = 8);
+    // classAtom: 0x0080 button, 0x0081 edit, 0x0082 static.
+    void AddItem(UINT id, WORD classAtom, DWORD style, const char* text);
+    LPCDLGTEMPLATE Get() const { return reinterpret_cast<LPCDLGTEMPLATE>(m_words.data()); }
+
+private:
+    std::vector<WORD> m_words;
+};
 
 // ---------------------------------------------------------------- RAII
 

@@ -1,7 +1,9 @@
-// Counting what a control could leak: GDI objects and windows.
+// Counting what a control could leak: GDI objects, windows and heap bytes.
 #include "support/harness.h"
 
 #include <winternl.h>
+
+#include <algorithm>
 
 namespace vt {
 namespace {
@@ -87,6 +89,24 @@ int GdiObjectCount(HANDLE process)
     if (!::ReadProcessMemory(process, remote, table.data(), table.size() * sizeof(GdiHandleEntry), NULL))
         return -1;
     return CountLive(table.data());
+}
+
+SIZE_T HeapBytesInUse()
+{
+    HANDLE heaps[256];
+    const DWORD count = std::min<DWORD>(::GetProcessHeaps(256, heaps), 256);
+    SIZE_T used = 0;
+    for (DWORD i = 0; i < count; ++i) {
+        if (!::HeapLock(heaps[i]))
+            continue;
+        PROCESS_HEAP_ENTRY entry = {};
+        while (::HeapWalk(heaps[i], &entry)) {
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
+                used += entry.cbData;
+        }
+        ::HeapUnlock(heaps[i]);
+    }
+    return used;
 }
 
 int ThreadWindowCount()

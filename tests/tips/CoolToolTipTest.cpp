@@ -4,42 +4,52 @@
 namespace tips_test {
 namespace {
 
-CRect WorkArea()
-{
-    CRect rc;
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rc, 0);
-    return rc;
-}
-
 TEST_F(ToolTipTest, RestingOnToolShowsTipAfterDelayUntilHideTimer)
 {
     ASSERT_TRUE(m_tip.AddTool(m_toolA, "Rest here"));
     RestOn(m_toolA);
     EXPECT_FALSE(TipVisible());
     EXPECT_EQ(kToolTipDelayTimerId, m_tip.RunningTimer());
-
     FireTimer(kToolTipDelayTimerId);
     ASSERT_TRUE(TipVisible());
-    const CPoint cursor = CentreOf(m_toolA);
-    EXPECT_EQ(cursor.x + 10, TipRect().left);
-    EXPECT_EQ(cursor.y + 10, TipRect().top);
+    EXPECT_EQ(CentreOf(m_toolA) + CPoint(10, 10), TipRect().TopLeft());
     EXPECT_EQ(m_tip.m_hWnd, ::GetCapture());
     EXPECT_EQ(kToolTipHideTimerId, m_tip.RunningTimer());
-
     FireTimer(kToolTipHideTimerId);
     EXPECT_FALSE(TipVisible());
     EXPECT_NE(m_tip.m_hWnd, ::GetCapture());
     EXPECT_EQ(0u, m_tip.RunningTimer());
 }
 
-TEST_F(ToolTipTest, LeavingDuringDelayShowsNothing)
+// Real timers, measured against the clock: the tip appears 400 ms after the
+// cursor came to rest, and a tip shown for 300 ms goes after 300 ms.
+TEST_F(ToolTipTest, DelayAndShowTimeHoldAgainstTheClock)
 {
-    ASSERT_TRUE(m_tip.AddTool(m_toolA, "Too late"));
-    for (bool relayLeave : {false, true})
-    {
+    ASSERT_TRUE(m_tip.AddTool(m_toolA, "On time"));
+    const auto elapsed = [](DWORD start) { return ::GetTickCount() - start; };
+    DWORD start = ::GetTickCount();
+    RestOn(m_toolA);
+    ASSERT_TRUE(vt::PumpUntil([&] { return TipVisible(); }, 3000));
+    // GetTickCount moves in steps of up to about 16 ms; a busy machine only delays.
+    EXPECT_GE(elapsed(start), DWORD(kToolTipDelay - 20));
+    EXPECT_LT(elapsed(start), DWORD(kToolTipDelay + 400));
+    m_tip.HideMe();
+    start = ::GetTickCount();
+    m_tip.ShowMe("Briefly", 300, 50, 50);
+    ASSERT_TRUE(TipVisible());
+    ASSERT_TRUE(vt::PumpUntil([&] { return !TipVisible(); }, 3000));
+    EXPECT_GE(elapsed(start), DWORD(300 - 20));
+    EXPECT_LT(elapsed(start), DWORD(300 + 400));
+}
+
+// A cursor that left during the delay, relayed or not, shows nothing; a tip
+// that timed out comes back only after the cursor left the tool and returned.
+TEST_F(ToolTipTest, TipShowsOncePerVisitAndNotAfterTheCursorLeftDuringTheDelay)
+{
+    ASSERT_TRUE(m_tip.AddTool(m_toolA, "Once per visit"));
+    for (bool relayLeave : {false, true}) {
         SCOPED_TRACE(relayLeave ? "leave relayed" : "leave not relayed");
         RestOn(m_toolA);
-        ASSERT_EQ(kToolTipDelayTimerId, m_tip.RunningTimer());
         vt::MoveCursor(m_host.ToScreen(kHostBlankPoint));
         if (relayLeave)
             Relay(WM_MOUSEMOVE);
@@ -48,28 +58,17 @@ TEST_F(ToolTipTest, LeavingDuringDelayShowsNothing)
         EXPECT_NE(m_tip.m_hWnd, ::GetCapture());
         LeaveTools();
     }
-}
-
-TEST_F(ToolTipTest, TimedOutTipReturnsOnlyAfterCursorLeavesAndComesBack)
-{
-    ASSERT_TRUE(m_tip.AddTool(m_toolA, "Once per visit"));
     ShowFor(m_toolA);
     FireTimer(kToolTipHideTimerId);
-    ASSERT_FALSE(TipVisible());
-
-    // Still on the tool: moving and pressing start nothing.
     vt::MoveCursor(CentreOf(m_toolA) + CPoint(5, 3));
     Relay(WM_MOUSEMOVE);
     Relay(WM_LBUTTONUP);
     EXPECT_EQ(0u, m_tip.RunningTimer());
     vt::PumpFor(2 * kToolTipDelay);
     EXPECT_FALSE(TipVisible());
-
     LeaveTools();
     RestOn(m_toolA);
     EXPECT_EQ(kToolTipDelayTimerId, m_tip.RunningTimer());
-    FireTimer(kToolTipDelayTimerId);
-    EXPECT_TRUE(TipVisible());
 }
 
 TEST_F(ToolTipTest, MovingToAnotherToolHidesTipAndStartsANewDelay)
@@ -77,14 +76,11 @@ TEST_F(ToolTipTest, MovingToAnotherToolHidesTipAndStartsANewDelay)
     ASSERT_TRUE(m_tip.AddTool(m_toolA, "Alpha"));
     ASSERT_TRUE(m_tip.AddTool(m_toolB, "Beta"));
     ShowFor(m_toolA);
-
     // The tip holds the capture, so the move reaches it without any relaying.
     vt::MoveCursor(CentreOf(m_toolB));
     EXPECT_TRUE(vt::PumpUntil([&] { return !TipVisible(); }, 1000));
     EXPECT_NE(m_tip.m_hWnd, ::GetCapture());
-
     Relay(WM_MOUSEMOVE);
-    EXPECT_FALSE(TipVisible());
     EXPECT_EQ(kToolTipDelayTimerId, m_tip.RunningTimer());
     FireTimer(kToolTipDelayTimerId);
     ASSERT_TRUE(TipVisible());
@@ -97,68 +93,40 @@ TEST_F(ToolTipTest, ButtonOverAnotherWindowHidesTipButOverTheToolKeepsIt)
     ShowFor(m_toolA);
     Relay(WM_LBUTTONDOWN);
     EXPECT_TRUE(TipVisible());
-
     // Relayed directly: a real move would reach the tip through its capture and hide it first.
-    ::SetCursorPos(m_host.ToScreen(kHostBlankPoint).x, m_host.ToScreen(kHostBlankPoint).y);
+    const CPoint blank = m_host.ToScreen(kHostBlankPoint);
+    ::SetCursorPos(blank.x, blank.y);
     Relay(WM_RBUTTONUP);
     EXPECT_FALSE(TipVisible());
 }
 
-TEST_F(ToolTipTest, ShowMeAtAPointOrBesideTheCursor)
+// At a point, or beside the cursor and then 5 pixels inside the work area's
+// right and bottom edges; the size is the text's plus the margins either way.
+TEST_F(ToolTipTest, TipGoesToItsPointOrBesideTheCursorInsideTheWorkArea)
 {
-    const char kText[] = "Shown on request";
-    const CSize size = MeasureLines(kText) + CSize(2 * kToolTipMargin, 2 * kToolTipMargin);
-    vt::MoveCursor(m_host.ToScreen(kHostBlankPoint));
-    const CPoint cursor = m_host.ToScreen(kHostBlankPoint);
-    const struct Case
-    {
-        int x, y;
-        CPoint expected;
-    } cases[] = {
-        {-1, -1, cursor + CPoint(10, 10)},
-        {-1, 100, CPoint(-1, 100)},
-        {100, -1, CPoint(100, -1)},
-        {30, 40, CPoint(30, 40)},
-    };
-    for (const Case& c : cases)
-    {
-        SCOPED_TRACE(testing::Message() << "x " << c.x << " y " << c.y);
-        m_tip.ShowMe(kText, 3000, c.x, c.y);
-        ASSERT_TRUE(TipVisible());
-        EXPECT_EQ(c.expected, TipRect().TopLeft());
-        EXPECT_EQ(size, TipRect().Size());
-        EXPECT_EQ(kToolTipHideTimerId, m_tip.RunningTimer());
-        EXPECT_EQ(m_tip.m_hWnd, ::GetCapture());
-        m_tip.HideMe();
-    }
-}
-
-TEST_F(ToolTipTest, TipStaysFivePixelsInsideTheWorkAreasRightAndBottom)
-{
-    const CRect work = WorkArea();
+    CRect work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const char kText[] = "Near the edge of the work area";
     const CSize size = MeasureLines(kText) + CSize(2 * kToolTipMargin, 2 * kToolTipMargin);
-    const struct Case
-    {
-        const char* name;
-        CPoint cursor;
-        CPoint expected;
-    } cases[] = {
-        {"right edge", CPoint(work.right - 3, work.top + 100),
-         CPoint(work.right - size.cx - 5, work.top + 110)},
-        {"bottom edge", CPoint(work.left + 100, work.bottom - 3),
-         CPoint(work.left + 110, work.bottom - size.cy - 5)},
-        {"bottom right corner", CPoint(work.right - 2, work.bottom - 2),
-         CPoint(work.right - size.cx - 5, work.bottom - size.cy - 5)},
-        {"just fits", CPoint(work.right - size.cx - 10, work.bottom - size.cy - 10),
-         CPoint(work.right - size.cx, work.bottom - size.cy)},
+    const CPoint blank = m_host.ToScreen(kHostBlankPoint);
+    const struct { const char* name; CPoint cursor; int x, y; CPoint expected; } cases[] = {
+        {"beside the cursor", blank, -1, -1, blank + CPoint(10, 10)},
+        {"x only", blank, -1, 100, CPoint(-1, 100)},
+        {"y only", blank, 100, -1, CPoint(100, -1)},
+        {"at a point", blank, 30, 40, CPoint(30, 40)},
+        {"right edge", CPoint(work.right - 3, work.top + 100), -1, -1, CPoint(work.right - size.cx - 5, work.top + 110)},
+        {"bottom edge", CPoint(work.left + 100, work.bottom - 3), -1, -1, CPoint(work.left + 110, work.bottom - size.cy - 5)},
+        {"bottom right corner", CPoint(work.right - 2, work.bottom - 2), -1, -1, work.BottomRight() - size - CSize(5, 5)},
+        {"just fits", work.BottomRight() - size - CSize(10, 10), -1, -1, work.BottomRight() - size},
     };
-    for (const Case& c : cases)
-    {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ::SetCursorPos(c.cursor.x, c.cursor.y);
-        m_tip.ShowMe(kText, 3000, -1, -1);
-        EXPECT_EQ(c.expected, TipRect().TopLeft());
+        m_tip.ShowMe(kText, 3000, c.x, c.y);
+        ASSERT_TRUE(TipVisible());
+        EXPECT_EQ(CRect(c.expected, size), TipRect());
+        EXPECT_EQ(kToolTipHideTimerId, m_tip.RunningTimer());
+        EXPECT_EQ(m_tip.m_hWnd, ::GetCapture());
         m_tip.HideMe();
     }
 }
@@ -167,17 +135,11 @@ TEST_F(ToolTipTest, MultiLineTipIsAsWideAsItsWidestLineAndAsHighAsAllLines)
 {
     const char kText[] = "Short\nA much longer middle line\nEnd";
     const CSize lines = MeasureLines(kText);
-    const struct Case
-    {
-        int cxMargin, cyMargin;
-    } cases[] = {{5, 5}, {8, 2}, {0, 0}};
-    for (const Case& c : cases)
-    {
-        SCOPED_TRACE(testing::Message() << "margins " << c.cxMargin << ", " << c.cyMargin);
-        m_tip.SetMarginToAdjustSize(c.cxMargin, c.cyMargin);
+    for (const CSize margin : {CSize(5, 5), CSize(8, 2), CSize(0, 0)}) {
+        SCOPED_TRACE(testing::Message() << "margins " << margin.cx << ", " << margin.cy);
+        m_tip.SetMarginToAdjustSize(margin.cx, margin.cy);
         m_tip.ShowMe(kText, 3000, 50, 60);
-        EXPECT_EQ(lines.cx + 2 * c.cxMargin, TipRect().Width());
-        EXPECT_EQ(lines.cy + 2 * c.cyMargin, TipRect().Height());
+        EXPECT_EQ(lines + margin + margin, TipRect().Size());
         m_tip.HideMe();
     }
 }
@@ -187,19 +149,14 @@ TEST_F(ToolTipTest, SecondManagersTipHandsTheCaptureBackToItsEarlierHolder)
     ProbeToolTip other;
     ASSERT_TRUE(other.Create());
     ::SetCapture(m_host.m_hWnd);
-
     m_tip.ShowMe("First manager", 5000, 100, 100);
-    ASSERT_TRUE(TipVisible());
     EXPECT_EQ(m_tip.m_hWnd, ::GetCapture());
-
     other.ShowMe("Second manager", 5000, 100, 200);
     EXPECT_FALSE(TipVisible());
     EXPECT_TRUE(::IsWindowVisible(other.m_hWnd));
     EXPECT_EQ(other.m_hWnd, ::GetCapture());
-
     other.HideMe();
     EXPECT_EQ(m_host.m_hWnd, ::GetCapture());
-
     // The first manager's hide timer still runs out later, on a tip already down.
     FireTimer(kToolTipHideTimerId);
     EXPECT_EQ(m_host.m_hWnd, ::GetCapture());
@@ -208,20 +165,16 @@ TEST_F(ToolTipTest, SecondManagersTipHandsTheCaptureBackToItsEarlierHolder)
 
 TEST_F(ToolTipTest, TipOfADestroyedToolStaysUntilItsTimerOrAPress)
 {
-    for (bool byPress : {false, true})
-    {
+    for (bool byPress : {false, true}) {
         SCOPED_TRACE(byPress ? "ended by a press" : "ended by the hide timer");
         HWND tool = MakeTool(CRect(150, 10, 250, 50), 3);
         ASSERT_TRUE(m_tip.AddTool(tool, "Soon gone"));
         ShowFor(tool);
         ::DestroyWindow(tool);
-
         vt::MoveCursor(m_host.ToScreen(kHostBlankPoint));
         vt::PumpFor(50);
         EXPECT_TRUE(TipVisible());
-
-        if (byPress)
-        {
+        if (byPress) {
             // The press is taken by the tip and replayed to the window under the cursor.
             m_host.ClearReceived();
             vt::MouseDown();
@@ -229,9 +182,7 @@ TEST_F(ToolTipTest, TipOfADestroyedToolStaysUntilItsTimerOrAPress)
             EXPECT_TRUE(vt::PumpUntil([&] { return m_host.CountReceived(WM_LBUTTONDOWN) > 0; }, 1000));
             vt::MouseUp();
             EXPECT_TRUE(vt::PumpUntil([&] { return m_host.CountReceived(WM_LBUTTONUP) > 0; }, 1000));
-        }
-        else
-        {
+        } else {
             FireTimer(kToolTipHideTimerId);
             EXPECT_FALSE(TipVisible());
         }
@@ -243,19 +194,16 @@ TEST_F(ToolTipTest, TipOfADestroyedToolStaysUntilItsTimerOrAPress)
 
 TEST_F(ToolTipTest, TipPaintsItsTextOnTheTooltipSkin)
 {
-    const COLORREF kText = RGB(200, 0, 0);
-    m_tip.SetTipColor(kText);
+    m_tip.SetTipColor(RGB(200, 0, 0));
     m_tip.ShowMe("Skin", 3000, 60, 60);
     m_tip.UpdateWindow();
     const vt::Capture shot = vt::Capture::FromWindow(m_tip.m_hWnd);
     const int w = shot.width(), h = shot.height();
     ASSERT_EQ(TipRect().Width(), w);
-
     EXPECT_PIXEL(shot, 0, h / 2, RGB(0, 60, 115));        // frame
     EXPECT_PIXEL(shot, w / 2, 0, RGB(0, 60, 115));
     EXPECT_PIXEL(shot, w - 3, h / 2, RGB(255, 255, 231)); // face, in the right margin
     EXPECT_PIXEL(shot, w / 2, h - 4, RGB(255, 255, 231)); // face, in the bottom margin
-
     // Ink only inside the margins, and some of it there.
     const InkCount ink = CountInk(shot, kToolTipMargin, kToolTipMargin);
     EXPECT_GT(ink.inside, 0);
@@ -264,15 +212,15 @@ TEST_F(ToolTipTest, TipPaintsItsTextOnTheTooltipSkin)
         vt::DumpForCurrentTest(shot, "tip");
 }
 
+// Relayed tips, a second manager taking over and being destroyed.
 TEST_F(ToolTipTest, ManyShowsHidesAndManagersLeakNothing)
 {
     ASSERT_TRUE(m_tip.AddTool(m_toolA, "Shown again and again"));
-    auto cycle = [&] {
+    EXPECT_TRUE(vt::LeavesNothingBehind([&] {
         ShowFor(m_toolA);
         m_tip.UpdateWindow();
         FireTimer(kToolTipHideTimerId);
         LeaveTools();
-
         ProbeToolTip other;
         ASSERT_TRUE(other.Create());
         ASSERT_TRUE(other.AddTool(m_toolB, "Another manager"));
@@ -281,8 +229,8 @@ TEST_F(ToolTipTest, ManyShowsHidesAndManagersLeakNothing)
         m_tip.ShowMe("Taking over", 1000, 80, 80);
         m_tip.UpdateWindow();
         m_tip.HideMe();
-    };
-    ExpectCyclesLeakNothing(cycle, 40);
+        m_host.ClearReceived();
+    }, 30, true));
 }
 
 } // namespace

@@ -12,6 +12,20 @@ const DWORD kInfoHeaderSize = 40;         // the header's own size field is not 
 const DWORD kMaxPaletteColours = 256;
 const int kSampleRowBytes = 4096;
 
+// Header sizes of the BMP versions that start with the 40-byte layout read
+// here: the information header, its V2 and V3 extensions, OS/2's 64-byte
+// header, V4 and V5. (The 12-byte core header keeps its fields elsewhere.)
+const DWORD kHeaderSizes[] = { 40, 52, 56, 64, 108, 124 };
+
+// Bounds beyond which a header is taken to lie. The platform reads at most
+// kMaxStoredBytes of bits and makes a screen-compatible bitmap of 4 bytes a
+// pixel: no skin or picture a dialog shows comes near 16 million pixels
+// (twice a 4096 x 2048 screen), and a damaged header declaring more would
+// hold the application for seconds while hundreds of megabytes are made.
+const ULONGLONG kMaxStoredBytes = ULONGLONG(256) << 20;
+const ULONGLONG kMaxScreenBytes = ULONGLONG(64) << 20;
+const ULONGLONG kScreenPixelBytes = 4;
+
 template <class T>
 T ReadField(const BYTE* p)
 {
@@ -35,6 +49,55 @@ DWORD BitsOffset(const BITMAPINFOHEADER& info, DWORD dwColours)
     if (info.biBitCount <= 8)
         return kInfoHeaderSize + 4 * dwColours;
     return kInfoHeaderSize + 4 * info.biClrUsed + (info.biCompression == BI_BITFIELDS ? 12 : 0);
+}
+
+bool IsBmpDepth(WORD wBitCount)
+{
+    return wBitCount == 1 || wBitCount == 4 || wBitCount == 8 || wBitCount == 16 || wBitCount == 24 ||
+           wBitCount == 32;
+}
+
+// Whether the compression fits the depth and the row order: RLE only for 8
+// and 4 bits stored bottom-up, bit fields only for 16 and 32 bits.
+bool IsBmpCompression(const BITMAPINFOHEADER& info)
+{
+    switch (info.biCompression)
+    {
+    case BI_RGB:
+        return true;
+    case BI_RLE8:
+        return info.biBitCount == 8 && info.biHeight > 0;
+    case BI_RLE4:
+        return info.biBitCount == 4 && info.biHeight > 0;
+    case BI_BITFIELDS:
+        return info.biBitCount == 16 || info.biBitCount == 32;
+    default:
+        return false;
+    }
+}
+
+// The loader takes no length, so it cannot check an image against its
+// buffer; it refuses the headers no real image has, which the platform would
+// follow far outside any buffer: an unknown header size (the platform finds
+// the colour table behind it), more colours than the depth can use or a
+// table beyond 256 entries, no pixels, and sizes beyond the bounds, all
+// worked out in 64-bit arithmetic so that nothing wraps.
+bool IsPossibleHeader(const BITMAPINFOHEADER& info)
+{
+    bool bKnownSize = false;
+    for (DWORD dwSize : kHeaderSizes)
+        bKnownSize = bKnownSize || info.biSize == dwSize;
+    if (!bKnownSize || !IsBmpDepth(info.biBitCount) || !IsBmpCompression(info))
+        return false;
+    const DWORD dwMaxColours = info.biBitCount <= 8 ? DWORD(1) << info.biBitCount : kMaxPaletteColours;
+    if (info.biClrUsed > dwMaxColours || info.biWidth <= 0 || info.biHeight == 0)
+        return false;
+    const ULONGLONG nWidth = ULONGLONG(info.biWidth);
+    const ULONGLONG nRows = info.biHeight < 0 ? ULONGLONG(-LONGLONG(info.biHeight)) : ULONGLONG(info.biHeight);
+    const ULONGLONG nStride = (nWidth * info.biBitCount + 31) / 32 * 4;
+    const bool bRle = info.biCompression == BI_RLE8 || info.biCompression == BI_RLE4;
+    const ULONGLONG nStored = bRle ? ULONGLONG(info.biSizeImage) : nStride * nRows;
+    return nStored <= kMaxStoredBytes && nWidth * nRows * kScreenPixelBytes <= kMaxScreenBytes;
 }
 
 HPALETTE CreateTablePalette(const BYTE* pInfo, DWORD dwColours)
@@ -127,6 +190,8 @@ extern "C" HBITMAP VELULoadMemBmp(LPVOID pImage, HPALETTE* phPalette, SIZE* pSiz
 
     const BYTE* pInfo = pFile + kFileHeaderSize;
     const BITMAPINFOHEADER info = ReadField<BITMAPINFOHEADER>(pInfo);
+    if (!IsPossibleHeader(info))
+        return NULL;
     const DWORD dwColours = ColourCount(info.biBitCount, info.biClrUsed);
     const BYTE* pBits = pInfo + BitsOffset(info, dwColours);
 

@@ -37,6 +37,35 @@ BOOL AppendPiece(OutputBlock& out, const BYTE* pPiece, DWORD cbPiece)
     return TRUE;
 }
 
+// The first piece is inflated straight into a block of the size the growth
+// rule gives a whole window's piece, which saves copying the bulk of a skin;
+// a shorter first piece then gets the block the rule gives it, shrunk in
+// place, and a piece of nothing gets no block.
+int InflateFirstPiece(z_stream& zs, OutputBlock& out)
+{
+    out.pData = static_cast<LPBYTE>(malloc(kInflateWindow + kGrowSlack));
+    if (out.pData == NULL)
+        return Z_MEM_ERROR;
+    zs.next_out = out.pData;
+    zs.avail_out = kInflateWindow;
+    const int rc = inflate(&zs, Z_NO_FLUSH);
+    out.cbUsed = kInflateWindow - zs.avail_out;
+    out.cbCapacity = out.cbUsed + kGrowSlack;
+    if (out.cbUsed == 0)
+    {
+        free(out.pData);
+        out.pData = NULL;
+        out.cbCapacity = 0;
+    }
+    else if (out.cbUsed < kInflateWindow)
+    {
+        LPBYTE pShrunk = static_cast<LPBYTE>(realloc(out.pData, out.cbCapacity));
+        if (pShrunk != NULL)
+            out.pData = pShrunk;
+    }
+    return rc;
+}
+
 // Succeeds only when the final block is reached without error; a stream that
 // stops short (its input runs out first) fails like a corrupt one.
 BOOL InflateRaw(const BYTE* pStored, DWORD cbStored, OutputBlock& out)
@@ -46,10 +75,10 @@ BOOL InflateRaw(const BYTE* pStored, DWORD cbStored, OutputBlock& out)
     if (inflateInit2(&zs, -MAX_WBITS) != Z_OK)
         return FALSE;
 
-    BYTE piece[kInflateWindow];
     zs.next_in = const_cast<Bytef*>(pStored);
     zs.avail_in = cbStored;
-    int rc = Z_OK;
+    int rc = InflateFirstPiece(zs, out);
+    BYTE piece[kInflateWindow];
     while (rc == Z_OK)
     {
         zs.next_out = piece;
