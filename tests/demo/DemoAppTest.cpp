@@ -22,16 +22,19 @@ CRect WindowRect(HWND hwnd)
     return rect;
 }
 
+BOOL CALLBACK MatchChild(HWND hwnd, LPARAM lParam)
+{
+    auto* s = reinterpret_cast<std::pair<UINT, HWND>*>(lParam);
+    if ((UINT)::GetDlgCtrlID(hwnd) == s->first && ::IsWindowVisible(hwnd))
+        s->second = hwnd;
+    return s->second == NULL;
+}
+
 // The visible descendant of hParent with that control id.
 HWND FindChild(HWND hParent, UINT nID)
 {
     std::pair<UINT, HWND> search(nID, (HWND)NULL);
-    ::EnumChildWindows(hParent, [](HWND hwnd, LPARAM lParam) -> BOOL {
-        auto* s = reinterpret_cast<std::pair<UINT, HWND>*>(lParam);
-        if ((UINT)::GetDlgCtrlID(hwnd) == s->first && ::IsWindowVisible(hwnd))
-            s->second = hwnd;
-        return s->second == NULL;
-    }, (LPARAM)&search);
+    ::EnumChildWindows(hParent, MatchChild, (LPARAM)&search);
     return search.second;
 }
 

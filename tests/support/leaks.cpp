@@ -116,23 +116,26 @@ int ThreadWindowCount()
     return count;
 }
 
+struct ProcessSearch
+{
+    DWORD processId;
+    int count;
+};
+
+BOOL CALLBACK CountOfProcess(HWND hwnd, LPARAM lParam)
+{
+    ProcessSearch* s = reinterpret_cast<ProcessSearch*>(lParam);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == s->processId)
+        CountTopLevel(hwnd, reinterpret_cast<LPARAM>(&s->count));
+    return TRUE;
+}
+
 int ProcessWindowCount(DWORD processId)
 {
-    struct Search
-    {
-        DWORD processId;
-        int count;
-    } search = {processId, 0};
-    ::EnumWindows(
-        [](HWND hwnd, LPARAM lParam) -> BOOL {
-            Search* s = reinterpret_cast<Search*>(lParam);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(hwnd, &owner);
-            if (owner == s->processId)
-                CountTopLevel(hwnd, reinterpret_cast<LPARAM>(&s->count));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ProcessSearch search = {processId, 0};
+    ::EnumWindows(CountOfProcess, reinterpret_cast<LPARAM>(&search));
     return search.count;
 }
 

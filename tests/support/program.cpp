@@ -27,32 +27,41 @@ Program::~Program()
     ::CloseHandle(m_pi.hProcess);
 }
 
+namespace {
+
+struct WindowSearch
+{
+    DWORD processId;
+    const char* title;
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam)
+{
+    WindowSearch* s = reinterpret_cast<WindowSearch*>(lParam);
+    DWORD owner = 0;
+    char text[64] = "";
+    ::GetWindowThreadProcessId(hwnd, &owner);
+    if (s->title != nullptr)
+        ::GetWindowText(hwnd, text, sizeof(text));
+    else
+        ::GetClassName(hwnd, text, sizeof(text));
+    if (owner == s->processId && ::IsWindowVisible(hwnd) &&
+        strcmp(text, s->title != nullptr ? s->title : s->className) == 0)
+        s->found = hwnd;
+    return s->found == NULL;
+}
+
+}  // namespace
+
 HWND Program::WaitForWindow(const char* title, const char* className, DWORD timeoutMs) const
 {
-    struct Search
-    {
-        DWORD processId;
-        const char* title;
-        const char* className;
-        HWND found;
-    } search = {m_pi.dwProcessId, title, className, NULL};
+    WindowSearch search = {m_pi.dwProcessId, title, className, NULL};
     if (m_pi.hProcess == NULL)
         return NULL;
     PumpUntil([&] {
-        ::EnumWindows([](HWND hwnd, LPARAM lParam) -> BOOL {
-            Search* s = reinterpret_cast<Search*>(lParam);
-            DWORD owner = 0;
-            char text[64] = "";
-            ::GetWindowThreadProcessId(hwnd, &owner);
-            if (s->title != nullptr)
-                ::GetWindowText(hwnd, text, sizeof(text));
-            else
-                ::GetClassName(hwnd, text, sizeof(text));
-            if (owner == s->processId && ::IsWindowVisible(hwnd) &&
-                strcmp(text, s->title != nullptr ? s->title : s->className) == 0)
-                s->found = hwnd;
-            return s->found == NULL;
-        }, reinterpret_cast<LPARAM>(&search));
+        ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
         return search.found != NULL;
     }, timeoutMs);
     return search.found;
