@@ -1581,6 +1581,9 @@ public:
 #define FWS_PREFIXTITLE 0x00004000L
 #define FWS_SNAPTOBARS 0x00002000L
 
+// Styles of the window that fills a frame's client area (its view).
+#define AFX_WS_DEFAULT_VIEW (WS_CHILD | WS_VISIBLE | WS_BORDER)
+
 // A top-level window that lays its control bars out along its edges, routes
 // commands to itself and the application, updates its command UI at idle
 // time and shows command prompts in its status bar.  Frames delete themselves
@@ -1817,6 +1820,10 @@ public:
 // Implementation
 public:
     virtual ~CWinApp();
+
+    // File > Exit (ID_APP_EXIT) closes the main window, which ends the loop.
+    afx_msg void OnAppExit();
+    DECLARE_MESSAGE_MAP()
 };
 
 // ---------------------------------------------------------------- global functions

@@ -156,6 +156,16 @@ CWinApp::~CWinApp()
         pModuleState->m_pCurrentWinApp = NULL;
 }
 
+BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
+    ON_COMMAND(ID_APP_EXIT, OnAppExit)
+END_MESSAGE_MAP()
+
+void CWinApp::OnAppExit()
+{
+    if (m_pMainWnd != NULL)
+        m_pMainWnd->SendMessage(WM_CLOSE);
+}
+
 BOOL CWinApp::InitApplication()
 {
     return TRUE;

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vt {
@@ -164,6 +165,11 @@ std::string ColourText(COLORREF colour);
 int GdiObjectCount();
 // Windows (top-level and child) owned by this thread.
 int ThreadWindowCount();
+// The same two counts for another process of this architecture (opened with
+// PROCESS_QUERY_INFORMATION | PROCESS_VM_READ), such as an application a
+// test started.
+int GdiObjectCount(HANDLE process);
+int ProcessWindowCount(DWORD processId);
 // Bytes held by live blocks of every heap of the process (HeapWalk), which
 // is where the C runtime's malloc and the platform's own records live.
 SIZE_T HeapBytesInUse();
@@ -275,6 +281,41 @@ public:
 
 private:
     HGDIOBJ m_object;
+};
+
+// ---------------------------------------------------------------- programs
+
+// A program of this suite's folder started as a process of its own, for
+// tests that drive an application as its user does. Ended (if still running)
+// on destruction.
+class Program
+{
+public:
+    explicit Program(const char* exeName);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    const CString& path() const { return m_path; }
+    DWORD startTick() const { return m_startTick; }
+    // A visible top-level window of the process with that title, or (title
+    // NULL) of that class; NULL at the deadline.
+    HWND WaitForWindow(const char* title, const char* className, DWORD timeoutMs) const;
+    // The rectangle a common control of the process writes for a message
+    // such as TB_GETITEMRECT, through a buffer in its address space; screen
+    // coordinates.
+    CRect ItemRect(HWND hControl, UINT message, WPARAM wParam) const;
+    // The exit code once the process ends, STILL_ACTIVE at the deadline.
+    DWORD ExitCode(DWORD timeoutMs) const;
+    // GDI objects and windows of the process once two readings a moment
+    // apart agree (a paint in flight holds a DC for a moment).
+    std::pair<int, int> SettledCounts(DWORD timeoutMs) const;
+
+private:
+    CString m_path;
+    PROCESS_INFORMATION m_pi = {};
+    DWORD m_startTick = 0;
+    void* m_remote = nullptr;   // freed with the process
 };
 
 }  // namespace vt

@@ -23,7 +23,9 @@ static_assert(sizeof(GdiHandleEntry) == 24, "GDI handle table entries are 24 byt
 
 constexpr int kGdiTableEntries = 0x10000;
 
-const GdiHandleEntry* GdiHandleTable()
+// The table's address in the given process (of this one's architecture),
+// read from its PEB; another process's is read through its memory.
+const GdiHandleEntry* GdiHandleTable(HANDLE process)
 {
 #if defined(_WIN64)
     const size_t kTableOffset = 0xF8;
@@ -31,11 +33,23 @@ const GdiHandleEntry* GdiHandleTable()
     const size_t kTableOffset = 0x94;
 #endif
     PROCESS_BASIC_INFORMATION info = {};
-    if (::NtQueryInformationProcess(::GetCurrentProcess(), ProcessBasicInformation, &info,
-                                    sizeof(info), NULL) != 0)
+    if (::NtQueryInformationProcess(process, ProcessBasicInformation, &info, sizeof(info), NULL) != 0)
         return nullptr;
     const BYTE* peb = reinterpret_cast<const BYTE*>(info.PebBaseAddress);
-    return *reinterpret_cast<GdiHandleEntry* const*>(peb + kTableOffset);
+    const GdiHandleEntry* table = nullptr;
+    if (!::ReadProcessMemory(process, peb + kTableOffset, &table, sizeof(table), NULL))
+        return nullptr;
+    return table;
+}
+
+int CountLive(const GdiHandleEntry* table)
+{
+    int live = 0;
+    for (int i = 0; i < kGdiTableEntries; ++i) {
+        if (table[i].type != 0 && (table[i].unique & 0x80) == 0)
+            ++live;
+    }
+    return live;
 }
 
 BOOL CALLBACK CountChild(HWND, LPARAM counter)
@@ -59,15 +73,22 @@ int GdiObjectCount()
     const DWORD reported = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
     if (reported != 0)
         return static_cast<int>(reported);
-    const GdiHandleEntry* table = GdiHandleTable();
-    if (table == nullptr)
+    const GdiHandleEntry* table = GdiHandleTable(::GetCurrentProcess());
+    return table != nullptr ? CountLive(table) : -1;
+}
+
+int GdiObjectCount(HANDLE process)
+{
+    const DWORD reported = ::GetGuiResources(process, GR_GDIOBJECTS);
+    if (reported != 0)
+        return static_cast<int>(reported);
+    const GdiHandleEntry* remote = GdiHandleTable(process);
+    if (remote == nullptr)
         return -1;
-    int live = 0;
-    for (int i = 0; i < kGdiTableEntries; ++i) {
-        if (table[i].type != 0 && (table[i].unique & 0x80) == 0)
-            ++live;
-    }
-    return live;
+    std::vector<GdiHandleEntry> table(kGdiTableEntries);
+    if (!::ReadProcessMemory(process, remote, table.data(), table.size() * sizeof(GdiHandleEntry), NULL))
+        return -1;
+    return CountLive(table.data());
 }
 
 SIZE_T HeapBytesInUse()
@@ -93,6 +114,29 @@ int ThreadWindowCount()
     int count = 0;
     ::EnumThreadWindows(::GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&count));
     return count;
+}
+
+struct ProcessSearch
+{
+    DWORD processId;
+    int count;
+};
+
+BOOL CALLBACK CountOfProcess(HWND hwnd, LPARAM lParam)
+{
+    ProcessSearch* s = reinterpret_cast<ProcessSearch*>(lParam);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == s->processId)
+        CountTopLevel(hwnd, reinterpret_cast<LPARAM>(&s->count));
+    return TRUE;
+}
+
+int ProcessWindowCount(DWORD processId)
+{
+    ProcessSearch search = {processId, 0};
+    ::EnumWindows(CountOfProcess, reinterpret_cast<LPARAM>(&search));
+    return search.count;
 }
 
 }  // namespace vt

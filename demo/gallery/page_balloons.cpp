@@ -96,4 +96,4 @@ void RenderBalloonsPage(gallery::PageWriter& page)
 
 }  // namespace
 
-GALLERY_PAGE("balloons", "Balloon tips", 65, RenderBalloonsPage);
+GALLERY_PAGE("balloons", "Balloon tips", 52, RenderBalloonsPage);

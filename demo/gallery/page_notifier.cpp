@@ -114,4 +114,4 @@ void RenderNotifierPage(gallery::PageWriter& page)
 
 }  // namespace
 
-GALLERY_PAGE("notifier", "Task-bar notifier", 66, RenderNotifierPage);
+GALLERY_PAGE("notifier", "Task-bar notifier", 54, RenderNotifierPage);

@@ -1,5 +1,5 @@
-// gallery.cpp - the gallery application: renders every registered page to PNG with an index.html
-// contact sheet (--out DIR), or shows the library's skins in a window when started without arguments.
+// gallery.cpp - the gallery: renders every registered page to PNG with an index.html contact sheet.
+// Its application object is the demo application's (demo/app), whose frame some pages picture.
 #include "gallery.h"
 
 #include "VeluCtrl.h"
@@ -10,14 +10,6 @@
 #include <string>
 
 namespace {
-
-class CGalleryApp : public CWinApp
-{
-public:
-    CGalleryApp() : CWinApp(_T("VeluCtrl gallery")) {}
-};
-
-CGalleryApp theApp;
 
 std::string HtmlEscape(const std::string& text)
 {
@@ -36,9 +28,49 @@ std::string HtmlEscape(const std::string& text)
     return out;
 }
 
+// The subsystem a page belongs to: the tens of its order number.
+std::string SubsystemOf(const gallery::Page& page)
+{
+    static const char* const kSubsystems[] = {
+        "The demo application",
+        "1. Library frame and shared resources",
+        "2. Skin painting",
+        "3. Buttons",
+        "4. Edit and display controls",
+        "5. Tips and pop-ups",
+        "6. Dialog and split panes",
+        "7. Bars",
+        "8. Button list bar",
+    };
+    const int index = page.order / 10;
+    return index >= 0 && index < int(sizeof(kSubsystems) / sizeof(kSubsystems[0])) ? kSubsystems[index] : "Other";
+}
+
+// The contents: each subsystem with links to its pages.
+void WriteContents(FILE* html, const std::vector<gallery::Page>& pages)
+{
+    std::fputs("<nav><ul>\n", html);
+    std::string current;
+    for (const gallery::Page& page : pages)
+    {
+        const std::string subsystem = SubsystemOf(page);
+        if (subsystem != current)
+        {
+            if (!current.empty())
+                std::fputs("</ul></li>\n", html);
+            std::fprintf(html, "<li>%s<ul>\n", HtmlEscape(subsystem).c_str());
+            current = subsystem;
+        }
+        std::fprintf(html, "<li><a href=\"#%s\">%s</a></li>\n", page.id.c_str(), HtmlEscape(page.title).c_str());
+    }
+    if (!current.empty())
+        std::fputs("</ul></li>\n", html);
+    std::fputs("</ul></nav>\n", html);
+}
+
 void WritePageHtml(FILE* html, const gallery::Page& page, const gallery::PageWriter& writer)
 {
-    std::fprintf(html, "<section id=\"%s\"><h2>%s</h2>\n", page.id.c_str(), HtmlEscape(page.title).c_str());
+    std::fprintf(html, "<section id=\"%s\"><h3>%s</h3>\n", page.id.c_str(), HtmlEscape(page.title).c_str());
     bool open = false;
     for (const gallery::PageWriter::Entry& entry : writer.entries())
     {
@@ -48,7 +80,7 @@ void WritePageHtml(FILE* html, const gallery::Page& page, const gallery::PageWri
                 std::fputs("</div>\n", html);
             open = false;
             if (!entry.heading.empty())
-                std::fprintf(html, "<h3>%s</h3>\n", HtmlEscape(entry.heading).c_str());
+                std::fprintf(html, "<h4>%s</h4>\n", HtmlEscape(entry.heading).c_str());
             else
                 std::fprintf(html, "<p>%s</p>\n", HtmlEscape(entry.caption).c_str());
             continue;
@@ -84,11 +116,21 @@ int RenderGallery(const std::string& outDir, const std::string& pageFilter)
                "figcaption{font-size:12px;color:#445;margin-top:4px;max-width:420px}"
                "img{image-rendering:pixelated;display:block}.pair{display:flex;gap:12px;align-items:flex-end}</style></head><body>\n"
                "<h1>VeluCtrl gallery</h1>\n", html);
-    int failures = 0;
+    std::vector<gallery::Page> pages;
     for (const gallery::Page& page : gallery::RegisteredPages())
+        if (pageFilter.empty() || page.id == pageFilter)
+            pages.push_back(page);
+    WriteContents(html, pages);
+
+    int failures = 0;
+    std::string subsystem;
+    for (const gallery::Page& page : pages)
     {
-        if (!pageFilter.empty() && page.id != pageFilter)
-            continue;
+        if (SubsystemOf(page) != subsystem)
+        {
+            subsystem = SubsystemOf(page);
+            std::fprintf(html, "<h2>%s</h2>\n", HtmlEscape(subsystem).c_str());
+        }
         gallery::PageWriter writer(outDir, page.id);
         page.render(writer);
         WritePageHtml(html, page, writer);
@@ -100,68 +142,6 @@ int RenderGallery(const std::string& outDir, const std::string& pageFilter)
     if (failures)
         std::fprintf(stderr, "gallery: %d pictures could not be written\n", failures);
     return failures ? 1 : 0;
-}
-
-// ---------------------------------------------------------------- interactive
-
-// A plain window that shows the shared skins enlarged; later pages may grow
-// it into the full demo frame.
-class CSkinWindow : public CWnd
-{
-public:
-    BOOL CreateShowcase()
-    {
-        LPCTSTR cls = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(NULL, IDC_ARROW),
-                                          reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
-        return CreateEx(0, cls, _T("VeluCtrl gallery"), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                        CW_USEDEFAULT, CW_USEDEFAULT, 640, 360, NULL, NULL);
-    }
-
-protected:
-    afx_msg void OnPaint()
-    {
-        CPaintDC dc(this);
-        const HBITMAP skins[] = {g_hSkinBtnDefault, g_hSkinBtnNormal, g_hSkinBtnDisabled,
-                                 g_hSkinBtnHot, g_hSkinBtnDown, g_hSkinCheck};
-        int x = 16;
-        for (HBITMAP skin : skins)
-        {
-            BITMAP bm = {};
-            if (!skin || !::GetObject(skin, sizeof(bm), &bm))
-                continue;
-            CDC mem;
-            mem.CreateCompatibleDC(&dc);
-            HGDIOBJ old = ::SelectObject(mem.GetSafeHdc(), skin);
-            dc.StretchBlt(x, 16, bm.bmWidth * 2, bm.bmHeight * 2, &mem, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
-            ::SelectObject(mem.GetSafeHdc(), old);
-            x += bm.bmWidth * 2 + 12;
-        }
-    }
-    afx_msg void OnDestroy() { ::PostQuitMessage(0); }
-    virtual void PostNcDestroy() { delete this; }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CSkinWindow, CWnd)
-    ON_WM_PAINT()
-    ON_WM_DESTROY()
-END_MESSAGE_MAP()
-
-int RunInteractive()
-{
-    CSkinWindow* window = new CSkinWindow;
-    if (!window->CreateShowcase())
-    {
-        delete window;
-        return 1;
-    }
-    MSG msg;
-    while (::GetMessage(&msg, NULL, 0, 0) > 0)
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-    return 0;
 }
 
 }  // namespace
@@ -180,13 +160,13 @@ int main(int argc, char** argv)
         else if (std::strcmp(argv[i], "--page") == 0 && i + 1 < argc)
             page = argv[++i];
         else
-        {
-            std::fprintf(stderr, "usage: gallery [--out DIR [--page ID]]\n");
-            return 2;
-        }
+            outDir.clear(), i = argc;
     }
     if (outDir.empty())
-        return RunInteractive();
+    {
+        std::fprintf(stderr, "usage: gallery --out DIR [--page ID]\n");
+        return 2;
+    }
     ::CreateDirectoryA(outDir.c_str(), NULL);
     return RenderGallery(outDir, page);
 }

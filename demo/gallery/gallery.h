@@ -109,7 +109,11 @@ struct Page
 };
 
 // Adds a page to the gallery; a subsystem registers its page(s) from its own
-// demo/page_<subsystem>.cpp with GALLERY_PAGE. Pages appear by order, then id.
+// page_<subsystem>.cpp with GALLERY_PAGE. Pages appear by order, then id; the
+// tens of the order pick the subsystem the contact sheet files the page under:
+// 0 the demo application, 10 library frame, 20 skin painting, 30 buttons,
+// 40 edit and display controls, 50 tips and pop-ups, 60 dialog and split
+// panes, 70 bars, 80 button list bar.
 class PageRegistrar
 {
 public:
