@@ -1,4 +1,4 @@
-// Runs every registered control through create, paint, hover, leave and
+// Runs every subject through create, paint, hover, leave and
 // destroy; VELU_SOAK_CYCLES sets how often (make soak: 1000).
 #include "soak.h"
 
@@ -6,13 +6,6 @@
 #include <cstdlib>
 
 namespace soak {
-
-std::vector<Entry>& Registry()
-{
-    static std::vector<Entry> entries;
-    return entries;
-}
-
 namespace {
 
 const CRect kRect(20, 20, 160, 48);
@@ -55,8 +48,7 @@ TEST(Soak, EveryControlLeavesGdiObjectsWindowsAndHeapAsTheyWere)
     vt::ParkCursor();
     vt::HostWnd host(320, 240);
     const int cycles = Cycles();
-    ASSERT_FALSE(Registry().empty());
-    for (const Entry& entry : Registry()) {
+    for (const Entry& entry : Subjects()) {
         SCOPED_TRACE(entry.name);
         for (int i = 0; i < kWarmUpCycles && !HasFatalFailure(); ++i)
             Cycle(entry, host);

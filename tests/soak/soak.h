@@ -1,10 +1,10 @@
 // The soak: every control created, painted, rested on by the mouse, left and
 // destroyed many times, with GDI objects, windows and heap counted around it.
-// Each control kind adds one Subject to the table with SOAK_SUBJECT.
 #pragma once
 
 #include "support/harness.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -30,21 +30,54 @@ public:
     virtual void Destroy() { Wnd().DestroyWindow(); }
 };
 
-typedef std::unique_ptr<Subject> (*Factory)();
+// The steps of a subject made of one control, as functions of the control;
+// a step left out does nothing or holds at once.
+template <class Ctrl>
+struct Steps
+{
+    bool (*create)(Ctrl&, CWnd& host, const CRect& rect);
+    void (*arrived)(Ctrl&);
+    bool (*hot)(Ctrl&);
+    void (*left)(Ctrl&);
+    bool (*rested)(Ctrl&);
+};
+
+template <class Ctrl>
+class One : public Subject
+{
+public:
+    explicit One(const Steps<Ctrl>& steps) : m_steps(steps) {}
+    bool Create(CWnd& host, const CRect& rect) override { return m_steps.create(m_ctrl, host, rect); }
+    CWnd& Wnd() override { return m_ctrl; }
+    void Arrived() override { m_steps.arrived ? m_steps.arrived(m_ctrl) : void(); }
+    bool Hot() override { return !m_steps.hot || m_steps.hot(m_ctrl); }
+    void Left() override { m_steps.left ? m_steps.left(m_ctrl) : void(); }
+    bool Rested() override { return !m_steps.rested || m_steps.rested(m_ctrl); }
+
+private:
+    Ctrl m_ctrl;
+    Steps<Ctrl> m_steps;
+};
+
 struct Entry
 {
     const char* name;
-    Factory make;
+    std::function<std::unique_ptr<Subject>()> make;
 };
-std::vector<Entry>& Registry();
 
-struct Registrar
+template <class Ctrl>
+Entry OneControl(const char* name, const Steps<Ctrl>& steps)
 {
-    Registrar(const char* name, Factory make) { Registry().push_back({name, make}); }
-};
+    return {name, [steps] { return std::unique_ptr<Subject>(new One<Ctrl>(steps)); }};
+}
 
-#define SOAK_SUBJECT(Class, name)                                                         \
-    static std::unique_ptr<::soak::Subject> SoakMake_##Class() { return std::unique_ptr<::soak::Subject>(new Class); } \
-    static ::soak::Registrar g_soakRegistrar_##Class(name, &SoakMake_##Class)
+template <class S>
+Entry Several(const char* name)
+{
+    return {name, [] { return std::unique_ptr<Subject>(new S); }};
+}
+
+// Every control the library has, one entry each.
+std::vector<Entry> Subjects();
 
 }  // namespace soak
