@@ -1,19 +1,20 @@
-// Reflection: owner-draw, colour and notification messages offered to the child
-// control first, unless the parent handles them itself.
+// Reflection: owner-draw, colour, notification and command messages offered
+// to the child control first, unless the parent handles them itself.
 #include "support/harness.h"
+
+#include <string>
 
 namespace {
 
-// An owner-draw button that paints itself through the reflected WM_DRAWITEM.
+std::string g_log;   // who handled what, in order
+
+// An owner-draw button that paints itself black through the reflected WM_DRAWITEM.
 class CSelfDrawButton : public CButton
 {
 public:
-    int m_nDraws = 0;
-    HWND m_hWndDrawn = NULL;
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     {
-        m_nDraws++;
-        m_hWndDrawn = lpDrawItemStruct->hwndItem;
+        g_log += lpDrawItemStruct->hwndItem == m_hWnd ? "child draw " : "child draws another ";
         ::FillRect(lpDrawItemStruct->hDC, &lpDrawItemStruct->rcItem, (HBRUSH)::GetStockObject(BLACK_BRUSH));
     }
 };
@@ -40,26 +41,21 @@ BEGIN_MESSAGE_MAP(CColourEdit, CEdit)
     ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
-// A control that answers its own notifications.
+// A control that answers its own notifications and command.
 class CNotifyingCtrl : public CWnd
 {
-public:
-    int m_nClicks = 0;
-    int m_nDoubleClicks = 0;
-    int m_nCommands = 0;
-
 protected:
     afx_msg void OnClickReflect(NMHDR*, LRESULT* pResult)
     {
-        m_nClicks++;
+        g_log += "child click ";
         *pResult = 7;
     }
     afx_msg BOOL OnDblClickReflect(NMHDR*, LRESULT*)
     {
-        m_nDoubleClicks++;
+        g_log += "child dblclk ";
         return FALSE;   // let the parent see it too
     }
-    afx_msg void OnClickedReflect() { m_nCommands++; }
+    afx_msg void OnClickedReflect() { g_log += "child clicked "; }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -73,38 +69,29 @@ END_MESSAGE_MAP()
 class CParentWnd : public CWnd
 {
 public:
-    BOOL m_bHandleDrawItem = FALSE;
-    BOOL m_bHandleCtlColor = FALSE;
-    int m_nParentDraws = 0;
-    HBRUSH m_hParentBrush = NULL;
-    int m_nClicks = 0;
-    int m_nDoubleClicks = 0;
-    UINT m_nRangeId = 0;
-    int m_nCommands = 0;
+    BOOL m_bOwnDrawing = FALSE;   // handles WM_DRAWITEM and the colour queries itself
+    HBRUSH m_hBrush = NULL;
 
 protected:
     afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct)
     {
-        if (!m_bHandleDrawItem) {
+        if (m_bOwnDrawing)
+            g_log += "parent draw ";
+        else
             CWnd::OnDrawItem(nIDCtl, lpDrawItemStruct);
-            return;
-        }
-        m_nParentDraws++;
     }
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
     {
-        if (!m_bHandleCtlColor)
-            return CWnd::OnCtlColor(pDC, pWnd, nCtlColor);
-        return m_hParentBrush;
+        return m_bOwnDrawing ? m_hBrush : CWnd::OnCtlColor(pDC, pWnd, nCtlColor);
     }
-    afx_msg void OnClick(NMHDR*, LRESULT*) { m_nClicks++; }
-    afx_msg void OnDblClick(NMHDR*, LRESULT*) { m_nDoubleClicks++; }
+    afx_msg void OnClick(NMHDR*, LRESULT*) { g_log += "parent click "; }
+    afx_msg void OnDblClick(NMHDR*, LRESULT*) { g_log += "parent dblclk "; }
     afx_msg void OnRange(UINT nID, NMHDR*, LRESULT* pResult)
     {
-        m_nRangeId = nID;
+        g_log += "parent range " + std::to_string(nID) + " ";
         *pResult = 3;
     }
-    afx_msg void OnClicked() { m_nCommands++; }
+    afx_msg void OnClicked() { g_log += "parent clicked "; }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -122,16 +109,8 @@ class Reflect : public ::testing::Test
 protected:
     void SetUp() override
     {
+        g_log.clear();
         ASSERT_TRUE(m_parent.Create(NULL, NULL, WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 300, 200), &m_host, 1));
-    }
-
-    LRESULT Notify(CWnd& from, UINT code)
-    {
-        NMHDR nmhdr;
-        nmhdr.hwndFrom = from.m_hWnd;
-        nmhdr.idFrom = (UINT_PTR)from.GetDlgCtrlID();
-        nmhdr.code = code;
-        return m_parent.SendMessage(WM_NOTIFY, nmhdr.idFrom, (LPARAM)&nmhdr);
     }
 
     vt::HostWnd m_host;
@@ -140,21 +119,17 @@ protected:
 
 }  // namespace
 
-// The child paints itself through the reflected message, unless the parent
-// handles WM_DRAWITEM itself.
 TEST_F(Reflect, OwnerDrawButtonPaintsItselfUnlessTheParentDoes)
 {
     CSelfDrawButton button;
     ASSERT_TRUE(button.Create("b", WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 60, 40), &m_parent, 2));
     vt::PaintNow(button.m_hWnd);
-    EXPECT_GE(button.m_nDraws, 1);
-    EXPECT_EQ(button.m_hWndDrawn, button.m_hWnd);
+    EXPECT_EQ("child draw ", g_log);
     EXPECT_PIXEL(vt::Capture::FromWindow(button.m_hWnd), 5, 5, RGB(0, 0, 0));
-    const int nChildDraws = button.m_nDraws;
-    m_parent.m_bHandleDrawItem = TRUE;
+    g_log.clear();
+    m_parent.m_bOwnDrawing = TRUE;
     vt::PaintNow(button.m_hWnd);
-    EXPECT_GE(m_parent.m_nParentDraws, 1);
-    EXPECT_EQ(button.m_nDraws, nChildDraws);
+    EXPECT_EQ("parent draw ", g_log);
 }
 
 // The child's brush answers the colour query, with the control type the
@@ -164,71 +139,56 @@ TEST_F(Reflect, ColourQueryIsAnsweredByTheChildUnlessTheParentAnswersIt)
     CColourEdit edit;
     ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER, CRect(10, 60, 120, 80), &m_parent, 3));
     vt::GdiObject childBrush(::CreateSolidBrush(RGB(1, 2, 3))), parentBrush(::CreateSolidBrush(RGB(4, 5, 6)));
+    m_parent.m_hBrush = parentBrush.brush();
     vt::WindowDC dc(edit.m_hWnd);
     const LRESULT lDefault = ::DefWindowProc(m_parent.m_hWnd, WM_CTLCOLOREDIT, (WPARAM)(HDC)dc, (LPARAM)edit.m_hWnd);
-    const struct { const char* name; HBRUSH child; bool parent; UINT message; LRESULT result; UINT type; } cases[] = {
-        {"child brush", childBrush.brush(), false, WM_CTLCOLOREDIT, (LRESULT)childBrush.brush(), CTLCOLOR_EDIT},
+    const struct { const char* name; HBRUSH child; BOOL parent; UINT message; LRESULT result; UINT type; } cases[] = {
+        {"child brush", childBrush.brush(), FALSE, WM_CTLCOLOREDIT, (LRESULT)childBrush.brush(), CTLCOLOR_EDIT},
         // A read-only edit asks with WM_CTLCOLORSTATIC: the type follows the message.
-        {"as a static", childBrush.brush(), false, WM_CTLCOLORSTATIC, (LRESULT)childBrush.brush(), CTLCOLOR_STATIC},
-        {"no brush", NULL, false, WM_CTLCOLOREDIT, lDefault, CTLCOLOR_EDIT},
-        {"parent handles it", childBrush.brush(), true, WM_CTLCOLOREDIT, (LRESULT)parentBrush.brush(), 0xFFFF},
+        {"as a static", childBrush.brush(), FALSE, WM_CTLCOLORSTATIC, (LRESULT)childBrush.brush(), CTLCOLOR_STATIC},
+        {"no brush", NULL, FALSE, WM_CTLCOLOREDIT, lDefault, CTLCOLOR_EDIT},
+        {"parent handles it", childBrush.brush(), TRUE, WM_CTLCOLOREDIT, (LRESULT)parentBrush.brush(), 0xFFFF},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         edit.m_hBrush = c.child;
         edit.m_nCtlType = 0xFFFF;
-        m_parent.m_bHandleCtlColor = c.parent;
-        m_parent.m_hParentBrush = parentBrush.brush();
+        edit.m_hDC = NULL;
+        m_parent.m_bOwnDrawing = c.parent;
         EXPECT_EQ(c.result, m_parent.SendMessage(c.message, (WPARAM)(HDC)dc, (LPARAM)edit.m_hWnd));
         EXPECT_EQ(c.type, edit.m_nCtlType);
-        if (c.type != 0xFFFF) {
-            EXPECT_EQ((HDC)dc, edit.m_hDC);
-        }
+        EXPECT_EQ(c.type != 0xFFFF ? (HDC)dc : NULL, edit.m_hDC);
     }
 }
 
-// A notification goes to the child first and its result is returned; one the
-// child declines reaches the parent too; range handlers get the sender's id.
-TEST_F(Reflect, NotificationsGoToTheChildFirstThenToTheParent)
+// A notification or command goes to the child first, and the child's answer
+// is returned; one the child declines, or a window without a reflection
+// handler, reaches the parent; range handlers get the sender's id.
+TEST_F(Reflect, NotificationsAndCommandsGoToTheChildFirstThenToTheParent)
 {
     CNotifyingCtrl ctrl;
+    CWnd plain, inRange, outside;
     ASSERT_TRUE(ctrl.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 10, 10), &m_parent, 5));
-    EXPECT_EQ(7, Notify(ctrl, NM_CLICK));
-    EXPECT_EQ(1, ctrl.m_nClicks);
-    EXPECT_EQ(0, m_parent.m_nClicks);
-    Notify(ctrl, NM_DBLCLK);
-    EXPECT_EQ(1, ctrl.m_nDoubleClicks);
-    EXPECT_EQ(1, m_parent.m_nDoubleClicks);
-    CWnd inRange, outside;
+    ASSERT_TRUE(plain.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 10, 10), &m_parent, 5));
     ASSERT_TRUE(inRange.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 10, 10), &m_parent, 14));
     ASSERT_TRUE(outside.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 10, 10), &m_parent, 21));
-    EXPECT_EQ(3, Notify(inRange, NM_RCLICK));
-    EXPECT_EQ(14u, m_parent.m_nRangeId);
-    m_parent.m_nRangeId = 0;
-    EXPECT_EQ(0, Notify(outside, NM_RCLICK));
-    EXPECT_EQ(0u, m_parent.m_nRangeId);
-}
-
-TEST_F(Reflect, ControlCommandIsReflectedBeforeTheParentSeesIt)
-{
-    CNotifyingCtrl ctrl;
-    ASSERT_TRUE(ctrl.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 10, 10), &m_parent, 5));
-    m_parent.SendMessage(WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), (LPARAM)ctrl.m_hWnd);
-    EXPECT_EQ(ctrl.m_nCommands, 1);
-    EXPECT_EQ(m_parent.m_nCommands, 0);
-    // A plain window (no reflection handler) leaves the command to the parent.
-    CWnd plain;
-    ASSERT_TRUE(plain.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 10, 10), &m_parent, 5));
-    m_parent.SendMessage(WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), (LPARAM)plain.m_hWnd);
-    EXPECT_EQ(m_parent.m_nCommands, 1);
-}
-
-TEST_F(Reflect, RealClickOnAStandardButtonReachesTheParentHandler)
-{
-    CButton button;
-    ASSERT_TRUE(button.Create("go", WS_VISIBLE | BS_PUSHBUTTON, CRect(100, 100, 180, 130), &m_parent, 5));
-    vt::PumpPending();
-    vt::Click(m_host.ToScreen(CPoint(140, 115)));
-    EXPECT_TRUE(vt::PumpUntil([&] { return m_parent.m_nCommands == 1; }));
-    vt::ParkCursor();
+    const struct { const char* name; CWnd& from; UINT code; LRESULT result; const char* log; } rows[] = {
+        {"click", ctrl, NM_CLICK, 7, "child click "},
+        {"double click, declined", ctrl, NM_DBLCLK, 0, "child dblclk parent dblclk "},
+        {"in the range", inRange, NM_RCLICK, 3, "parent range 14 "},
+        {"past the range", outside, NM_RCLICK, 0, ""},
+        {"command", ctrl, BN_CLICKED, -1, "child clicked "},
+        {"command of a plain window", plain, BN_CLICKED, -1, "parent clicked "},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        g_log.clear();
+        const UINT nID = row.from.GetDlgCtrlID();
+        NMHDR nmhdr = {row.from.m_hWnd, nID, row.code};
+        if (row.result == -1)
+            m_parent.SendMessage(WM_COMMAND, MAKEWPARAM(nID, row.code), (LPARAM)row.from.m_hWnd);
+        else
+            EXPECT_EQ(row.result, m_parent.SendMessage(WM_NOTIFY, nID, (LPARAM)&nmhdr));
+        EXPECT_EQ(row.log, g_log);
+    }
 }
