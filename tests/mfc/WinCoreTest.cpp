@@ -41,68 +41,88 @@ private:
 
 HWND CreatePlainEdit(HWND hWndParent, int nID)
 {
-    return ::CreateWindowEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 120, 24,
-                            hWndParent, (HMENU)(INT_PTR)nID, ::GetModuleHandle(NULL), NULL);
+    return ::CreateWindowEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 120, 24, hWndParent,
+                            (HMENU)(INT_PTR)nID, ::GetModuleHandle(NULL), NULL);
 }
 
 }  // namespace
 
-TEST(WinCore, CreateWithoutClassNameUsesTheDefaultWindowClass)
+// A window made without a class name is a child of the default class; ids
+// are found at any depth, permanent objects or temporary ones.
+TEST(WinCore, ChildrenOfTheDefaultClassAreFoundByIdAtAnyDepth)
 {
     vt::HostWnd host;
-    CWnd wnd;
-    ASSERT_TRUE(wnd.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 20, 20), &host, 3));
+    CWnd panel;
+    ASSERT_TRUE(panel.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 100, 100), &host, 1));
     TCHAR szClass[64];
-    ::GetClassName(wnd.m_hWnd, szClass, 64);
-    EXPECT_STREQ(szClass, AFX_WND);
-    EXPECT_TRUE(wnd.GetStyle() & WS_CHILD);
-    EXPECT_EQ(wnd.GetDlgCtrlID(), 3);
-    EXPECT_EQ(wnd.GetParent(), &host);
+    ::GetClassName(panel.m_hWnd, szClass, 64);
+    EXPECT_STREQ(AFX_WND, szClass);
+    EXPECT_TRUE(panel.GetStyle() & WS_CHILD);
+    EXPECT_EQ(&host, panel.GetParent());
+    CEdit deep;
+    ASSERT_TRUE(deep.Create(WS_VISIBLE, CRect(0, 0, 50, 20), &panel, 77));
+    HWND hPlain = CreatePlainEdit(panel.m_hWnd, 78);
+    EXPECT_EQ(&deep, host.GetDescendantWindow(77));
+    EXPECT_EQ(&deep, panel.GetDlgItem(77));
+    EXPECT_TRUE(panel.GetDlgItem(99) == NULL);
+    EXPECT_EQ(hPlain, host.GetDescendantWindow(78)->GetSafeHwnd());
+    EXPECT_TRUE(host.GetDescendantWindow(78, TRUE) == NULL);
+    EXPECT_TRUE(host.GetDescendantWindow(79) == NULL);
+    ::DestroyWindow(hPlain);
 }
 
+// What the map does not take reaches the edit's own procedure; given back,
+// the edit types again.
 TEST(WinCore, SubclassedEditStillWorksAndLosesOnlyWhatTheMapTakes)
 {
     vt::HostWnd host;
     HWND hEdit = CreatePlainEdit(host.m_hWnd, 7);
-    ASSERT_TRUE(hEdit != NULL);
     WNDPROC pfnEdit = (WNDPROC)::GetWindowLongPtr(hEdit, GWLP_WNDPROC);
-
     CCharEater eater;
     ASSERT_TRUE(eater.SubclassDlgItem(7, &host));
     EXPECT_TRUE(eater.m_bPreSubclassed);
-    EXPECT_EQ(eater.m_hWnd, hEdit);
-    EXPECT_EQ(CWnd::FromHandlePermanent(hEdit), &eater);
-
-    // Not in the map: handled by the edit's own procedure.
+    EXPECT_EQ(&eater, CWnd::FromHandlePermanent(hEdit));
     eater.SetWindowText("abc");
+    EXPECT_EQ(::CallWindowProc(pfnEdit, hEdit, EM_GETLIMITTEXT, 0, 0), eater.SendMessage(EM_GETLIMITTEXT));
+    eater.SendMessage(WM_CHAR, 'x', 1);
+    EXPECT_EQ(1, eater.m_nChars);
     CString text;
     eater.GetWindowText(text);
-    EXPECT_STREQ((LPCTSTR)text, "abc");
-    EXPECT_EQ(eater.SendMessage(EM_GETLIMITTEXT), ::CallWindowProc(pfnEdit, hEdit, EM_GETLIMITTEXT, 0, 0));
+    EXPECT_STREQ("abc", (LPCTSTR)text);
 
-    // In the map and not passed on: the edit never sees it.
-    eater.SendMessage(WM_CHAR, 'x', 1);
-    EXPECT_EQ(eater.m_nChars, 1);
-    eater.GetWindowText(text);
-    EXPECT_STREQ((LPCTSTR)text, "abc");
-
-    // Given back: the edit's procedure is restored and types again.
-    EXPECT_EQ(eater.UnsubclassWindow(), hEdit);
-    EXPECT_TRUE(eater.m_hWnd == NULL);
-    EXPECT_TRUE(CWnd::FromHandlePermanent(hEdit) == NULL);
-    EXPECT_EQ((WNDPROC)::GetWindowLongPtr(hEdit, GWLP_WNDPROC), pfnEdit);
+    EXPECT_EQ(hEdit, eater.UnsubclassWindow());
+    EXPECT_TRUE(eater.m_hWnd == NULL && CWnd::FromHandlePermanent(hEdit) == NULL);
+    EXPECT_EQ(pfnEdit, (WNDPROC)::GetWindowLongPtr(hEdit, GWLP_WNDPROC));
     ::SendMessage(hEdit, EM_SETSEL, 3, 3);
     ::SendMessage(hEdit, WM_CHAR, 'x', 1);
-    EXPECT_EQ(eater.m_nChars, 1);
     TCHAR sz[16];
     ::GetWindowText(hEdit, sz, 16);
-    EXPECT_STREQ(sz, "abcx");
+    EXPECT_STREQ("abcx", sz);
     ::DestroyWindow(hEdit);
 }
 
-TEST(WinCore, DestroyingTheWindowDetachesAndCallsPostNcDestroy)
+// Temporary objects stand for handles nobody mapped and go at idle time;
+// permanent ones stay until their window is destroyed.
+TEST(WinCore, TemporaryObjectsGoAtIdlePermanentOnesStayUntilDestroyed)
 {
     vt::HostWnd host;
+    HWND hEdit = CreatePlainEdit(host.m_hWnd, 8);
+    vt::PumpPending();
+    const int nBefore = mfcx::TemporaryObjectCount();
+    CWnd* pTemp = CWnd::FromHandle(hEdit);
+    EXPECT_EQ(hEdit, pTemp->m_hWnd);
+    EXPECT_EQ(pTemp, CWnd::FromHandle(hEdit));
+    EXPECT_TRUE(CWnd::FromHandlePermanent(hEdit) == NULL);
+    HDC hDC = ::GetDC(hEdit);
+    CDC::FromHandle(hDC);
+    EXPECT_EQ(::GetStockObject(GRAY_BRUSH), CGdiObject::FromHandle(::GetStockObject(GRAY_BRUSH))->m_hObject);
+    EXPECT_EQ(nBefore + 3, mfcx::TemporaryObjectCount());
+    ::ReleaseDC(hEdit, hDC);
+    vt::PumpPending();
+    EXPECT_EQ(0, mfcx::TemporaryObjectCount());
+    EXPECT_EQ(&host, CWnd::FromHandle(host.m_hWnd));
+    EXPECT_TRUE(::IsWindow(hEdit));
+
     bool bDeleted = false;
     CSelfDeleting* pWnd = new CSelfDeleting(&bDeleted);
     ASSERT_TRUE(pWnd->Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 20, 20), &host, 4));
@@ -110,68 +130,6 @@ TEST(WinCore, DestroyingTheWindowDetachesAndCallsPostNcDestroy)
     ::DestroyWindow(hWnd);
     EXPECT_TRUE(bDeleted);
     EXPECT_TRUE(CWnd::FromHandlePermanent(hWnd) == NULL);
-}
-
-TEST(WinCore, TemporaryObjectsGoAtIdlePermanentOnesStay)
-{
-    vt::HostWnd host;
-    HWND hEdit = CreatePlainEdit(host.m_hWnd, 8);
-    vt::PumpPending();
-    int nBefore = mfcx::TemporaryObjectCount();
-
-    CWnd* pTemp = CWnd::FromHandle(hEdit);
-    ASSERT_TRUE(pTemp != NULL);
-    EXPECT_EQ(pTemp->m_hWnd, hEdit);
-    EXPECT_EQ(CWnd::FromHandle(hEdit), pTemp);
-    EXPECT_TRUE(CWnd::FromHandlePermanent(hEdit) == NULL);
-    CDC* pDC = CDC::FromHandle(::GetDC(hEdit));
-    CGdiObject* pBrush = CGdiObject::FromHandle(::GetStockObject(GRAY_BRUSH));
-    EXPECT_EQ(pBrush->m_hObject, ::GetStockObject(GRAY_BRUSH));
-    EXPECT_EQ(mfcx::TemporaryObjectCount(), nBefore + 3);
-    ::ReleaseDC(hEdit, pDC->m_hDC);
-
-    EXPECT_EQ(CWnd::FromHandle(host.m_hWnd), &host);
-    vt::PumpPending();
-    EXPECT_EQ(mfcx::TemporaryObjectCount(), 0);
-    EXPECT_EQ(CWnd::FromHandle(host.m_hWnd), &host);
-    EXPECT_EQ(CWnd::FromHandlePermanent(host.m_hWnd), &host);
-    EXPECT_TRUE(::IsWindow(hEdit));
-    ::DestroyWindow(hEdit);
-}
-
-TEST(WinCore, DescendantWindowIsFoundAtAnyDepth)
-{
-    vt::HostWnd host;
-    CWnd panel;
-    ASSERT_TRUE(panel.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 100, 100), &host, 1));
-    CEdit deep;
-    ASSERT_TRUE(deep.Create(WS_VISIBLE, CRect(0, 0, 50, 20), &panel, 77));
-    HWND hPlain = CreatePlainEdit(panel.m_hWnd, 78);
-    EXPECT_EQ(host.GetDescendantWindow(77), &deep);
-    EXPECT_EQ(panel.GetDlgItem(77), &deep);
-    EXPECT_TRUE(panel.GetDlgItem(99) == NULL);
-    EXPECT_EQ(host.GetDescendantWindow(78)->GetSafeHwnd(), hPlain);
-    EXPECT_TRUE(host.GetDescendantWindow(78, TRUE) == NULL);
-    EXPECT_TRUE(host.GetDescendantWindow(79) == NULL);
-    ::DestroyWindow(hPlain);
-}
-
-TEST(WinCore, ModifyStyleChangesOnlyTheRequestedBits)
-{
-    vt::HostWnd host;
-    CWnd wnd;
-    ASSERT_TRUE(wnd.Create(NULL, NULL, WS_VISIBLE | WS_BORDER, CRect(0, 0, 40, 40), &host, 4));
-    CRect client;
-    wnd.GetClientRect(&client);
-    EXPECT_TRUE(wnd.ModifyStyle(WS_BORDER, WS_TABSTOP, SWP_FRAMECHANGED));
-    EXPECT_FALSE(wnd.GetStyle() & WS_BORDER);
-    EXPECT_TRUE(wnd.GetStyle() & WS_TABSTOP);
-    EXPECT_TRUE(wnd.GetStyle() & WS_VISIBLE);
-    // The frame change made the client area grow by the border on each side.
-    CRect clientAfter;
-    wnd.GetClientRect(&clientAfter);
-    EXPECT_EQ(clientAfter.Width(), client.Width() + 2 * ::GetSystemMetrics(SM_CXBORDER));
-    EXPECT_FALSE(wnd.ModifyStyle(WS_BORDER, 0));
 }
 
 // ---------------------------------------------------------------- pre-translate walk
@@ -186,11 +144,10 @@ public:
 
     virtual BOOL PreTranslateMessage(MSG* pMsg)
     {
-        if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_F7) {
-            m_pLog->push_back(m_name);
-            return m_bConsume;
-        }
-        return FALSE;
+        if (pMsg->message != WM_KEYDOWN || pMsg->wParam != VK_F7)
+            return FALSE;
+        m_pLog->push_back(m_name);
+        return m_bConsume;
     }
 
 protected:
@@ -206,46 +163,30 @@ BEGIN_MESSAGE_MAP(CWalker, CWnd)
     ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
-class PreTranslate : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_outer.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 200, 200), &m_host, 1));
-        ASSERT_TRUE(m_middle.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 150, 150), &m_outer, 2));
-        ASSERT_TRUE(m_inner.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 100, 100), &m_middle, 3));
-    }
-
-    void PostKeyAndPump()
-    {
-        m_inner.PostMessage(WM_KEYDOWN, VK_F7, 1);
-        vt::PumpPending();
-    }
-
-    vt::HostWnd m_host;
-    std::vector<std::string> m_log;
-    CWalker m_outer{"outer", &m_log};
-    CWalker m_middle{"middle", &m_log};
-    CWalker m_inner{"inner", &m_log};
-};
-
 }  // namespace
 
 // The target, then each parent is offered the message until one consumes it
 // (which also keeps it from being dispatched) or the given top is reached.
-TEST_F(PreTranslate, TargetThenEachParentIsOfferedUntilOneConsumesItOrTheTopIsReached)
+TEST(WinCore, PreTranslateOffersTheTargetThenEachParentUntilOneConsumesIt)
 {
-    PostKeyAndPump();
-    EXPECT_EQ((std::vector<std::string>{"inner", "middle", "outer"}), m_log);
-    EXPECT_EQ(1, m_inner.m_nKeyDowns);
-    m_log.clear();
-    m_middle.m_bConsume = TRUE;
-    PostKeyAndPump();
-    EXPECT_EQ((std::vector<std::string>{"inner", "middle"}), m_log);
-    EXPECT_EQ(1, m_inner.m_nKeyDowns);
-    m_log.clear();
-    m_middle.m_bConsume = FALSE;
-    MSG msg = {m_inner.m_hWnd, WM_KEYDOWN, VK_F7};
-    EXPECT_FALSE(CWnd::WalkPreTranslateTree(m_middle.m_hWnd, &msg));
-    EXPECT_EQ((std::vector<std::string>{"inner", "middle"}), m_log);
+    vt::HostWnd host;
+    std::vector<std::string> log;
+    CWalker outer("outer", &log), middle("middle", &log), inner("inner", &log);
+    ASSERT_TRUE(outer.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 200, 200), &host, 1));
+    ASSERT_TRUE(middle.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 150, 150), &outer, 2));
+    ASSERT_TRUE(inner.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 100, 100), &middle, 3));
+    for (BOOL bConsume : {FALSE, TRUE}) {
+        log.clear();
+        middle.m_bConsume = bConsume;
+        inner.PostMessage(WM_KEYDOWN, VK_F7, 1);
+        vt::PumpPending();
+        const std::vector<std::string> offered{"inner", "middle", "outer"};
+        EXPECT_EQ(std::vector<std::string>(offered.begin(), offered.end() - bConsume), log);
+        EXPECT_EQ(1, inner.m_nKeyDowns);
+    }
+    log.clear();
+    middle.m_bConsume = FALSE;
+    MSG msg = {inner.m_hWnd, WM_KEYDOWN, VK_F7};
+    EXPECT_FALSE(CWnd::WalkPreTranslateTree(middle.m_hWnd, &msg));
+    EXPECT_EQ((std::vector<std::string>{"inner", "middle"}), log);
 }
