@@ -39,7 +39,6 @@ Entry PushButton(const char* name)
             b.SetTextColors(RGB(1, 0, 0), RGB(2, 0, 0), RGB(3, 0, 0), RGB(4, 0, 0), RGB(5, 0, 0));
             return b.Create("Soak", kChild | BS_DEFPUSHBUTTON, rc, &host, kId) != FALSE;
         },
-        .arrived = nullptr,
         .hot = [](B& b) { return b.Hover(); },
         .left = [](B& b) {
             b.SetFocus();
@@ -61,7 +60,6 @@ Entry HotSpot(const char* name, bool (*create)(Probe<Spot>&, CWnd&, const CRect&
         .create = create,
         .arrived = [](S&) { vt::MouseDown(); vt::MouseUp(); },
         .hot = [](S& s) { return (s.Flags() & kHotSpotHot) != 0; },
-        .left = nullptr,
         .rested = [](S& s) { return s.Flags() == 0 && ::GetCapture() != s.m_hWnd; },
     });
 }
@@ -314,8 +312,6 @@ std::vector<Entry> Subjects()
                 c.SetTipText("Pick one", RGB(200, 0, 0));
                 return c.Create(kChild | WS_VSCROLL | CBS_DROPDOWN, rc, &host, kId) && c.AddString("One") >= 0;
             },
-            .arrived = nullptr,
-            .hot = nullptr,
             .left = [](CCoolComboBox& c) { c.SetReadOnly(1); vt::PaintNow(c.m_hWnd); },
         }),
         OneControl<CCoolLabel>("label", {[](CCoolLabel& l, CWnd& host, const CRect& rc) {
@@ -331,8 +327,6 @@ std::vector<Entry> Subjects()
                 p.SetPos(100, 37);
                 return true;
             },
-            .arrived = nullptr,
-            .hot = nullptr,
             .left = [](CCoolProgress& p) { p.SetType(kProgressSmooth + 1); p.SetPosToMax(); vt::PaintNow(p.m_hWnd); },
         }),
         // Two groups of buttons; the mouse rests on one, and a press selects it.

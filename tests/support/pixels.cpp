@@ -49,10 +49,7 @@ Capture Capture::FromWindow(HWND hwnd, bool wholeWindow)
         ::GetClientRect(hwnd, &rect);
     }
     HDC dc = wholeWindow ? ::GetWindowDC(hwnd) : ::GetDC(hwnd);
-    Capture capture;
-    capture.m_width = rect.right;
-    capture.m_height = rect.bottom;
-    capture.m_pixels = ReadPixels(dc, rect);
+    Capture capture = FromDC(dc, rect);
     ::ReleaseDC(hwnd, dc);
     return capture;
 }
