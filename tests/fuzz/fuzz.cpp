@@ -3,7 +3,7 @@
 // The inputs run in a child process, so that a crash or a hang costs one input
 // and is counted. Input i of a seed is the same in every run: a fault printed
 // as input i replays with --seed=S --from=i --count=i+1.
-//   fuzz_loaders [--count=N] [--seed=S] [--from=I] [--seconds=T] [--hang-ms=T]
+//   fuzz_loaders [--count=N] [--seed=S] [--from=I] [--seconds=T]
 #include "frame/VeluFrame.h"
 #include "frame/VeluFrameInternal.h"
 #include "skin/VeluSkin.h"
@@ -186,17 +186,18 @@ uint32_t Lie(Rng& rng, uint32_t old)
     }
 }
 
+// Little-endian fields of 1, 2 or 4 bytes, where they fit.
 void Store(Bytes& b, size_t at, int size, uint32_t v)
 {
-    for (int i = 0; i < size && at + i < b.size(); ++i)
-        b[at + i] = BYTE(v >> (8 * i));
+    if (at + size <= b.size())
+        std::memcpy(&b[at], &v, size);
 }
 
 uint32_t Load(const Bytes& b, size_t at, int size)
 {
     uint32_t v = 0;
-    for (int i = 0; i < size && at + i < b.size(); ++i)
-        v |= uint32_t(b[at + i]) << (8 * i);
+    if (at + size <= b.size())
+        std::memcpy(&v, &b[at], size);
     return v;
 }
 
@@ -455,10 +456,11 @@ LONG WINAPI Die(EXCEPTION_POINTERS* info)
 
 int main(int argc, char** argv)
 {
-    uint64_t seed = 1, count = 100000, from = 0, seconds = 0, hangMs = 20000;
+    uint64_t seed = 1, count = 100000, from = 0, seconds = 0;
+    const DWORD kHangMs = 20000;   // a child that feeds nothing for this long hangs
     std::string child;
     const struct { const char* flag; uint64_t* value; } options[] = {
-        {"--seed=", &seed}, {"--count=", &count}, {"--from=", &from}, {"--seconds=", &seconds}, {"--hang-ms=", &hangMs}};
+        {"--seed=", &seed}, {"--count=", &count}, {"--from=", &from}, {"--seconds=", &seconds}};
     for (int i = 1; i < argc; ++i) {
         bool known = !std::strncmp(argv[i], "--child=", 8);
         if (known)
@@ -471,7 +473,7 @@ int main(int argc, char** argv)
             }
         }
         if (!known) {
-            std::fprintf(stderr, "usage: fuzz_loaders [--count=N] [--seed=S] [--from=I] [--seconds=T] [--hang-ms=T]\n");
+            std::fprintf(stderr, "usage: fuzz_loaders [--count=N] [--seed=S] [--from=I] [--seconds=T]\n");
             return 2;
         }
     }
@@ -516,7 +518,7 @@ int main(int argc, char** argv)
             if (s->done != seen) {
                 seen = s->done;
                 still = ::GetTickCount();
-            } else if (::GetTickCount() - still > hangMs) {
+            } else if (::GetTickCount() - still > kHangMs) {
                 hung = true;
                 ::TerminateProcess(pi.hProcess, 1);
                 ::WaitForSingleObject(pi.hProcess, INFINITE);

@@ -1,4 +1,6 @@
-// CDialog: modeless and modal dialogs from in-memory templates.
+// CDialog: modeless and modal dialogs from in-memory templates. (Creating and
+// destroying one many times: the soak's skinned dialog, windows, GDI objects
+// and heap counted.)
 #include "support/harness.h"
 
 namespace {
@@ -63,12 +65,6 @@ TEST(DlgCore, ModelessDialogIsInitialisedOnceAndTabsBetweenItsControls)
     EXPECT_TRUE(vt::PumpUntil([&] { return ::GetFocus() == ::GetDlgItem(dialog.m_hWnd, IDOK); }));
     dialog.DestroyWindow();
     EXPECT_TRUE(dialog.m_hWnd == NULL);
-    EXPECT_TRUE(vt::LeavesNothingBehind([&] {
-        CTestDialog again;
-        again.CreateIndirect(tmpl.Get(), &host);
-        vt::PumpPending();
-        again.DestroyWindow();
-    }));
 }
 
 // The loop disables the owner while it runs and returns the end code; a

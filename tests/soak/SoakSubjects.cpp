@@ -190,21 +190,18 @@ public:
     CCoolFloatBar m_float;
     CCoolStatusBar m_status;
 
-protected:
-    afx_msg int OnCreate(LPCREATESTRUCT lpcs)
+    bool AddBars()
     {
-        if (CFrameWnd::OnCreate(lpcs) == -1)
-            return -1;
         for (int i = 0; i < 4; i++) {
             CCoolDockBar* dock = new CCoolDockBar;   // deletes itself with its window
             if (!dock->Create(this, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | dwDockBarMap[i][1], dwDockBarMap[i][0]))
-                return -1;
+                return false;
         }
         if (!m_tools.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER) ||
             !m_tools.SetButtons(kTools, 4) ||
             !m_float.Create(this, AFX_IDW_CONTROLBAR_FIRST + 40, "Soaked", CSize(0, 0)) || !m_status.Create(this) ||
             !m_status.SetIndicators(kIndicators, 3) || !m_status.SetPaneIcon(0, ::LoadIcon(NULL, IDI_INFORMATION)))
-            return -1;
+            return false;
         m_tools.SetButtonDropDown(kTools[1]);
         m_float.SetBarStyle(m_float.GetBarStyle() | CBRS_SIZE_DYNAMIC);
         m_tools.EnableDocking(CBRS_ALIGN_ANY);
@@ -212,8 +209,11 @@ protected:
         EnableDocking(CBRS_ALIGN_ANY);
         DockControlBar(&m_tools, AFX_IDW_DOCKBAR_TOP);
         DockControlBar(&m_float, AFX_IDW_DOCKBAR_LEFT);
-        return 0;
+        RecalcLayout();
+        return true;
     }
+
+protected:
     // The tools have a handler, so the idle update leaves them enabled.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pInfo) override
     {
@@ -223,12 +223,7 @@ protected:
             ((CCmdUI*)pExtra)->Enable(TRUE);
         return TRUE;
     }
-    DECLARE_MESSAGE_MAP()
 };
-
-BEGIN_MESSAGE_MAP(BarFrame, CFrameWnd)
-    ON_WM_CREATE()
-END_MESSAGE_MAP()
 
 class Bars : public Subject
 {
@@ -236,9 +231,9 @@ public:
     bool Create(CWnd&, const CRect&) override
     {
         m_frame = new BarFrame;   // a frame deletes itself with its window
-        if (!m_frame->Create(NULL, "Soak bars", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 560, 400)))
+        if (!m_frame->Create(NULL, "Soak bars", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 560, 400)) ||
+            !m_frame->AddBars())
             return false;
-        m_frame->RecalcLayout();
         vt::Activate(m_frame->m_hWnd);
         return true;
     }
