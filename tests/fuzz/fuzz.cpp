@@ -291,7 +291,8 @@ private:
 };
 
 // A module image in memory with one resource of the library's type, id 7,
-// whose bytes end where the faulting page begins.
+// whose bytes end where the faulting page begins: the headers hold just what
+// the platform reads to find a resource.
 class FakeModule : public Guarded
 {
 public:
@@ -304,12 +305,7 @@ public:
         dos->e_lfanew = 0x80;
         auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(m_base + dos->e_lfanew);
         nt->Signature = IMAGE_NT_SIGNATURE;
-        nt->FileHeader.Machine = sizeof(void*) == 8 ? IMAGE_FILE_MACHINE_AMD64 : IMAGE_FILE_MACHINE_I386;
-        nt->FileHeader.SizeOfOptionalHeader = sizeof(nt->OptionalHeader);
-        nt->FileHeader.Characteristics = IMAGE_FILE_EXECUTABLE_IMAGE | IMAGE_FILE_DLL;
         nt->OptionalHeader.Magic = IMAGE_NT_OPTIONAL_HDR_MAGIC;
-        nt->OptionalHeader.SizeOfImage = DWORD(m_size);
-        nt->OptionalHeader.SizeOfHeaders = kDir;
         nt->OptionalHeader.NumberOfRvaAndSizes = IMAGE_NUMBEROF_DIRECTORY_ENTRIES;
         nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_RESOURCE] = {kDir, 0x100};
         // root -> the type, named -> id 7 -> the neutral language -> the data entry

@@ -1,6 +1,7 @@
 // Message maps: handlers reached by signature with MFC's argument unpacking,
 // commands and command ranges. (Command-UI routing: CmdUITest; creation,
-// focus, timers and dialog codes reach the controls' handlers in their suites.)
+// focus, timers, dialog codes, moves and sizes reach the controls' and bars'
+// handlers in their suites.)
 #include "support/harness.h"
 
 #include <cstdio>
@@ -42,9 +43,6 @@ protected:
         Log("cursor %s %u %X", Who(pWnd), nHitTest, message);
         return TRUE;
     }
-    // WM_MOVE comes first, then WM_SIZE.
-    afx_msg void OnMove(int x, int y) { Log("moved %d,%d", x, y); }
-    afx_msg void OnSize(UINT nType, int cx, int cy) { m_log += " sized " + std::to_string(nType) + " " + std::to_string(cx) + "," + std::to_string(cy); }
     afx_msg void OnCaptureChanged(CWnd* pWnd) { Log("capture %s", Who(pWnd)); }
     // Only the probe point is a caption: real mouse input elsewhere stays in the client area.
     afx_msg UINT OnNcHitTest(CPoint point)
@@ -70,8 +68,6 @@ BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
     ON_WM_KEYDOWN()
     ON_WM_MOUSEWHEEL()
     ON_WM_SETCURSOR()
-    ON_WM_SIZE()
-    ON_WM_MOVE()
     ON_WM_CAPTURECHANGED()
     ON_WM_NCHITTEST()
     ON_MESSAGE(kProbeMessage, OnProbe)
@@ -106,7 +102,6 @@ TEST(WinMsg, HandlersGetTheirArgumentsUnpackedAndAnswerTheMessage)
         {"command", send(WM_COMMAND, MAKEWPARAM(42, 0), 0), 1, "command 42"},
         {"command in range", send(WM_COMMAND, MAKEWPARAM(107, 0), 0), 1, "command 107"},
         {"command past the range", send(WM_COMMAND, MAKEWPARAM(111, 0), 0), 0, "command 107"},
-        {"moved and sized", [&] { probe.MoveWindow(20, 25, 77, 33); return LRESULT(0); }, 0, "moved 20,25 sized 0 77,33"},
         {"capture taken away", [&] { probe.SetCapture(); host.SetCapture(); ::ReleaseCapture(); return LRESULT(0); }, 0,
          "capture parent"},
     };
