@@ -1,7 +1,9 @@
 // Message maps: handlers reached by signature with MFC's argument unpacking,
-// commands and command ranges. (Command-UI routing: CmdUITest; creation,
-// focus, timers, dialog codes, moves and sizes reach the controls' and bars'
-// handlers in their suites.)
+// commands and ranges, and notifications, commands and colour queries
+// reflected to the child control first. (Command-UI routing: CmdUITest;
+// creation, focus, timers, dialog codes, moves and sizes reach the controls'
+// and bars' handlers in their suites; owner drawing: the push buttons paint
+// through the reflected WM_DRAWITEM.)
 #include "support/harness.h"
 
 #include <cstdio>
@@ -12,23 +14,67 @@ namespace {
 
 UINT s_nRegisteredProbe = ::RegisterWindowMessage("VeluCtrl.MfcTest.Probe");
 const UINT kProbeMessage = WM_APP + 7;
+std::string g_log;   // each handler's name and unpacked arguments, in order
 
-// Writes each handler's name and unpacked arguments into one log.
-class CProbeWnd : public CWnd
+void Log(const char* format, ...)
+{
+    char text[96];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(text, sizeof(text), format, args);
+    va_end(args);
+    g_log += (g_log.empty() ? "" : ", ") + std::string(text);
+}
+
+// A control that answers its own notifications and command.
+class CNotifyingCtrl : public CWnd
+{
+protected:
+    afx_msg void OnClickReflect(NMHDR*, LRESULT* pResult)
+    {
+        Log("child click");
+        *pResult = 7;
+    }
+    afx_msg BOOL OnDblClickReflect(NMHDR*, LRESULT*)
+    {
+        Log("child dblclk");
+        return FALSE;   // let the parent see it too
+    }
+    afx_msg void OnClickedReflect() { Log("child clicked"); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNotifyingCtrl, CWnd)
+    ON_NOTIFY_REFLECT(NM_CLICK, OnClickReflect)
+    ON_NOTIFY_REFLECT_EX(NM_DBLCLK, OnDblClickReflect)
+    ON_CONTROL_REFLECT(BN_CLICKED, OnClickedReflect)
+END_MESSAGE_MAP()
+
+// An edit that colours itself, or leaves colours to its parent (NULL brush).
+class CColourEdit : public CEdit
 {
 public:
-    std::string m_log;
+    HBRUSH m_hBrush = NULL;
+    UINT m_nCtlType = 0xFFFF;
+    HDC m_hDC = NULL;
 
 protected:
-    void Log(const char* format, ...)
+    afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor)
     {
-        char text[96];
-        va_list args;
-        va_start(args, format);
-        vsnprintf(text, sizeof(text), format, args);
-        va_end(args);
-        m_log = text;
+        m_hDC = pDC->m_hDC;
+        m_nCtlType = nCtlColor;
+        return m_hBrush;
     }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CColourEdit, CEdit)
+    ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+class CProbeWnd : public CWnd
+{
+protected:
     const char* Who(CWnd* pWnd) const { return pWnd == this ? "self" : pWnd == GetParent() ? "parent" : "other"; }
 
     afx_msg void OnMouseMove(UINT nFlags, CPoint point) { Log("move %u %d,%d", nFlags, point.x, point.y); }
@@ -60,6 +106,14 @@ protected:
     afx_msg LRESULT OnRegisteredProbe(WPARAM, LPARAM) { return 77; }
     afx_msg void OnCommand42() { Log("command 42"); }
     afx_msg void OnCommandRange(UINT nID) { Log("command %u", nID); }
+    afx_msg void OnClick(NMHDR*, LRESULT*) { Log("parent click"); }
+    afx_msg void OnDblClick(NMHDR*, LRESULT*) { Log("parent dblclk"); }
+    afx_msg void OnRange(UINT nID, NMHDR*, LRESULT* pResult)
+    {
+        Log("parent range %u", nID);
+        *pResult = 3;
+    }
+    afx_msg void OnClicked() { Log("parent clicked"); }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -74,40 +128,100 @@ BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
     ON_REGISTERED_MESSAGE(s_nRegisteredProbe, OnRegisteredProbe)
     ON_COMMAND(42, OnCommand42)
     ON_COMMAND_RANGE(100, 110, OnCommandRange)
+    ON_NOTIFY(NM_CLICK, 5, OnClick)
+    ON_NOTIFY(NM_DBLCLK, 5, OnDblClick)
+    ON_NOTIFY_RANGE(NM_RCLICK, 10, 20, OnRange)
+    ON_BN_CLICKED(5, OnClicked)
 END_MESSAGE_MAP()
+
+class WinMsg : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        g_log.clear();
+        ASSERT_TRUE(m_probe.Create(NULL, "probe", WS_VISIBLE, CRect(10, 10, 110, 60), &m_host, 1));
+    }
+
+    vt::HostWnd m_host;
+    CProbeWnd m_probe;
+};
 
 }  // namespace
 
-// Each row sends or causes one message; the handler's unpacked arguments and
-// the answer the sender gets are as MFC gives them.
-TEST(WinMsg, HandlersGetTheirArgumentsUnpackedAndAnswerTheMessage)
+// Each row sends or causes one message; the handlers' unpacked arguments and
+// the answer the sender gets are as MFC gives them. A notification or command
+// goes to the child first, and the child's answer is returned; one the child
+// declines, or a window without a reflection handler, reaches the parent;
+// range handlers get the sender's id.
+TEST_F(WinMsg, HandlersGetTheirArgumentsUnpackedAndAnswerTheMessage)
 {
-    vt::HostWnd host;
-    CProbeWnd probe;
-    ASSERT_TRUE(probe.Create(NULL, "probe", WS_VISIBLE, CRect(10, 10, 110, 60), &host, 1));
-    EXPECT_EQ(&probe, CWnd::FromHandlePermanent(probe.m_hWnd));
+    CNotifyingCtrl ctrl;
+    CWnd plain, inRange, outside;
+    for (auto child : {std::make_pair((CWnd*)&ctrl, 5), std::make_pair(&plain, 5), std::make_pair(&inRange, 14),
+                       std::make_pair(&outside, 21)})
+        ASSERT_TRUE(child.first->Create(NULL, NULL, 0, CRect(0, 0, 10, 10), &m_probe, child.second));
     const auto send = [&](UINT message, WPARAM wParam, LPARAM lParam) {
-        return [&probe, message, wParam, lParam] { return probe.SendMessage(message, wParam, lParam); };
+        return [this, message, wParam, lParam] { return m_probe.SendMessage(message, wParam, lParam); };
     };
+    const auto notify = [&](CWnd& from, UINT code) {
+        return [this, &from, code] {
+            NMHDR nmhdr = {from.m_hWnd, UINT_PTR(from.GetDlgCtrlID()), code};
+            return m_probe.SendMessage(WM_NOTIFY, nmhdr.idFrom, (LPARAM)&nmhdr);
+        };
+    };
+    const auto clicked = [&](CWnd& from) { return send(WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), (LPARAM)from.m_hWnd); };
     const struct { const char* name; std::function<LRESULT()> act; LRESULT result; const char* log; } rows[] = {
         {"mouse move, signed point", send(WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-5, 300)), 0, "move 5 -5,300"},
         // Repeat count 3, scan code 0x3F, extended key, previous state down.
         {"key down", send(WM_KEYDOWN, VK_F5, 3 | (0x3F << 16) | (1 << 24) | (1 << 30)), 0, "key 116 3 413F"},
         {"wheel, signed delta", send(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, -240), MAKELPARAM(200, 150)), TRUE,
          "wheel 8 -240 200,150"},
-        {"set cursor", send(WM_SETCURSOR, (WPARAM)probe.m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE, "cursor self 1 200"},
+        {"set cursor", send(WM_SETCURSOR, (WPARAM)m_probe.m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE,
+         "cursor self 1 200"},
         {"hit test", send(WM_NCHITTEST, 0, MAKELPARAM(65, 70)), HTCAPTION, "hit 65,70"},
         {"user message", send(kProbeMessage, 11, 22), 1234, "probe 11 22"},
-        {"registered message", send(s_nRegisteredProbe, 0, 0), 77, "probe 11 22"},
+        {"registered message", send(s_nRegisteredProbe, 0, 0), 77, ""},
         {"command", send(WM_COMMAND, MAKEWPARAM(42, 0), 0), 1, "command 42"},
         {"command in range", send(WM_COMMAND, MAKEWPARAM(107, 0), 0), 1, "command 107"},
-        {"command past the range", send(WM_COMMAND, MAKEWPARAM(111, 0), 0), 0, "command 107"},
-        {"capture taken away", [&] { probe.SetCapture(); host.SetCapture(); ::ReleaseCapture(); return LRESULT(0); }, 0,
-         "capture parent"},
+        {"command past the range", send(WM_COMMAND, MAKEWPARAM(111, 0), 0), 0, ""},
+        {"capture taken away",
+         [&] { m_probe.SetCapture(); m_host.SetCapture(); ::ReleaseCapture(); return LRESULT(0); }, 0, "capture parent"},
+        {"notification", notify(ctrl, NM_CLICK), 7, "child click"},
+        {"notification declined", notify(ctrl, NM_DBLCLK), 0, "child dblclk, parent dblclk"},
+        {"notification in the range", notify(inRange, NM_RCLICK), 3, "parent range 14"},
+        {"notification past the range", notify(outside, NM_RCLICK), 0, ""},
+        {"control's command", clicked(ctrl), 1, "child clicked"},
+        {"plain window's command", clicked(plain), 1, "parent clicked"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
+        g_log.clear();
         EXPECT_EQ(row.result, row.act());
-        EXPECT_EQ(row.log, probe.m_log);
+        EXPECT_EQ(row.log, g_log);
+    }
+}
+
+// The child's brush answers the colour query, with the DC and the control
+// type the message names; no brush leaves the parent's default.
+TEST_F(WinMsg, ColourQueryIsAnsweredByTheChildWithTheTypeTheMessageNames)
+{
+    CColourEdit edit;
+    ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER, CRect(10, 20, 90, 40), &m_probe, 3));
+    vt::GdiObject brush(::CreateSolidBrush(RGB(1, 2, 3)));
+    vt::WindowDC dc(edit.m_hWnd);
+    const LRESULT lDefault = ::DefWindowProc(m_probe.m_hWnd, WM_CTLCOLOREDIT, (WPARAM)(HDC)dc, (LPARAM)edit.m_hWnd);
+    const struct { HBRUSH child; UINT message; LRESULT result; UINT type; } cases[] = {
+        {brush.brush(), WM_CTLCOLOREDIT, (LRESULT)brush.brush(), CTLCOLOR_EDIT},
+        {brush.brush(), WM_CTLCOLORSTATIC, (LRESULT)brush.brush(), CTLCOLOR_STATIC},   // as a read-only edit asks
+        {NULL, WM_CTLCOLOREDIT, lDefault, CTLCOLOR_EDIT},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
+        edit.m_hBrush = c.child;
+        edit.m_hDC = NULL;
+        EXPECT_EQ(c.result, m_probe.SendMessage(c.message, (WPARAM)(HDC)dc, (LPARAM)edit.m_hWnd));
+        EXPECT_EQ(c.type, edit.m_nCtlType);
+        EXPECT_EQ((HDC)dc, edit.m_hDC);
     }
 }
