@@ -452,31 +452,22 @@ LONG WINAPI Die(EXCEPTION_POINTERS* info)
 
 int main(int argc, char** argv)
 {
-    uint64_t seed = 1, count = 100000, from = 0, seconds = 0;
+    unsigned long long seed = 1, count = 100000, from = 0, seconds = 0;
     const DWORD kHangMs = 20000;   // a child that feeds nothing for this long hangs
-    std::string child;
-    const struct { const char* flag; uint64_t* value; } options[] = {
-        {"--seed=", &seed}, {"--count=", &count}, {"--from=", &from}, {"--seconds=", &seconds}};
+    char child[64] = "";
     for (int i = 1; i < argc; ++i) {
-        bool known = !std::strncmp(argv[i], "--child=", 8);
-        if (known)
-            child = argv[i] + 8;
-        for (const auto& o : options) {
-            const size_t n = std::strlen(o.flag);
-            if (!std::strncmp(argv[i], o.flag, n)) {
-                *o.value = std::strtoull(argv[i] + n, NULL, 10);
-                known = true;
-            }
-        }
-        if (!known) {
+        const char* a = argv[i];
+        if (!std::sscanf(a, "--seed=%llu", &seed) && !std::sscanf(a, "--count=%llu", &count) &&
+            !std::sscanf(a, "--from=%llu", &from) && !std::sscanf(a, "--seconds=%llu", &seconds) &&
+            !std::sscanf(a, "--child=%63s", child)) {
             std::fprintf(stderr, "usage: fuzz_loaders [--count=N] [--seed=S] [--from=I] [--seconds=T]\n");
             return 2;
         }
     }
-    if (!child.empty()) {
+    if (child[0] != '\0') {
         ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
         ::SetUnhandledExceptionFilter(Die);
-        HANDLE map = ::OpenFileMappingA(FILE_MAP_WRITE, FALSE, child.c_str());
+        HANDLE map = ::OpenFileMappingA(FILE_MAP_WRITE, FALSE, child);
         Shared* s = map ? static_cast<Shared*>(::MapViewOfFile(map, FILE_MAP_WRITE, 0, 0, 0)) : NULL;
         if (s == NULL)
             return 3;
@@ -537,8 +528,8 @@ int main(int argc, char** argv)
         std::printf("fuzz: input %ld %s (exit 0x%08lX)\n", s->current, hung ? "hangs" : "faults", code);
         next = uint64_t(s->current) + 1;
     }
-    std::printf("fuzz: seed %llu, %ld inputs from %llu in %.1f s%s\n", (unsigned long long)seed,
-                total.fed[0] + total.fed[1], (unsigned long long)from, (::GetTickCount() - start) / 1000.0,
+    std::printf("fuzz: seed %llu, %ld inputs from %llu in %.1f s%s\n", seed,
+                total.fed[0] + total.fed[1], from, (::GetTickCount() - start) / 1000.0,
                 total.stop ? " (time budget reached)" : "");
     std::printf("fuzz: %ld images, %ld streams; bitmaps loaded %ld, refused %ld; streams inflated %ld, rejected %ld\n",
                 total.fed[0], total.fed[1], total.made[0], total.refused[0], total.made[1], total.refused[1]);
