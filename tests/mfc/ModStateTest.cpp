@@ -3,7 +3,6 @@
 
 #include <afxext.h>
 #include <afxcmn.h>
-#include <afxx_test.h>
 
 #include "ExtFixture.h"
 
@@ -82,18 +81,5 @@ TEST(ModuleState, ExtensionLibraryLendsItsResourcesWhileLoaded)
     ::FreeLibrary(hFixture);
     EXPECT_TRUE(FindLibrary(hFixture) == NULL);
     EXPECT_EQ(::GetModuleHandle(NULL), AfxGetResourceHandle());
-    EXPECT_EQ(AfxFindResourceHandle(FIXTURE_STRIP_NAME, RT_BITMAP), AfxGetResourceHandle());
-    CBitmap bitmap;
-    EXPECT_FALSE(bitmap.LoadBitmap(FIXTURE_STRIP_NAME));
-}
-
-TEST(ModuleState, RefusedRegistrationFailsTheLoadAndKeepsHostClasses)
-{
-    mfcx::FailExtensionInit(TRUE);
-    HMODULE hFixture = ::LoadLibrary(FIXTURE_DLL_NAME);
-    mfcx::FailExtensionInit(FALSE);
-    EXPECT_TRUE(hFixture == NULL);
-    EXPECT_TRUE(ListHasClass(AfxGetModuleState()->m_classList, "CHostShape"));
-    EXPECT_FALSE(ListHasClass(AfxGetModuleState()->m_classList, FIXTURE_SHAPE_CLASS));
     EXPECT_EQ(AfxFindResourceHandle(FIXTURE_STRIP_NAME, RT_BITMAP), AfxGetResourceHandle());
 }
