@@ -186,47 +186,12 @@ private:
     CCoolToolTip m_tip;
 };
 
-// A skinned dialog whose skinned button has a tip: the move onto the button
-// is relayed by the dialog itself, as the pump offers it the message.
-class Dialog : public Subject
+// A skinned dialog filled by a skinned button with a tip: the move onto the
+// button is relayed by the dialog itself, as the pump offers it the message.
+struct TippedDialog : CCoolDialog
 {
-public:
-    bool Create(CWnd& host, const CRect& rect) override
-    {
-        vt::DialogTemplate t(WS_POPUP | WS_VISIBLE);
-        t.AddItem(kId, 0x0080, BS_PUSHBUTTON | WS_TABSTOP, "Save");
-        t.AddItem(kId + 1, 0x0081, WS_TABSTOP, "Edit");
-        if (!m_dialog.CreateIndirect(t.Get(), &host) || !m_button.SubclassDlgItem(kId, &m_dialog))
-            return false;
-        CRect screen(rect);
-        host.ClientToScreen(&screen);
-        m_dialog.MoveWindow(screen.left, screen.top, rect.Width(), rect.Height() + 40);
-        m_button.MoveWindow(0, 0, rect.Width(), rect.Height());
-        return m_dialog.AddToolTip(kId, "Saves the file") != 0;
-    }
-    CWnd& Wnd() override { return m_button; }
-    // Fired until the relayed move has made the button the current tool.
-    bool Hot() override
-    {
-        if (!m_dialog.Tip().IsWindowVisible())
-            m_dialog.Tip().SendMessage(WM_TIMER, kToolTipDelayTimerId);
-        return m_dialog.Tip().IsWindowVisible() != FALSE;
-    }
-    // Resized, the dialog paints its whole background again.
-    void Left() override
-    {
-        m_dialog.SetWindowPos(NULL, 0, 0, 200, 120, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        vt::PaintNow(m_dialog.m_hWnd);
-    }
-    bool Rested() override { return !m_dialog.Tip().IsWindowVisible(); }
-    void Destroy() override { m_dialog.DestroyWindow(); }
-
-private:
-    struct : CCoolDialog
-    {
-        CCoolToolTip& Tip() { return m_toolTip; }
-    } m_dialog;
-    CCoolButton m_button;
+    CCoolButton button;
+    CCoolToolTip& Tip() { return m_toolTip; }
 };
 
 // A vertical bar between two panes; resting on it shows the split cursor.
@@ -375,7 +340,31 @@ std::vector<Entry> Subjects()
             .arrived = [](CCoolMaskEdit& e) { e.SetFocus(); e.SetSel(6, 6); vt::KeyPress(VK_UP); },
         }),
         Several<ToolTip>("tooltip manager"),
-        Several<Dialog>("skinned dialog"),
+        OneControl<TippedDialog>("skinned dialog", {
+            .create = [](TippedDialog& d, CWnd& host, const CRect& rc) {
+                vt::DialogTemplate t(WS_POPUP | WS_VISIBLE);
+                t.AddItem(kId, 0x0080, BS_PUSHBUTTON | WS_TABSTOP, "Save");
+                t.AddItem(kId + 1, 0x0081, WS_TABSTOP, "Edit");
+                if (!d.CreateIndirect(t.Get(), &host) || !d.button.SubclassDlgItem(kId, &d))
+                    return false;
+                const CPoint at = rc.TopLeft() + CSize(vt::kHostOrigin);
+                d.MoveWindow(at.x, at.y, rc.Width(), rc.Height());
+                d.button.MoveWindow(0, 0, rc.Width(), rc.Height());
+                return d.AddToolTip(kId, "Saves the file") != 0;
+            },
+            // Fired until the relayed move has made the button the current tool.
+            .hot = [](TippedDialog& d) {
+                if (!d.Tip().IsWindowVisible())
+                    d.Tip().SendMessage(WM_TIMER, kToolTipDelayTimerId);
+                return d.Tip().IsWindowVisible() != FALSE;
+            },
+            // Resized, the dialog paints its whole background again.
+            .left = [](TippedDialog& d) {
+                d.SetWindowPos(NULL, 0, 0, 200, 120, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                vt::PaintNow(d.m_hWnd);
+            },
+            .rested = [](TippedDialog& d) { return !d.Tip().IsWindowVisible(); },
+        }),
         // A drop-down list with a hint, hovered over its arrow, then read-only.
         OneControl<CCoolComboBox>("combo box", {
             .create = [](CCoolComboBox& c, CWnd& host, const CRect& rc) {
