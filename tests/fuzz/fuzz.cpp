@@ -350,24 +350,6 @@ struct Shared
     LONGLONG heapLeak;
 };
 
-// Paints a bitmap the ways the library does: blitted, stretched, as a
-// nine-grid skin, and sampled when its scan line fits the sampler.
-void Paint(HBITMAP bitmap, HDC canvas)
-{
-    BITMAP bm = {};
-    ::GetObject(bitmap, sizeof(bm), &bm);
-    HDC dc = ::CreateCompatibleDC(canvas);
-    HGDIOBJ old = ::SelectObject(dc, bitmap);
-    ::BitBlt(canvas, 0, 0, 64, 64, dc, 0, 0, SRCCOPY);
-    ::StretchBlt(canvas, 0, 0, 48, 48, dc, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
-    ::SelectObject(dc, old);
-    ::DeleteDC(dc);
-    const RECT rc = {4, 4, 60, 40};
-    CRoundBitmap().ShowMe(canvas, &rc, bitmap, g_nStdCornerInsets, kStdCornerSize);
-    if (LONGLONG(bm.bmWidth) * bm.bmBitsPixel * bm.bmPlanes <= 8 * 4096)
-        GetBmpPixelColor(canvas, bitmap, 0, bm.bmWidth / 2);
-}
-
 class Feeder
 {
 public:
@@ -380,8 +362,21 @@ public:
         SIZE size;
         HBITMAP bitmap = VELULoadMemBmp(m_arena.Place(image), outs & 1 ? &palette : NULL, outs & 2 ? &size : NULL);
         ++(bitmap ? m_counts.made : m_counts.refused)[0];
-        if (bitmap != NULL)
-            Paint(bitmap, m_canvas);
+        // Painted the ways the library does: blitted, stretched, as a nine-grid
+        // skin, and sampled when its scan line fits the sampler.
+        BITMAP bm = {};
+        if (bitmap != NULL && ::GetObject(bitmap, sizeof(bm), &bm)) {
+            HDC dc = ::CreateCompatibleDC(m_canvas);
+            HGDIOBJ old = ::SelectObject(dc, bitmap);
+            ::BitBlt(m_canvas, 0, 0, 64, 64, dc, 0, 0, SRCCOPY);
+            ::StretchBlt(m_canvas, 0, 0, 48, 48, dc, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
+            ::SelectObject(dc, old);
+            ::DeleteDC(dc);
+            const RECT rc = {4, 4, 60, 40};
+            CRoundBitmap().ShowMe(m_canvas, &rc, bitmap, g_nStdCornerInsets, kStdCornerSize);
+            if (LONGLONG(bm.bmWidth) * bm.bmBitsPixel * bm.bmPlanes <= 8 * 4096)
+                GetBmpPixelColor(m_canvas, bitmap, 0, bm.bmWidth / 2);
+        }
         ::DeleteObject(bitmap);
         ::DeleteObject(palette);
     }

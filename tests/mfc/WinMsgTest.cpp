@@ -26,10 +26,22 @@ void Log(const char* format, ...)
     g_log += (g_log.empty() ? "" : ", ") + std::string(text);
 }
 
-// A control that answers its own notifications and command.
+// A control that answers its own notifications, command and colour queries
+// (with its brush, or leaving them to its parent with none).
 class CNotifyingCtrl : public CWnd
 {
+public:
+    HBRUSH m_hBrush = NULL;
+    UINT m_nCtlType = 0xFFFF;
+    HDC m_hDC = NULL;
+
 protected:
+    afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor)
+    {
+        m_hDC = pDC->m_hDC;
+        m_nCtlType = nCtlColor;
+        return m_hBrush;
+    }
     afx_msg void OnClickReflect(NMHDR*, LRESULT* pResult)
     {
         Log("child click");
@@ -48,27 +60,6 @@ BEGIN_MESSAGE_MAP(CNotifyingCtrl, CWnd)
     ON_NOTIFY_REFLECT(NM_CLICK, OnClickReflect)
     ON_NOTIFY_REFLECT_EX(NM_DBLCLK, OnDblClickReflect)
     ON_CONTROL_REFLECT(BN_CLICKED, OnClickedReflect)
-END_MESSAGE_MAP()
-
-// An edit that colours itself, or leaves colours to its parent (NULL brush).
-class CColourEdit : public CEdit
-{
-public:
-    HBRUSH m_hBrush = NULL;
-    UINT m_nCtlType = 0xFFFF;
-    HDC m_hDC = NULL;
-
-protected:
-    afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor)
-    {
-        m_hDC = pDC->m_hDC;
-        m_nCtlType = nCtlColor;
-        return m_hBrush;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CColourEdit, CEdit)
     ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
@@ -206,8 +197,8 @@ TEST_F(WinMsg, HandlersGetTheirArgumentsUnpackedAndAnswerTheMessage)
 // type the message names; no brush leaves the parent's default.
 TEST_F(WinMsg, ColourQueryIsAnsweredByTheChildWithTheTypeTheMessageNames)
 {
-    CColourEdit edit;
-    ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER, CRect(10, 20, 90, 40), &m_probe, 3));
+    CNotifyingCtrl edit;
+    ASSERT_TRUE(edit.Create(NULL, NULL, WS_VISIBLE, CRect(10, 20, 90, 40), &m_probe, 3));
     vt::GdiObject brush(::CreateSolidBrush(RGB(1, 2, 3)));
     vt::WindowDC dc(edit.m_hWnd);
     const LRESULT lDefault = ::DefWindowProc(m_probe.m_hWnd, WM_CTLCOLOREDIT, (WPARAM)(HDC)dc, (LPARAM)edit.m_hWnd);
