@@ -13,15 +13,13 @@ TEST(WinGdi, PointFontHeightFollowsTheResolutionInTheGivenDCsUnits)
     pDC->SetMapMode(MM_ANISOTROPIC);   // two logical units a device pixel
     pDC->SetWindowExt(2, 2);
     pDC->SetViewportExt(1, 1);
-    for (int nTenths : {90, 120}) {
-        CFont font;
-        ASSERT_TRUE(font.CreatePointFont(nTenths, "MS San Serif", pDC));
-        LOGFONT lf = {};
-        font.GetLogFont(&lf);
-        EXPECT_EQ(-2 * (pDC->GetDeviceCaps(LOGPIXELSY) * nTenths / 720), lf.lfHeight) << nTenths;
-        EXPECT_STREQ("MS San Serif", lf.lfFaceName);
-        EXPECT_EQ(0, lf.lfWeight + lf.lfItalic);
-    }
+    CFont font;   // 10 points: 13 1/3 pixels at 96 dpi, truncated
+    ASSERT_TRUE(font.CreatePointFont(100, "MS San Serif", pDC));
+    LOGFONT lf = {};
+    font.GetLogFont(&lf);
+    EXPECT_EQ(-2 * (pDC->GetDeviceCaps(LOGPIXELSY) * 100 / 720), lf.lfHeight);
+    EXPECT_STREQ("MS San Serif", lf.lfFaceName);
+    EXPECT_EQ(0, lf.lfWeight + lf.lfItalic);
     pDC->SetMapMode(MM_TEXT);
 }
 
