@@ -87,7 +87,6 @@ Entry Several(const char* name)
     return {name, [] { return std::unique_ptr<Subject>(new S); }};
 }
 
-
 const UINT kId = 1001;
 const DWORD kChild = WS_CHILD | WS_VISIBLE;
 
@@ -195,27 +194,9 @@ struct TippedDialog : CCoolDialog
 };
 
 // A vertical bar between two panes; resting on it shows the split cursor.
-class SplitBar : public Subject
+struct SplitPanes : CVertSplitWnd
 {
-public:
-    bool Create(CWnd& host, const CRect& rect) override
-    {
-        return m_left.Create("STATIC", "", kChild, CRect(0, 0, 20, 40), &host, kId + 1) &&
-               m_right.Create("STATIC", "", kChild, CRect(rect.right + 4, 0, 300, 40), &host, kId + 2) &&
-               m_bar.Create(kChild, CRect(rect.right - 4, rect.top, rect.right, rect.bottom), &host, kId) &&
-               m_bar.AttachAsLeftPane(kId + 1) && m_bar.AttachAsRightPane(kId + 2);
-    }
-    CWnd& Wnd() override { return m_bar; }
-    void Destroy() override
-    {
-        m_bar.DestroyWindow();
-        m_left.DestroyWindow();
-        m_right.DestroyWindow();
-    }
-
-private:
-    CWnd m_left, m_right;
-    CVertSplitWnd m_bar;
+    CWnd m_left, m_right;   // destroyed with the subject
 };
 
 // A frame with cool dock bars on all sides, a tool bar, a dockable bar and a
@@ -400,7 +381,12 @@ std::vector<Entry> Subjects()
             },
             .arrived = [](CButtonListBar&) { vt::MouseDown(); vt::MouseUp(); },
         }),
-        Several<SplitBar>("split bar"),
+        OneControl<SplitPanes>("split bar", {[](SplitPanes& b, CWnd& host, const CRect& rc) {
+            return b.m_left.Create("STATIC", "", kChild, CRect(0, 0, 20, 40), &host, kId + 1) &&
+                   b.m_right.Create("STATIC", "", kChild, CRect(rc.right + 4, 0, 300, 40), &host, kId + 2) &&
+                   b.Create(kChild, CRect(rc.right - 4, rc.top, rc.right, rc.bottom), &host, kId) &&
+                   b.AttachAsLeftPane(kId + 1) && b.AttachAsRightPane(kId + 2);
+        }}),
         // Pop-ups are shown where the mouse rests, their timers fired rather
         // than waited for, and taken down when it leaves.
         OneControl<CBalloonTip>("balloon tip", {
