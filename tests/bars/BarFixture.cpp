@@ -42,6 +42,26 @@ std::vector<UINT> StandardIds()
     return {kIdFirst, kIdFirst + 1, kIdFirst + 2, kIdFirst + 3, kIdFirst + 4, 0, kIdFirst + 5, kIdFirst + 6};
 }
 
+bool AddFloatBar(CBarFrame* pFrame, CCoolFloatBar& bar, UINT nDockBarId)
+{
+    if (pFrame == NULL || !bar.Create(pFrame, kFloatBarId, _T("Workspace"), CSize(0, 0)))
+        return false;
+    bar.SetBarStyle(bar.GetBarStyle() | CBRS_SIZE_DYNAMIC);
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->Dock(bar, nDockBarId);
+    return true;
+}
+
+bool AddStatusBar(CBarFrame* pFrame, CCoolStatusBar& bar)
+{
+    static const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+    if (pFrame == NULL || !bar.Create(pFrame) || !bar.SetIndicators(indicators, 4))
+        return false;
+    pFrame->RecalcLayout();
+    vt::PumpPending();
+    return true;
+}
+
 // ---------------------------------------------------------------- probe
 void CProbeToolBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle)
 {
@@ -110,38 +130,10 @@ BOOL CBarFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
     return TRUE;
 }
 
-CPoint CBarFrame::ButtonCenter(int nIndex)
-{
-    CPoint point = m_wndToolBar.Item(nIndex).CenterPoint();
-    m_wndToolBar.ClientToScreen(&point);
-    return point;
-}
-
 vt::Capture CBarFrame::PaintBar(CWnd& bar)
 {
     bar.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     return vt::Capture::FromWindow(bar.m_hWnd, true);
-}
-
-
-void BarTest::Make(const std::vector<UINT>& ids)
-{
-    vt::ParkCursor();
-    m_pFrame = CBarFrame::Make(ids);
-    ASSERT_TRUE(m_pFrame != NULL);
-}
-
-void BarTest::TearDown()
-{
-    if (m_pFrame != NULL)
-        m_pFrame->DestroyWindow();
-    vt::ParkCursor();
-}
-
-vt::Capture BarTest::Shot()
-{
-    vt::PumpPending();
-    return m_pFrame->PaintBar(Bar());
 }
 
 FrameHolder::~FrameHolder()
@@ -166,19 +158,6 @@ FrameHolder::~FrameHolder()
 ::testing::AssertionResult RegionIs(const vt::Capture& shot, const RECT& rc, COLORREF cr)
 {
     return RegionMatches(shot, rc, [cr](int, int, COLORREF c) { return c == cr; }) << ", not " << vt::ColourText(cr);
-}
-
-::testing::AssertionResult LeaksNothing(const std::function<void()>& use, int nTimes)
-{
-    for (int i = 0; i < 3; i++)
-        use();
-    const int nBefore = vt::GdiObjectCount(), nWindows = vt::ThreadWindowCount();
-    for (int i = 0; i < nTimes; i++)
-        use();
-    if (nBefore <= 0 || vt::GdiObjectCount() != nBefore || vt::ThreadWindowCount() != nWindows)
-        return ::testing::AssertionFailure() << "GDI objects " << nBefore << " -> " << vt::GdiObjectCount()
-                                             << ", windows " << nWindows << " -> " << vt::ThreadWindowCount();
-    return ::testing::AssertionSuccess();
 }
 
 }  // namespace bartest

@@ -1,9 +1,12 @@
-// The bar suite's frame (cool dock bars, one cool tool bar, an edit view holding the focus), a
-// generated image strip, a probe of the tool bar's own state, and pixel helpers.
+// The bar suite's frame (cool dock bars, one cool tool bar, an edit view holding the focus), the
+// floating bar and status bar added to it, a generated image strip, a probe of the tool bar's own
+// state, and pixel helpers.
 #pragma once
 
 #include "support/harness.h"
 #include "bars/VeluBars.h"
+
+#include <afxpriv.h>
 
 #include <functional>
 #include <memory>
@@ -11,6 +14,10 @@
 #include <vector>
 
 namespace bartest {
+
+// A client point of a window on the screen; a window's screen rectangle.
+inline CPoint OnScreen(const CWnd& wnd, CPoint client) { wnd.ClientToScreen(&client); return client; }
+inline CRect WindowRectOf(const CWnd& wnd) { CRect rc; wnd.GetWindowRect(&rc); return rc; }
 
 const UINT kIdFirst = 8100;
 const COLORREF kKey = RGB(255, 0, 255);           // strip background, keyed out by the bar
@@ -43,14 +50,7 @@ public:
         return button;
     }
     CRect Item(int nIndex) { CRect rect; GetItemRect(nIndex, &rect); return rect; }   // client coordinates
-    CPoint ClientOrigin()   // of the client in the window rectangle
-    {
-        CRect window, client;
-        GetWindowRect(&window);
-        GetClientRect(&client);
-        ClientToScreen(&client);
-        return client.TopLeft() - window.TopLeft();
-    }
+    CPoint ClientOrigin() { CRect window; GetWindowRect(&window); return OnScreen(*this, CPoint(0, 0)) - window.TopLeft(); }
 };
 
 class CBarFrame : public CFrameWnd
@@ -63,7 +63,7 @@ public:
     std::vector<UINT> m_ids, m_commands;
     std::set<UINT> m_disabled, m_checked;   // what the idle updates make of the buttons
 
-    CPoint ButtonCenter(int nIndex);        // on screen
+    CPoint ButtonCenter(int nIndex) { return OnScreen(m_wndToolBar, m_wndToolBar.Item(nIndex).CenterPoint()); }
     // Redraws both areas of a bar now and reads its whole window back.
     vt::Capture PaintBar(CWnd& bar);
     void Dock(CControlBar& bar, UINT nDockBarId) { DockControlBar(&bar, nDockBarId); RecalcLayout(); vt::PumpPending(); }
@@ -94,18 +94,29 @@ private:
 // Five buttons, a separator, two more.
 std::vector<UINT> StandardIds();
 
-// A test with a fresh frame; DestroyWindow deletes it.
+// The floating bar and the status bar, added as an application's OnCreate adds them.
+const UINT kFloatBarId = 0xE900;
+bool AddFloatBar(CBarFrame* pFrame, CCoolFloatBar& bar, UINT nDockBarId = AFX_IDW_DOCKBAR_LEFT);
+bool AddStatusBar(CBarFrame* pFrame, CCoolStatusBar& bar);
+
+// A test with a fresh frame, made again by each Make.
 class BarTest : public ::testing::Test
 {
 protected:
-    void Make(const std::vector<UINT>& ids = StandardIds());
-    void TearDown() override;
-    CBarFrame* Frame() { return m_pFrame; }
-    CProbeToolBar& Bar() { return m_pFrame->m_wndToolBar; }
+    void Make(const std::vector<UINT>& ids = StandardIds())
+    {
+        vt::ParkCursor();
+        m_frame.reset();
+        m_frame.reset(new FrameHolder(ids));
+        ASSERT_TRUE(Frame() != NULL);
+    }
+    void TearDown() override { m_frame.reset(); vt::ParkCursor(); }
+    CBarFrame* Frame() { return m_frame->get(); }
+    CProbeToolBar& Bar() { return Frame()->m_wndToolBar; }
     // Lets idle updates reach the buttons, then paints the bar and reads it back.
-    vt::Capture Shot();
+    vt::Capture Shot() { vt::PumpPending(); return Frame()->PaintBar(Bar()); }
 
-    CBarFrame* m_pFrame = NULL;
+    std::unique_ptr<FrameHolder> m_frame;
 };
 
 // Every pixel of rc (clipped to the picture) satisfies pred; a failure names
@@ -113,8 +124,6 @@ protected:
 ::testing::AssertionResult RegionMatches(const vt::Capture& shot, const RECT& rc,
                                          const std::function<bool(int x, int y, COLORREF cr)>& pred);
 ::testing::AssertionResult RegionIs(const vt::Capture& shot, const RECT& rc, COLORREF cr);
-// GDI objects are as many after nTimes calls of use as before (after warming up).
-::testing::AssertionResult LeaksNothing(const std::function<void()>& use, int nTimes);
 
 }  // namespace bartest
 

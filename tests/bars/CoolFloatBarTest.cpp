@@ -1,6 +1,8 @@
 // Floating bar in a real frame: the edge drag, caption bands and buttons per
 // side, the buttons' press-and-release rules, toggling, the floating sizes.
-#include "CoolBarsTest.h"
+#include "BarFixture.h"
+
+using namespace bartest;
 
 namespace {
 
@@ -20,7 +22,7 @@ protected:
     CPoint Band() { return OnScreen(bar, CPoint(20, 11)); }
     vt::Capture Shot() { return vt::Capture::FromWindow(bar.m_hWnd); }
 
-    bartest::FrameHolder frame{bartest::StandardIds()};
+    FrameHolder frame{StandardIds()};
     CCoolFloatBar bar;
 };
 
@@ -210,31 +212,6 @@ TEST_F(FloatBar, FloatingSizesKeepTheirMinimums)
     const CRect top = WindowRectOf(*frame->GetControlBar(AFX_IDW_DOCKBAR_TOP));
     EXPECT_EQ(bar.CalcFixedLayout(FALSE, TRUE), CSize(top.Width(), 300));
     EXPECT_EQ(bar.CalcFixedLayout(TRUE, FALSE), CSize(300, 32767));
-}
-
-TEST(CoolBarsLeaks, FramesWithTheBarsDockedFloatedAndPaintedLeaveNothingBehind)
-{
-    const CString longText(_T('W'), 3000);
-    auto cycle = [&] {
-        bartest::FrameHolder frame(bartest::StandardIds());
-        CCoolFloatBar floatBar;
-        CCoolStatusBar statusBar;
-        ASSERT_TRUE(AddFloatBar(frame.get(), floatBar, AFX_IDW_DOCKBAR_TOP));
-        ASSERT_TRUE(AddStatusBar(frame.get(), statusBar));
-        floatBar.SetWindowText(longText);
-        floatBar.GetDockedButtonsRect(NULL, NULL);
-        floatBar.GetWorkingRect(NULL);
-        statusBar.SetPaneText(0, longText);
-        statusBar.SetPaneIcon(0, ::LoadIcon(NULL, IDI_INFORMATION));
-        statusBar.SetPaneIcon(-1, ::LoadIcon(NULL, IDI_ERROR));
-        frame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        floatBar.m_pDockContext->ToggleDocking();
-        frame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    };
-    cycle();
-    const int windows = vt::ThreadWindowCount();
-    EXPECT_TRUE(bartest::LeaksNothing(cycle, 20));
-    EXPECT_EQ(windows, vt::ThreadWindowCount());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Status bar in a real frame: panes from the right edge, separators, grip,
 // icons, and the lock-key panes repainting when a lock changes.
-#include "CoolBarsTest.h"
+#include "BarFixture.h"
+
+using namespace bartest;
 
 namespace {
 
@@ -11,7 +13,7 @@ HICON MakeIcon(bool colour)
 {
     static const BYTE kZeroMask[16 * 2 * 2] = {};
     vt::GdiObject mask(::CreateBitmap(16, colour ? 16 : 32, 1, 1, kZeroMask));
-    vt::GdiObject red(bartest::MakeBitmap(16, 16, [](int, int) { return kRed; }));
+    vt::GdiObject red(MakeBitmap(16, 16, [](int, int) { return kRed; }));
     ICONINFO info = {TRUE, 0, 0, mask.bitmap(), colour ? red.bitmap() : NULL};
     return ::CreateIconIndirect(&info);
 }
@@ -34,15 +36,9 @@ protected:
     // text (in the bar's font) and 6 pixels wide.
     std::vector<int> Separators(int right)
     {
-        CClientDC dc(&bar);
-        CFont* pOld = dc.SelectObject(bar.GetFont());
         std::vector<int> columns;
-        for (LPCTSTR text : {"SCRL", "NUM", "CAP"}) {
-            CRect rc(0, 0, 0, 0);
-            dc.DrawText(text, -1, &rc, DT_CALCRECT | DT_SINGLELINE);
-            columns.push_back(right -= rc.Width() + 6);
-        }
-        dc.SelectObject(pOld);
+        for (LPCTSTR text : {"SCRL", "NUM", "CAP"})
+            columns.push_back(right -= vt::TextExtent((HFONT)bar.GetFont()->GetSafeHandle(), text).cx + 6);
         return columns;
     }
     static int FirstInk(const vt::Capture& shot)
@@ -54,7 +50,7 @@ protected:
         return -1;
     }
 
-    bartest::FrameHolder frame{bartest::StandardIds()};
+    FrameHolder frame{StandardIds()};
     CCoolStatusBar bar;
 };
 

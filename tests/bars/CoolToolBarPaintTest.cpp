@@ -1,5 +1,6 @@
 // Tool bar painting read back from a real frame: strip, gripper dots and edge line per side, skins per
-// state under the real cursor, the image each painted button takes and where, drop-down arrows, separators.
+// state under the real cursor, the image each painted button takes and where, drop-down arrows, separators,
+// dock bars repainting whole without an erase.
 #include "BarFixture.h"
 #include "skin/VeluSkin.h"
 
@@ -58,17 +59,31 @@ protected:
 
 }  // namespace
 
-TEST_F(ToolBarPaintTest, StripGripperAndEdgeLineFollowTheSideTheBarIsDockedOn)
+// Docked on each side the queries name that side, the bar draws its gripper strip
+// and the dock bar its fill, each with the edge line facing the frame's client;
+// floating, no side, no strip.
+TEST_F(ToolBarPaintTest, EachSideDocksTheBarAndDrawsStripGripperAndEdgeLinesFacingTheClient)
 {
-    const UINT sides[] = {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT, 0};
-    for (UINT side : sides) {
+    // The queries in the order top, bottom, left, right, horizontal, vertical.
+    const struct { UINT side; std::vector<int> docked; } sides[] = {
+        {AFX_IDW_DOCKBAR_TOP, {1, 0, 0, 0, 1, 0}}, {AFX_IDW_DOCKBAR_BOTTOM, {0, 1, 0, 0, 1, 0}},
+        {AFX_IDW_DOCKBAR_LEFT, {0, 0, 1, 0, 0, 1}}, {AFX_IDW_DOCKBAR_RIGHT, {0, 0, 0, 1, 0, 1}}, {0, {0, 0, 0, 0, 0, 0}}};
+    auto edgeLine = [](UINT side, int cx, int cy) {
+        return side == AFX_IDW_DOCKBAR_TOP ? CRect(0, cy - 1, cx, cy) : side == AFX_IDW_DOCKBAR_BOTTOM ? CRect(0, 0, cx, 1)
+             : side == AFX_IDW_DOCKBAR_LEFT ? CRect(cx - 1, 0, cx, cy) : side == AFX_IDW_DOCKBAR_RIGHT ? CRect(0, 0, 1, cy) : CRect();
+    };
+    for (const auto& s : sides) {
+        const UINT side = s.side;
         SCOPED_TRACE(side);
         side != 0 ? Frame()->Dock(Bar(), side) : Frame()->Float(Bar());
+        EXPECT_EQ(s.docked, (std::vector<int>{Bar().IsTopDocked(), Bar().IsBottomDocked(), Bar().IsLeftDocked(),
+                                              Bar().IsRightDocked(), Bar().IsHorzDocked(), Bar().IsVertDocked()}));
+        // Floating, the style keeps the floating dock bar's alignment, which the id reads.
+        EXPECT_EQ(side != 0 ? side : UINT(AFX_IDW_DOCKBAR_TOP), Bar().GetDockBarID());
         const vt::Capture shot = Shot();
         const int cx = shot.width(), cy = shot.height();
         // The line runs along the whole side facing the frame's client, strip included; the rest is bar colour.
-        const CRect line = side == AFX_IDW_DOCKBAR_TOP ? CRect(0, cy - 1, cx, cy) : side == AFX_IDW_DOCKBAR_BOTTOM ? CRect(0, 0, cx, 1)
-                         : side == AFX_IDW_DOCKBAR_LEFT ? CRect(cx - 1, 0, cx, cy) : side == AFX_IDW_DOCKBAR_RIGHT ? CRect(0, 0, 1, cy) : CRect();
+        const CRect line = edgeLine(side, cx, cy);
         EXPECT_TRUE(RegionIs(shot, line, kBarEdge));
         for (CPoint p : {CPoint(cx / 2, 0), CPoint(cx / 2, cy - 1), CPoint(0, cy / 2), CPoint(cx - 1, cy / 2), ItemInWindow(0).TopLeft() + CSize(2, 2)}) {
             if (!line.PtInRect(p) && !ItemInWindow(5).PtInRect(p)) {
@@ -89,13 +104,23 @@ TEST_F(ToolBarPaintTest, StripGripperAndEdgeLineFollowTheSideTheBarIsDockedOn)
                 return cr == (x == d.x && y == d.y ? kShadow : kWhite);
             }));
         }
-        // Floating: no strip, nothing left of the first button but bar colour.
-        if (side == 0) {
+        if (side == 0) {   // no strip, nothing left of the first button but bar colour
             EXPECT_EQ(CPoint(0, 0), Bar().ClientOrigin());
             EXPECT_TRUE(RegionIs(shot, CRect(0, 0, ItemInWindow(0).left + 2, cy), kBarBackground));
+            continue;
         }
+        // The dock bar where the tool bar leaves it free: the bar colour and the same edge line.
+        CWnd* pDock = Bar().GetParent();
+        ASSERT_TRUE(pDock->IsKindOf(RUNTIME_CLASS(CCoolDockBar)));
+        const vt::Capture dock = Frame()->PaintBar(*pDock);
+        const CRect bar = WindowRectOf(Bar()) - WindowRectOf(*pDock).TopLeft(), dockLine = edgeLine(side, dock.width(), dock.height());
+        const CRect free = s.docked[4] ? CRect(bar.right, 0, dock.width(), dock.height()) : CRect(0, bar.bottom, dock.width(), dock.height());
+        ASSERT_FALSE(free.IsRectEmpty());
+        EXPECT_TRUE(RegionMatches(dock, free, [&](int x, int y, COLORREF cr) {
+            return cr == (dockLine.PtInRect(CPoint(x, y)) ? kBarEdge : kBarBackground);
+        }));
     }
-    // With a second bar in a row below, only that one draws the line.
+    // With a second bar in a row below, only that one draws the line, and it is the lowest of the top area.
     Frame()->Dock(Bar(), AFX_IDW_DOCKBAR_TOP);
     CProbeToolBar lower;
     const UINT ids[] = {kIdFirst + 10, kIdFirst + 11};
@@ -109,6 +134,8 @@ TEST_F(ToolBarPaintTest, StripGripperAndEdgeLineFollowTheSideTheBarIsDockedOn)
     const vt::Capture top = Shot(), bottom = Frame()->PaintBar(lower);
     EXPECT_TRUE(RegionIs(top, CRect(0, top.height() - 1, top.width(), top.height()), kBarBackground));
     EXPECT_TRUE(RegionIs(bottom, CRect(0, bottom.height() - 1, bottom.width(), bottom.height()), kBarEdge));
+    EXPECT_TRUE(lower.LowestInTopArea());
+    EXPECT_FALSE(Bar().LowestInTopArea());
     lower.DestroyWindow();
 }
 
@@ -184,13 +211,19 @@ TEST_F(ToolBarPaintTest, ImagesCentreWithoutTextAndMakeRoomForItWithText)
     for (int i : {0, 1}) {
         const CRect item = ItemInWindow(i);
         const CRect band(item.left + 1, item.top + 2 + kImage.cy + 1, item.right - 1, item.bottom - 2);
-        EXPECT_EQ(i == 0, !RegionMatches(shot, band, [](int, int, COLORREF cr) { return cr != RGB(0, 0, 0); })) << i;
+        EXPECT_EQ(i == 0, vt::CountColour(shot, band, RGB(0, 0, 0)) > 0) << i;
     }
 }
 
 TEST_F(ToolBarPaintTest, DropDownButtonShowsDividerAndArrowGrayWhenDisabled)
 {
+    // The button takes the drop-down style, the bar only the arrows' extended style; an unknown id changes nothing.
+    Bar().SendMessage(TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_HIDECLIPPEDBUTTONS);
+    Bar().SetButtonDropDown(kIdFirst + 99);
+    EXPECT_EQ(TBSTYLE_EX_HIDECLIPPEDBUTTONS, Bar().SendMessage(TB_GETEXTENDEDSTYLE));
     Bar().SetButtonDropDown(kIdFirst + 2);
+    EXPECT_EQ(TBSTYLE_EX_DRAWDDARROWS, Bar().SendMessage(TB_GETEXTENDEDSTYLE));
+    EXPECT_EQ(std::make_pair(BYTE(TBSTYLE_BUTTON), BYTE(TBSTYLE_DROPDOWN)), std::make_pair(Bar().Button(1).fsStyle, Bar().Button(2).fsStyle));
     Frame()->RecalcLayout();
     for (bool bDisabled : {false, true}) {
         SCOPED_TRACE(bDisabled ? "disabled" : "enabled");
@@ -257,4 +290,39 @@ TEST_F(ToolBarPaintTest, SeparatorLinesCrossTheBarExceptInControlSlots)
     EXPECT_TRUE(RegionIs(shot, CRect(item.left + 4, y, c.right - 2, y + 1), kBarEdge));
     EXPECT_PIXEL(shot, item.left + 3, y, kBarBackground);
     EXPECT_PIXEL(shot, c.right - 2, y, kBarBackground);
+}
+
+TEST_F(ToolBarPaintTest, DockBarMovedOrShrunkRepaintsAllOfItWithoutAnErase)
+{
+    // Moved, or made narrower, by itself the dock bar would get no paint
+    // from the system: all it repaints comes from its own invalidation,
+    // which asks for no erase.
+    CWnd* pDock = Frame()->GetControlBar(AFX_IDW_DOCKBAR_TOP);
+    vt::GdiObject red(::CreateSolidBrush(RGB(255, 0, 0)));
+    for (CSize change : {CSize(3, 0), CSize(0, 60)}) {   // down by cx, narrower by cy
+        Frame()->RecalcLayout();
+        vt::PumpPending();
+        CRect client, update, rect;
+        pDock->GetClientRect(&client);
+        ::FillRect(vt::WindowDC(pDock->m_hWnd), &client, red.brush());
+        vt::MessageRecorder recorder;
+        recorder.Watch(pDock->m_hWnd);
+        recorder.Only({WM_PAINT, WM_ERASEBKGND});
+        pDock->GetWindowRect(&rect);
+        Frame()->ScreenToClient(&rect);
+        pDock->SetWindowPos(NULL, rect.left, rect.top + change.cx, rect.Width() - change.cy, rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        pDock->GetClientRect(&client);
+        ASSERT_TRUE(pDock->GetUpdateRect(&update, FALSE));
+        EXPECT_EQ(client, update);
+        vt::PumpUntil([&] { return !pDock->GetUpdateRect(NULL, FALSE); });
+        EXPECT_TRUE(vt::SequenceIs(recorder.Messages(pDock->m_hWnd), {WM_PAINT}));
+        const CRect free(WindowRectOf(Bar()).right - WindowRectOf(*pDock).left, 0, INT_MAX, INT_MAX);   // clipped to the picture
+        EXPECT_TRUE(RegionMatches(vt::Capture::FromWindow(pDock->m_hWnd, true), free,
+                                  [](int, int, COLORREF cr) { return cr == kBarBackground || cr == kBarEdge; }));
+    }
+    // Neither bar erases anything when asked to.
+    vt::MemoryCanvas canvas(8, 8, kBackground);
+    EXPECT_EQ(TRUE, pDock->SendMessage(WM_ERASEBKGND, (WPARAM)canvas.dc()));
+    EXPECT_EQ(TRUE, Bar().SendMessage(WM_ERASEBKGND, (WPARAM)canvas.dc()));
+    EXPECT_TRUE(RegionIs(canvas.Snapshot(), CRect(0, 0, 8, 8), kBackground));
 }

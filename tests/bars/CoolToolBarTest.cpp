@@ -1,5 +1,5 @@
 // Tool bar model on a bar in a real frame: appended buttons and their images, embedded controls,
-// drop-down buttons, the image sets built from a strip, the docking queries.
+// the image sets built from a strip. (Drop-down buttons and the docking queries are read where the bar paints.)
 #include "BarFixture.h"
 
 using namespace bartest;
@@ -39,8 +39,6 @@ TEST_F(CoolToolBarTest, AppendedButtonsContinueTheImagesOfPlainAndDropDownButton
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nFirst);
-        if (Frame() != NULL)
-            Frame()->DestroyWindow();
         Make({});
         for (const auto& e : c.existing) {
             TBBUTTON button = {e.second, int(kIdFirst + 30), TBSTATE_ENABLED, e.first};
@@ -52,11 +50,9 @@ TEST_F(CoolToolBarTest, AppendedButtonsContinueTheImagesOfPlainAndDropDownButton
         EXPECT_EQ(n + 3, Bar().GetCount());
         EXPECT_TRUE(Bar().DelayedLayout());
         const TBBUTTON first = Bar().Button(n), sep = Bar().Button(n + 1), second = Bar().Button(n + 2);
-        EXPECT_EQ(c.nFirst, first.iBitmap);
-        EXPECT_EQ(std::make_tuple(int(kIdFirst), BYTE(TBSTYLE_BUTTON), BYTE(TBSTATE_ENABLED), INT_PTR(0)),
-                  std::make_tuple(first.idCommand, first.fsStyle, BYTE(first.fsState & ~TBSTATE_WRAP), first.iString));
+        EXPECT_EQ(std::make_tuple(int(kIdFirst), BYTE(TBSTYLE_BUTTON), BYTE(TBSTATE_ENABLED), c.nFirst, c.nFirst + 1),
+                  std::make_tuple(first.idCommand, first.fsStyle, BYTE(first.fsState & ~TBSTATE_WRAP), first.iBitmap, second.iBitmap));
         EXPECT_EQ(std::make_pair(BYTE(TBSTYLE_SEP), 8), std::make_pair(sep.fsStyle, sep.iBitmap)) << "8 wide, flat or not";
-        EXPECT_EQ(c.nFirst + 1, second.iBitmap);
     }
     // Without ids: blank enabled buttons on image 0; nothing to add is no failure.
     EXPECT_TRUE(Bar().AppendButtons(NULL, 2));
@@ -90,25 +86,9 @@ TEST_F(CoolToolBarTest, CoolBitmapCountsImagesOfTheStripAndReplacesItsKey)
         EXPECT_EQ(c.count, Bar().ImageCount()) << c.w << " x " << c.h << ", " << c.cx << " x " << c.cy;
     }
 
-    // The copies: the key (the strip's corner) in the bar colour; all gray but black.
+    // What the copies hold is read back where the bar paints them and in the bitmap utilities' tests.
     vt::GdiObject strip(MakeStrip(3));
     Bar().SetCoolBitmap(strip.bitmap(), 16, 15);
-    vt::MemoryCanvas ref(8, 8);
-    for (int pass = 0; pass < 2; pass++) {
-        HDC hSrc = ::CreateCompatibleDC(ref), hCopy = ::CreateCompatibleDC(ref);
-        HGDIOBJ hOldSrc = ::SelectObject(hSrc, strip.bitmap());
-        HGDIOBJ hOldCopy = ::SelectObject(hCopy, pass == 0 ? Bar().GetButtonsBitmap() : Bar().GrayBitmap());
-        for (int x = 0; x < 48; x++)
-            for (int y = 0; y < 15; y++) {
-                const COLORREF cr = ::GetPixel(hSrc, x, y);
-                ASSERT_EQ(pass == 0 ? (cr == kKey ? kBarBackground : cr) : Gray(cr), ::GetPixel(hCopy, x, y)) << x << ", " << y;
-            }
-        ::SelectObject(hSrc, hOldSrc);
-        ::SelectObject(hCopy, hOldCopy);
-        ::DeleteDC(hSrc);
-        ::DeleteDC(hCopy);
-    }
-
     // No strip, or a handle that is no bitmap: both copies go, the sizes stay.
     for (HGDIOBJ hBad : {HGDIOBJ(NULL), ::GetStockObject(WHITE_BRUSH)}) {
         Bar().SetCoolBitmap((HBITMAP)hBad, 4, 4);
@@ -147,62 +127,4 @@ TEST_F(CoolToolBarTest, InsertedControlSitsInItsSlotAndOnlyThirtyTwoAreKnown)
     EXPECT_EQ(TBSTYLE_BUTTON, Bar().Button(33).fsStyle);
     for (UINT id : {0u, kIdFirst + 33, kIdFirst + 99, 0xFFFFFFFFu})
         EXPECT_FALSE(Bar().IsControl(id)) << id;
-}
-
-TEST_F(CoolToolBarTest, DropDownButtonGetsTheArrowStyleAndTheBarOnlyThatExtendedStyle)
-{
-    Make();
-    Bar().SendMessage(TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_HIDECLIPPEDBUTTONS);
-    Bar().SetButtonDropDown(kIdFirst + 99);
-    EXPECT_EQ(TBSTYLE_EX_HIDECLIPPEDBUTTONS, Bar().SendMessage(TB_GETEXTENDEDSTYLE)) << "an unknown id changes nothing";
-    Bar().SetButtonDropDown(kIdFirst + 2);
-    EXPECT_EQ(TBSTYLE_EX_DRAWDDARROWS, Bar().SendMessage(TB_GETEXTENDEDSTYLE));
-    EXPECT_EQ(TBSTYLE_DROPDOWN, Bar().Button(2).fsStyle);
-    EXPECT_EQ(TBSTYLE_BUTTON, Bar().Button(1).fsStyle);
-}
-
-TEST_F(CoolToolBarTest, DockingQueriesFollowTheSideAndFloatingAnswersNone)
-{
-    Make();
-    auto sides = [&] {
-        return std::vector<int>{Bar().IsTopDocked(), Bar().IsBottomDocked(), Bar().IsLeftDocked(), Bar().IsRightDocked(),
-                                Bar().IsHorzDocked(), Bar().IsVertDocked()};
-    };
-    struct Side { UINT nDockBar; std::vector<int> expected; } cases[] = {
-        {AFX_IDW_DOCKBAR_LEFT, {0, 0, 1, 0, 0, 1}}, {AFX_IDW_DOCKBAR_BOTTOM, {0, 1, 0, 0, 1, 0}},
-        {AFX_IDW_DOCKBAR_RIGHT, {0, 0, 0, 1, 0, 1}}, {AFX_IDW_DOCKBAR_TOP, {1, 0, 0, 0, 1, 0}},
-    };
-    for (const Side& s : cases) {
-        Frame()->Dock(Bar(), s.nDockBar);
-        EXPECT_EQ(s.expected, sides()) << s.nDockBar;
-        EXPECT_EQ(s.nDockBar, Bar().GetDockBarID());
-    }
-    // A second bar in a row below is the lowest of the top area, not the first.
-    CProbeToolBar lower;
-    const UINT ids[] = {kIdFirst + 10, kIdFirst + 11};
-    ASSERT_TRUE(lower.CreateEx(Frame(), TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER) && lower.SetButtons(ids, 2));
-    lower.EnableDocking(CBRS_ALIGN_ANY);
-    CRect upper;
-    Bar().GetWindowRect(&upper);
-    const CRect below(upper.left, upper.bottom + 2, upper.left + 80, upper.bottom + 2 + upper.Height());
-    Frame()->DockControlBar(&lower, AFX_IDW_DOCKBAR_TOP, &below);
-    Frame()->RecalcLayout();
-    EXPECT_TRUE(lower.LowestInTopArea());
-    EXPECT_FALSE(Bar().LowestInTopArea());
-
-    // Floating: no side, though the style keeps the floating dock bar's alignment, which the id reads.
-    Frame()->Float(Bar());
-    ASSERT_TRUE(Bar().IsFloating() && (Bar().m_dwStyle & CBRS_ALIGN_TOP));
-    EXPECT_EQ(std::vector<int>(6, 0), sides());
-    EXPECT_FALSE(Bar().LowestInTopArea());
-    EXPECT_EQ(UINT(AFX_IDW_DOCKBAR_TOP), Bar().GetDockBarID());
-    // Top before bottom before left; no bit, no id.
-    const DWORD dwStyle = lower.m_dwStyle & ~CBRS_ALIGN_ANY;
-    const std::pair<DWORD, UINT> alignments[] = {{CBRS_ALIGN_TOP | CBRS_ALIGN_LEFT, 0xE81B}, {CBRS_ALIGN_RIGHT | CBRS_ALIGN_BOTTOM, 0xE81E}, {0, 0}};
-    for (auto c : alignments) {
-        lower.m_dwStyle = dwStyle | c.first;
-        EXPECT_EQ(c.second, lower.GetDockBarID());
-    }
-    lower.m_dwStyle = dwStyle | CBRS_ALIGN_TOP;
-    lower.DestroyWindow();
 }

@@ -98,23 +98,3 @@ TEST(ToolBarBitmaps, KeyPixelsShowTheDestinationThrough)
         EXPECT_EQ(RGB(0, 0, 0), ::GetTextColor(dest));
     }
 }
-
-TEST(ToolBarBitmaps, RepeatedAndBadUseLeaksNothing)
-{
-    vt::MemoryCanvas dest(80, 60), src(40, 40);
-    Paint(src, Glyph);
-    HGDIOBJ hDestBitmap = ::GetCurrentObject(dest, OBJ_BITMAP);
-    HDC hBogus = reinterpret_cast<HDC>(static_cast<ULONG_PTR>(0x7A5C0));
-    EXPECT_TRUE(LeaksNothing([&] {
-        CCoolToolBar::TransparentBlt(dest, 1, 1, 32, 30, src, 0, 0, 16, 15, kKey);
-        ::DeleteObject(CCoolToolBar::MakeGrayBitmap(dest, src, 16, 15));
-        ::DeleteObject(CCoolToolBar::MakeTransparentBitmap(dest, src, 16, 15, kKey, kBarBackground));
-        // Contexts that are none and empty sizes: nothing made, nothing drawn, nothing kept.
-        EXPECT_TRUE(CCoolToolBar::MakeGrayBitmap(hBogus, src, 16, 15) == NULL);
-        EXPECT_TRUE(CCoolToolBar::MakeTransparentBitmap(hBogus, src, 16, 15, kKey, 0) == NULL);
-        CCoolToolBar::TransparentBlt(NULL, 1, 1, 16, 15, src, 0, 0, 16, 15, kKey);
-        CCoolToolBar::TransparentBlt(dest, 1, 1, 0, 0, NULL, 0, 0, 16, 15, kKey);
-        ::DeleteObject(CCoolToolBar::MakeGrayBitmap(dest, src, 0, 0));
-    }, 50));
-    EXPECT_EQ(hDestBitmap, ::GetCurrentObject(dest, OBJ_BITMAP));
-}

@@ -32,19 +32,24 @@ struct CursorParked
     CursorParked() { vt::ParkCursor(); }
 };
 
-class ListBarTest : public ::testing::Test
+// A host with one bar of class Bar (the list bar, or one derived from it).
+template <class Bar>
+class ListBarTestOf : public ::testing::Test
 {
 protected:
     CursorParked parked;
     vt::HostWnd host{320, 240};
-    CButtonListBar bar;
+    Bar bar;
     CRect rect;
     bool vertical = false;
 
-    // Creates the bar at rc of the host in a colour of its own; fills it with perGroup buttons in
-    // each of "Mail" (buttons 0, 3, 6 ...), "Notes" (1, 4, 7 ...) and "Tasks" (2, 5, 8 ...).
+    // Creates the bar (again) at rc of the host in a colour of its own; fills it with perGroup buttons
+    // in each of "Mail" (buttons 0, 3, 6 ...), "Notes" (1, 4, 7 ...) and "Tasks" (2, 5, 8 ...).
     bool Make(const CRect& rc, int orientation, int perGroup = 0)
     {
+        if (bar.m_hWnd != NULL)
+            bar.DestroyWindow();
+        bar.Clear();
         rect = rc;
         vertical = orientation != kListHorizontal;
         bar.SetVirticalOrHorizontal(orientation, FALSE);
@@ -58,16 +63,8 @@ protected:
         return true;
     }
 
-    void Settle()
-    {
-        ::RedrawWindow(host.m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        vt::PumpPending();
-    }
-    vt::Capture Shot()
-    {
-        Settle();
-        return vt::Capture::FromWindow(bar.m_hWnd);
-    }
+    void Settle() { vt::PaintNow(host.m_hWnd); }
+    vt::Capture Shot() { Settle(); return vt::Capture::FromWindow(bar.m_hWnd); }
 
     CPoint Screen(CPoint barClient) const { return host.ToScreen(barClient + rect.TopLeft()); }
     void MoveTo(CPoint barClient) { vt::MoveCursor(Screen(barClient)); }
@@ -90,12 +87,8 @@ protected:
 
     int Clicks() const { return host.CountReceived(kListClickMessage); }
 
-    void TearDown() override
-    {
-        vt::MouseUp();
-        ::ReleaseCapture();
-        vt::ParkCursor();
-    }
+    void TearDown() override { vt::MouseUp(); ::ReleaseCapture(); vt::ParkCursor(); }
 };
+typedef ListBarTestOf<CButtonListBar> ListBarTest;
 
 }  // namespace lbtest

@@ -11,23 +11,22 @@ namespace {
 TEST(ListBarModel, GroupsMatchWithoutCaseAndRefuseButtonsWhenFull)
 {
     CButtonListBar bar;
-    EXPECT_TRUE(bar.AddButton("Mail", 0, "Inbox", NULL, 0));
-    EXPECT_TRUE(bar.AddButton("MAIL", 0, "Sent", NULL, 0));
+    for (const char* name : {"Mail", "MAIL"})
+        EXPECT_TRUE(bar.AddButton(name, 0, "Inbox", NULL, 0));
     EXPECT_EQ(1, bar.GetGroups());
     EXPECT_EQ(2, bar.GetGroupCommandCount("mAiL"));
     for (int i = 2; i < kListMaxGroupButtons; ++i)
         ASSERT_TRUE(bar.AddButton("mail", 0, "More", NULL, 0));
     EXPECT_FALSE(bar.AddButton("Mail", 0, "One too many", NULL, 0));
-    for (int g = 1; g < kListMaxGroups; ++g)
+    for (int g = 1; g < kListMaxGroups; ++g)   // while the other groups still take buttons
         ASSERT_TRUE(bar.AddButton(("Group " + std::to_string(g)).c_str(), 0, "x", NULL, 0));
     for (const char* refused : {"Seventeenth", "", (const char*)NULL})
         EXPECT_FALSE(bar.AddButton(refused, 0, "x", NULL, 0));
     EXPECT_EQ(kListMaxGroups, bar.GetGroups());
     EXPECT_EQ(kListMaxGroupButtons + kListMaxGroups - 1, bar.GetTotalCount());
-
     bar.Clear();
-    EXPECT_EQ(0, bar.GetTotalCount());
-    EXPECT_EQ(0, bar.GetGroups());
+    EXPECT_EQ(std::make_pair(0, 0), std::make_pair(bar.GetTotalCount(), bar.GetGroups()));
+
     // Without groups every group counts every button, and groups stay off once buttons exist.
     EXPECT_TRUE(bar.NeedGroup(FALSE));
     EXPECT_TRUE(bar.AddButton(NULL, 0, "a", NULL, 0));
@@ -69,21 +68,21 @@ TEST(ListBarModel, BadIndicesNamesAndTextsGiveEmptyResults)
     bar.DrawScrollBar();
 }
 
-// Asks the bar for a tool's tip text as the tip control does; "<none>" when it does not answer.
-std::string TipOf(CButtonListBar& bar, HWND from, UINT id, bool wide)
+class ListBarTexts : public ListBarTest
 {
-    NMTTDISPINFOW info = {{from, id, static_cast<UINT>(wide ? TTN_NEEDTEXTW : TTN_NEEDTEXTA)}};
-    NMTTDISPINFOA& ansi = reinterpret_cast<NMTTDISPINFOA&>(info);
-    lstrcpyW(info.szText, L"<none>");
-    if (!wide)
-        lstrcpyA(ansi.szText, "<none>");
-    bar.SendMessage(WM_NOTIFY, id, reinterpret_cast<LPARAM>(&info));
-    char text[128] = {};
-    ::WideCharToMultiByte(CP_ACP, 0, info.szText, -1, text, sizeof(text), NULL, NULL);
-    return wide ? text : ansi.szText;
-}
-
-class ListBarTexts : public ListBarTest {};
+protected:
+    // Asks the bar for a tool's tip text as the tip control does; "<none>" when it does not answer.
+    std::string TipOf(UINT id, bool wide)
+    {
+        NMTTDISPINFOW info = {{host.m_hWnd, id, static_cast<UINT>(wide ? TTN_NEEDTEXTW : TTN_NEEDTEXTA)}};
+        NMTTDISPINFOA& ansi = reinterpret_cast<NMTTDISPINFOA&>(info);
+        wide ? (void)lstrcpyW(info.szText, L"<none>") : (void)lstrcpyA(ansi.szText, "<none>");
+        bar.SendMessage(WM_NOTIFY, id, reinterpret_cast<LPARAM>(&info));
+        char text[128] = {};
+        ::WideCharToMultiByte(CP_ACP, 0, info.szText, -1, text, sizeof(text), NULL, NULL);
+        return wide ? text : ansi.szText;
+    }
+};
 
 TEST_F(ListBarTexts, LongTextsAreCutAndTipsFallBackToCaptionsAndNames)
 {
@@ -97,20 +96,14 @@ TEST_F(ListBarTexts, LongTextsAreCutAndTipsFallBackToCaptionsAndNames)
     EXPECT_EQ(w63, bar.GetItemText(0));
     EXPECT_EQ(w63, bar.GetItemText(2));
     EXPECT_EQ(1, bar.GetGroupCommandCount(w64.c_str()));
-
-    const struct { UINT id; std::string tip; } rows[] = {
-        {0, w63},                                    // no tip: the caption
-        {1, "Write a note"},
-        {kListGroupToolBase + 0, w64},               // no tip: the name
-        {kListGroupToolBase + 1, w64},
-        {kListGroupToolBase + 2, "Tasks"},
-        {3, "<none>"},                               // no such button or group
-        {kListGroupToolBase + kListMaxGroups, "<none>"},
+    const std::pair<UINT, std::string> rows[] = {
+        {0, w63}, {1, "Write a note"},                                            // no tip: the caption
+        {kListGroupToolBase + 0, w64}, {kListGroupToolBase + 1, w64}, {kListGroupToolBase + 2, "Tasks"},   // no tip: the name
+        {3, "<none>"}, {kListGroupToolBase + kListMaxGroups, "<none>"},         // no such button or group
     };
-    for (const auto& row : rows) {
+    for (const auto& row : rows)
         for (bool wide : {false, true})
-            EXPECT_EQ(row.tip, TipOf(bar, host.m_hWnd, row.id, wide)) << row.id << (wide ? " W" : " A");
-    }
+            EXPECT_EQ(row.second, TipOf(row.first, wide)) << row.first << (wide ? " W" : " A");
 }
 
 TEST_F(ListBarTexts, ImageListSetBeforeCreationIsReplacedAndOneSetAfterStays)
@@ -133,17 +126,14 @@ TEST_F(ListBarLayout, VerticalGroupRowsAndButtonsFollowTheTextHeight)
 {
     ASSERT_TRUE(Make(kTallBar, kListVertical, 3));
     const int th = TextHeight(), row = th + 4, groups = 3 * row + 1;
-    for (int g = 0; g < 3; ++g)
-        EXPECT_EQ(CRect(0, g * row, 100, (g + 1) * row), Group(g)) << g;
-    EXPECT_EQ(CRect(), Group(3));
+    for (int g = 0; g < 4; ++g)
+        EXPECT_EQ(g < 3 ? CRect(0, g * row, 100, (g + 1) * row) : CRect(), Group(g)) << g;
     EXPECT_EQ(CRect(0, 0, 100, groups), Groups());
-
-    const struct { int mode; int height; } modes[] = {
-        {kListImageAndText, 33 + th + 10}, {kListImageOnly, 43}, {kListTextOnly, th + 10}};
-    for (const auto& m : modes) {
-        bar.SetImageOrTextOrBoth(m.mode, TRUE);
-        EXPECT_EQ(CRect(0, groups, 100, groups + m.height), Item(0)) << m.mode;
-        EXPECT_EQ(CRect(0, groups + m.height, 100, groups + 2 * m.height), Item(1)) << m.mode;
+    const std::pair<int, int> modes[] = {{kListImageAndText, 33 + th + 10}, {kListImageOnly, 43}, {kListTextOnly, th + 10}};
+    for (const auto& m : modes) {   // mode, button height
+        bar.SetImageOrTextOrBoth(m.first, TRUE);
+        for (int p = 0; p < 2; ++p)
+            EXPECT_EQ(CRect(0, groups + p * m.second, 100, groups + (p + 1) * m.second), Item(p)) << m.first;
     }
     EXPECT_EQ(CRect(), Item(3));
     EXPECT_EQ(CRect(), Item(-1));
@@ -155,11 +145,9 @@ TEST_F(ListBarLayout, HorizontalWidthsComeFromCaptionsAndNamesWithinTheirCaps)
     for (const char* caption : {"Go", "A caption much wider than the cap", ""})
         ASSERT_TRUE(bar.AddButton("Mail", 0, caption, NULL, 0));
     ASSERT_TRUE(bar.AddButton("A group name far too long to fit", 0, "x", NULL, 0));
-    const int mail = std::min<int>(Measure("Mail").cx + 8, 66), go = Measure("Go").cx;
+    const int mail = std::min<int>(Measure("Mail").cx + 8, 66), go = Measure("Go").cx, th = TextHeight();
     EXPECT_EQ(CRect(0, 0, mail, 80), Group(0));
     EXPECT_EQ(CRect(mail, 0, mail + 66, 80), Group(1));
-
-    const int th = TextHeight();
     const struct { int mode; int content; int widths[3]; } modes[] = {
         {kListImageAndText, 33 + th, {std::max(go, 33) + 20, 99, 53}},
         {kListImageOnly, 33, {53, 53, 53}},
@@ -183,7 +171,6 @@ TEST_F(ListBarLayout, AOneButtonGroupShowsNoArrowsAndAnEmptyBarHitsNothing)
     EXPECT_PIXEL(Shot(), 50, 30, kBarColour);
     ClickAt(CPoint(50, 30));
     EXPECT_EQ(0, Clicks());
-
     ASSERT_TRUE(bar.AddButton("Solo", 0, "Only one", NULL, 0));
     const vt::Capture shot = Shot();
     ASSERT_GE(Item(0).bottom, 60);

@@ -11,14 +11,6 @@ namespace {
 
 COLORREF Sys(int index) { return ::GetSysColor(index); }
 
-int Count(const vt::Capture& shot, const CRect& rc, const std::function<bool(COLORREF)>& match)
-{
-    int n = 0;
-    for (int y = rc.top; y < rc.bottom; ++y)
-        for (int x = rc.left; x < rc.right; ++x)
-            n += match(shot.At(x, y));
-    return n;
-}
 
 class ListBarMouse : public ListBarTest
 {
@@ -34,8 +26,8 @@ protected:
     // The top-left and bottom-right pixels of a button: the two colours of its frame.
     void ExpectFrame(const vt::Capture& shot, const CRect& rc, COLORREF topLeft, COLORREF bottomRight)
     {
-        EXPECT_PIXEL(shot, rc.left, rc.top, topLeft);
-        EXPECT_PIXEL(shot, rc.right - 1, rc.bottom - 1, bottomRight);
+        EXPECT_PIXEL(shot, rc.left, rc.top, topLeft) << "top left";
+        EXPECT_PIXEL(shot, rc.right - 1, rc.bottom - 1, bottomRight) << "bottom right";
     }
 };
 
@@ -154,7 +146,7 @@ TEST_F(ListBarMouse, TheSelectedGroupNameIsBoldAtNineTenthsOfTheFontAndOthersAre
     CRect text = Group(0), other = Group(1);
     text.DeflateRect(1, 1);
     other.DeflateRect(1, 1);
-
+    // The same name drawn here in that font on the group colour, pixel for pixel.
     LOGFONTA lf;
     ASSERT_TRUE(::GetObjectA(g_fontShared10.GetSafeHandle(), sizeof(lf), &lf));
     lf.lfHeight = static_cast<LONG>(lf.lfHeight * 0.9);
@@ -168,14 +160,15 @@ TEST_F(ListBarMouse, TheSelectedGroupNameIsBoldAtNineTenthsOfTheFontAndOthersAre
         ::DrawTextA(expected.dc(), "Mail", -1, &rc, kListTextFormat);
         ::GdiFlush();
     }
-    const vt::Capture want = expected.Snapshot();
-    EXPECT_GT(Count(want, CRect(0, 0, text.Width(), text.Height()), [](COLORREF c) { return c == 0; }), 0);
-    int mismatches = 0;
+    int ink = 0, mismatches = 0;
     for (int y = 0; y < text.Height(); ++y)
-        for (int x = 0; x < text.Width(); ++x)
-            mismatches += shot.At(text.left + x, text.top + y) != want.At(x, y);
+        for (int x = 0; x < text.Width(); ++x) {
+            ink += expected.At(x, y) == 0;
+            mismatches += shot.At(text.left + x, text.top + y) != expected.At(x, y);
+        }
+    EXPECT_GT(ink, 0);
     EXPECT_EQ(0, mismatches);
-    EXPECT_GT(Count(shot, other, [](COLORREF c) { return c == Sys(COLOR_APPWORKSPACE); }), 0);
+    EXPECT_GT(vt::CountColour(shot, other, Sys(COLOR_APPWORKSPACE)), 0);
 }
 
 // Arrows come from a hook a derived class may replace; switched off, the cut shows.
@@ -186,25 +179,19 @@ public:
     void DrawScrollBar(HDC) override {}
 };
 
-TEST(ListBarPaint, TheButtonAtTheBottomEdgeIsCutAboveTheTrailingArrowBand)
+class ListBarPaint : public ListBarTestOf<NoArrowBar> {};
+
+TEST_F(ListBarPaint, TheButtonAtTheBottomEdgeIsCutAboveTheTrailingArrowBand)
 {
-    vt::ParkCursor();
-    vt::HostWnd host;
-    NoArrowBar bar;
-    bar.SetVirticalOrHorizontal(kListVertical, FALSE);
-    bar.SetBkColor(kBarColour, FALSE);
     const int th = TextHeight(), height = kListImageBox + th + kListButtonExtra;
     // The second button's caption rows fall in the arrow band.
     const int client = 3 * (th + kListGroupPadding) + 1 + 2 * height - 8;
-    ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 10 + client), &host, kBarId));
-    for (int i = 0; i < 9; ++i)
-        bar.AddButton(i < 3 ? "Mail" : i < 6 ? "Notes" : "Tasks", 0, "Caption", NULL, 0);
-    ::RedrawWindow(bar.m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-    const vt::Capture shot = vt::Capture::FromWindow(bar.m_hWnd);
+    ASSERT_TRUE(Make(CRect(10, 10, 110, 10 + client), kListVertical, 3));
+    const vt::Capture shot = Shot();
     const CRect band(0, client - kListArrowBand, 100, client);
-    auto ink = [](COLORREF c) { return c != kBarColour; };
-    EXPECT_GT(Count(shot, band - CPoint(0, height), ink), 0);   // the same rows of the first button
-    EXPECT_EQ(0, Count(shot, band, ink));
+    const int area = band.Width() * band.Height();
+    EXPECT_LT(vt::CountColour(shot, band - CPoint(0, height), kBarColour), area);   // ink in the same rows of the first button
+    EXPECT_EQ(area, vt::CountColour(shot, band, kBarColour));
 }
 
 TEST_F(ListBarMouse, ArrowGlyphsPointTheWayTheyScroll)
@@ -217,9 +204,6 @@ TEST_F(ListBarMouse, ArrowGlyphsPointTheWayTheyScroll)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dx * 10 + c.dy);
-        if (bar.m_hWnd != NULL)
-            bar.DestroyWindow();
-        bar.Clear();
         ASSERT_TRUE(Make(c.rc, c.orientation, 8));
         const CPoint next = ArrowPoint(kListTrailingArrow);
         bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(next.x, next.y));   // one step in: both arrows show
@@ -229,7 +213,7 @@ TEST_F(ListBarMouse, ArrowGlyphsPointTheWayTheyScroll)
         auto across = [&](int offset) {
             const CPoint at = centre + CPoint(c.dx * offset, c.dy * offset);
             const CRect line = c.dy != 0 ? CRect(at.x - 6, at.y, at.x + 7, at.y + 1) : CRect(at.x, at.y - 6, at.x + 1, at.y + 7);
-            return Count(shot, line, [](COLORREF colour) { return colour == 0; });
+            return vt::CountColour(shot, line, RGB(0, 0, 0));
         };
         EXPECT_GT(across(1), 0);
         EXPECT_LT(across(1), across(-1));
@@ -257,32 +241,25 @@ TEST_F(ListBarMouse, RestingOnAButtonOrGroupShowsItsTip)
     bar.EnableToolTips(FALSE);
 }
 
-TEST(ListBarLeaks, CreateFillScrollPaintAndDestroyLeaveNothingBehind)
+TEST_F(ListBarMouse, ManyBarsCreatedFilledScrolledPaintedAndDestroyedLeaveNothingBehind)
 {
-    vt::ParkCursor();
-    vt::HostWnd host;
     auto cycle = [&] {
-        CButtonListBar bar;
-        bar.SetVirticalOrHorizontal(kListVertical, FALSE);
-        bar.Create(WS_CHILD | WS_VISIBLE, kTallBar, &host, kBarId);
+        CButtonListBar made;
+        made.SetVirticalOrHorizontal(kListVertical, FALSE);
+        made.Create(WS_CHILD | WS_VISIBLE, kTallBar, &host, kBarId);
         for (int i = 0; i < 12; ++i)
-            bar.AddButton(i % 2 ? "Odd" : "Even", i, "Caption", "Tip", i);
-        bar.SetBkColor(RGB(1, 2, 3), TRUE);
-        ::RedrawWindow(bar.m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-        const LPARAM bottom = MAKELPARAM(50, kTallBar.Height() - 5);
-        bar.SendMessage(WM_LBUTTONDOWN, 0, bottom);
-        bar.SendMessage(WM_LBUTTONUP, 0, bottom);
-        bar.SetCurSel(1, TRUE);
-        ::RedrawWindow(bar.m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-        bar.DestroyWindow();
+            made.AddButton(i % 2 ? "Odd" : "Even", i, "Caption", "Tip", i);
+        made.SetBkColor(RGB(1, 2, 3), TRUE);
+        for (UINT message : {WM_PAINT, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_PAINT}) {   // a trailing arrow click between paints
+            if (message == WM_PAINT)
+                ::RedrawWindow(made.m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+            else
+                made.SendMessage(message, 0, MAKELPARAM(50, kTallBar.Height() - 5));
+        }
+        made.SetCurSel(1, TRUE);
+        made.DestroyWindow();
     };
-    for (int i = 0; i < 3; ++i)
-        cycle();
-    const int gdi = vt::GdiObjectCount(), windows = vt::ThreadWindowCount();
-    for (int i = 0; i < 20; ++i)
-        cycle();
-    EXPECT_EQ(gdi, vt::GdiObjectCount());
-    EXPECT_EQ(windows, vt::ThreadWindowCount());
+    EXPECT_TRUE(vt::LeavesNothingBehind(cycle, 20));   // heap: the soak walk counts it over more cycles
 }
 
 }  // namespace

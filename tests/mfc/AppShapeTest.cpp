@@ -7,7 +7,7 @@
 
 namespace {
 
-// A test program started from the folder this suite runs from.
+// A test program started from the folder this suite runs from; ended at scope exit if still running.
 class ChildProcess
 {
 public:
@@ -23,30 +23,25 @@ public:
     }
     ~ChildProcess()
     {
-        if (!m_started)
-            return;
-        if (::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT)
+        if (m_started && ExitCode(0) == STILL_ACTIVE)
             ::TerminateProcess(m_pi.hProcess, 99);
         ::CloseHandle(m_pi.hThread);
         ::CloseHandle(m_pi.hProcess);
     }
-
     bool started() const { return m_started; }
-
     // The visible top-level window of the program, once its loop waits for input.
-    HWND MainWindow(DWORD timeoutMs = 10000) const
+    HWND MainWindow() const
     {
-        ::WaitForInputIdle(m_pi.hProcess, timeoutMs);
+        ::WaitForInputIdle(m_pi.hProcess, 10000);
         std::pair<DWORD, HWND> search(m_pi.dwProcessId, (HWND)NULL);
         ::EnumWindows(FindVisible, (LPARAM)&search);
         return search.second;
     }
-
     // The exit code, or STILL_ACTIVE when the program is still running.
     DWORD ExitCode(DWORD timeoutMs = 10000) const
     {
-        ::WaitForSingleObject(m_pi.hProcess, timeoutMs);
         DWORD code = STILL_ACTIVE;
+        ::WaitForSingleObject(m_pi.hProcess, timeoutMs);
         ::GetExitCodeProcess(m_pi.hProcess, &code);
         return code;
     }
@@ -57,10 +52,9 @@ private:
         auto* search = (std::pair<DWORD, HWND>*)lParam;
         DWORD pid = 0;
         ::GetWindowThreadProcessId(hWnd, &pid);
-        if (pid != search->first || !::IsWindowVisible(hWnd))
-            return TRUE;
-        search->second = hWnd;
-        return FALSE;
+        if (pid == search->first && ::IsWindowVisible(hWnd))
+            search->second = hWnd;
+        return search->second == NULL;
     }
 
     PROCESS_INFORMATION m_pi = {};
@@ -79,7 +73,7 @@ public:
     virtual BOOL OnIdle(LONG lCount)
     {
         m_counts.push_back(lCount);
-        BOOL bMore = CWinThread::OnIdle(lCount);
+        const BOOL bMore = CWinThread::OnIdle(lCount);
         if (!bMore && ++m_nRounds == 1)
             ::PostMessage(m_pMainWnd->m_hWnd, WM_NULL, 0, 0);
         else if (!bMore)
@@ -104,8 +98,9 @@ TEST(AppShape, RunUpdatesTheFramesAtIdleTimeAndEndsWithTheQuitCode)
     EXPECT_EQ(frame->m_wndToolBar.SendMessage(TB_GETSTATE, ID_TEST_BETA) & TBSTATE_ENABLED, 0);
 }
 
-// The same program linked for the narrow and for the wide C runtime.
-TEST(AppShape, SmallestApplicationRunsUntilItsFrameCloses)
+// The same program linked for the narrow and for the wide C runtime; one
+// whose InitInstance fails ends with its ExitInstance's code and no frame.
+TEST(AppShape, SmallestApplicationRunsUntilItsFrameClosesAndAFailedOneEndsAtOnce)
 {
     for (const char* exe : {"mfc_MinimalApp.exe", "mfc_MinimalWideApp.exe"}) {
         SCOPED_TRACE(exe);
@@ -113,23 +108,16 @@ TEST(AppShape, SmallestApplicationRunsUntilItsFrameCloses)
         ASSERT_TRUE(app.started());
         HWND hFrame = app.MainWindow();
         ASSERT_TRUE(hFrame != NULL);
-        char className[64] = "";
-        ::GetClassName(hFrame, className, sizeof(className));
-        EXPECT_STREQ(className, AFX_WNDFRAMEORVIEW);
-        char title[64] = "";
-        ::GetWindowText(hFrame, title, sizeof(title));
-        EXPECT_STREQ(title, "Minimal MFC application");
-        // Still running while nobody closes it.
-        EXPECT_EQ(app.ExitCode(200), (DWORD)STILL_ACTIVE);
-
+        char text[64] = "";
+        ::GetClassName(hFrame, text, sizeof(text));
+        EXPECT_STREQ(text, AFX_WNDFRAMEORVIEW);
+        ::GetWindowText(hFrame, text, sizeof(text));
+        EXPECT_STREQ(text, "Minimal MFC application");
+        EXPECT_EQ(app.ExitCode(200), (DWORD)STILL_ACTIVE);   // while nobody closes it
         ::PostMessage(hFrame, WM_CLOSE, 0, 0);
         EXPECT_EQ(app.ExitCode(), 0u);
     }
-}
-
-TEST(AppShape, FailedInitInstanceEndsWithExitInstanceCodeAndNoFrame)
-{
-    ChildProcess app("mfc_FailingApp.exe");
-    ASSERT_TRUE(app.started());
-    EXPECT_EQ(app.ExitCode(), (DWORD)kExitFrameDestroyed);
+    ChildProcess failing("mfc_FailingApp.exe");
+    ASSERT_TRUE(failing.started());
+    EXPECT_EQ(failing.ExitCode(), (DWORD)kExitFrameDestroyed);
 }

@@ -7,16 +7,6 @@
 
 namespace {
 
-BYTE ButtonState(CToolBar& bar, UINT nID)
-{
-    return (BYTE)bar.SendMessage(TB_GETSTATE, nID);
-}
-
-int MenuIndex(UINT nID)
-{
-    return nID >= ID_TEST_RANGE_FIRST ? (int)(nID - ID_TEST_RANGE_FIRST) + 7 : (int)(nID - ID_TEST_ALPHA);
-}
-
 CString LoadedString(UINT nID)
 {
     CString str;
@@ -24,38 +14,32 @@ CString LoadedString(UINT nID)
     return str;
 }
 
+CPoint DialogBarButton(CTestFrame* pFrame, UINT nID)
+{
+    CRect rect;
+    pFrame->m_wndDialogBar.GetDlgItem(nID)->GetWindowRect(&rect);
+    return rect.CenterPoint();
+}
+
 }  // namespace
 
 TEST(CmdUI, OneHandlerIsReachedOnceFromEachPlace)
 {
     FrameHolder frame;
-    vt::Click(frame->ButtonCenter(ID_TEST_ALPHA));
-    EXPECT_EQ(frame->m_nAlpha, 1);
-
-    vt::Activate(frame->m_hWnd);
-    frame->SetFocus();
-    vt::KeyPress('Q', false, true);
-    EXPECT_EQ(frame->m_nAlpha, 2);
-
-    QueueKey(VK_F10, false);
-    QueueKey(VK_F10, true);
-    QueueKey(VK_DOWN, false);
-    QueueKey(VK_DOWN, true);
-    QueueKey(VK_RETURN, false);
-    QueueKey(VK_RETURN, true);
-    vt::PumpPending();
-    EXPECT_EQ(frame->m_nAlpha, 3);
-
-    CWnd* pButton = frame->m_wndDialogBar.GetDlgItem(ID_TEST_ALPHA);
-    ASSERT_TRUE(pButton != NULL);
-    CRect rect;
-    pButton->GetWindowRect(&rect);
-    vt::Click(rect.CenterPoint());
-    EXPECT_EQ(frame->m_nAlpha, 4);
+    const std::function<void()> places[] = {
+        [&] { vt::Click(frame->ButtonCenter(ID_TEST_ALPHA)); },
+        [&] { vt::Activate(frame->m_hWnd); frame->SetFocus(); vt::KeyPress('Q', false, true); },   // its accelerator
+        [&] { QueueKeys({VK_F10, VK_DOWN, VK_RETURN}); vt::PumpPending(); },                     // the menu
+        [&] { vt::Click(DialogBarButton(frame.get(), ID_TEST_ALPHA)); },
+    };
+    for (int i = 0; i < 4; i++) {
+        places[i]();
+        EXPECT_EQ(frame->m_nAlpha, i + 1) << "place " << i;
+    }
     vt::ParkCursor();
 }
 
-TEST(CmdUI, UpdateHandlersSetButtonsAndMenuItems)
+TEST(CmdUI, UpdateHandlersSetButtonsAndMenuItemsAndGreyedCommandsDoNotRun)
 {
     FrameHolder frame;
     frame->m_bBetaEnabled = FALSE;
@@ -65,58 +49,50 @@ TEST(CmdUI, UpdateHandlersSetButtonsAndMenuItems)
     frame->m_nRangeDisabled = ID_TEST_RANGE_FIRST + 1;
     vt::PumpPending();
 
-    // At idle time: the tool bar.
+    // At idle time, the tool bar; when the menu opens, its items. The routed
+    // command's own frame handler leaves it alone, the next target is not asked.
     CToolBar& bar = frame->m_wndToolBar;
-    EXPECT_EQ(ButtonState(bar, ID_TEST_ALPHA) & TBSTATE_ENABLED, TBSTATE_ENABLED);
-    EXPECT_EQ(ButtonState(bar, ID_TEST_BETA) & TBSTATE_ENABLED, 0);
-    EXPECT_EQ(ButtonState(bar, ID_TEST_GAMMA) & TBSTATE_CHECKED, TBSTATE_CHECKED);
-    EXPECT_EQ(ButtonState(bar, ID_TEST_DELTA) & TBSTATE_CHECKED, TBSTATE_CHECKED);
+    ASSERT_TRUE(frame->OpenMenu(ID_TEST_ALPHA));
+    const struct { UINT nID; BYTE button; UINT menu; } items[] = {
+        {ID_TEST_ALPHA, TBSTATE_ENABLED, MF_ENABLED}, {ID_TEST_BETA, 0, MF_GRAYED},
+        {ID_TEST_GAMMA, TBSTATE_ENABLED | TBSTATE_CHECKED, MF_CHECKED}, {ID_TEST_DELTA, TBSTATE_ENABLED | TBSTATE_CHECKED, MF_CHECKED},
+        {ID_TEST_RANGE_FIRST, 0, MF_ENABLED}, {ID_TEST_RANGE_FIRST + 1, 0, MF_GRAYED}, {ID_TEST_RANGE_LAST, 0, MF_ENABLED},
+        {ID_TEST_ROUTED, 0, MF_ENABLED},
+    };
+    for (const auto& item : items) {
+        SCOPED_TRACE(item.nID);
+        if (bar.CommandToIndex(item.nID) >= 0) {
+            EXPECT_EQ(BYTE(bar.SendMessage(TB_GETSTATE, item.nID)) & (TBSTATE_ENABLED | TBSTATE_CHECKED), item.button);
+        }
+        EXPECT_EQ(frame->MenuState(0, item.nID) & (MF_GRAYED | MF_CHECKED), item.menu);
+    }
+    EXPECT_EQ(frame->m_routed.m_nUpdates, 0);
     EXPECT_EQ(bar.GetButtonStyle(bar.CommandToIndex(ID_TEST_GAMMA)) & TBBS_CHECKBOX, (UINT)TBBS_CHECKBOX);
+    HMENU hTest = ::GetSubMenu(::GetMenu(frame->m_hWnd), 0);
+    MENUITEMINFO mii = {sizeof(mii), MIIM_FTYPE};
+    for (UINT nID : {ID_TEST_DELTA, ID_TEST_GAMMA}) {
+        ::GetMenuItemInfo(hTest, nID, FALSE, &mii);
+        EXPECT_EQ((mii.fType & MFT_RADIOCHECK) != 0, nID == ID_TEST_DELTA);
+    }
+    char text[32] = "";
+    ::GetMenuString(hTest, ID_TEST_TEXT, text, sizeof(text), MF_BYCOMMAND);
+    EXPECT_STREQ(text, "Renamed");
     // A dialog bar button without a handler is greyed, one with a handler not.
     EXPECT_TRUE(frame->m_wndDialogBar.GetDlgItem(ID_TEST_ALPHA)->IsWindowEnabled());
     EXPECT_FALSE(frame->m_wndDialogBar.GetDlgItem(ID_TEST_DLGBUTTON)->IsWindowEnabled());
 
-    // When the menu opens: its items.
-    frame->OpenMenuAndCapture(ID_TEST_ALPHA);
-    ASSERT_TRUE(frame->m_bMenuCaptured);
-    struct Item { UINT nID; UINT nState; };
-    const Item items[] = {
-        {ID_TEST_ALPHA, MF_ENABLED},
-        {ID_TEST_BETA, MF_GRAYED},
-        {ID_TEST_GAMMA, MF_CHECKED},
-        {ID_TEST_DELTA, MF_CHECKED},
-        {ID_TEST_RANGE_FIRST, MF_ENABLED},
-        {ID_TEST_RANGE_FIRST + 1, MF_GRAYED},
-        {ID_TEST_RANGE_LAST, MF_ENABLED},
-    };
-    for (const Item& item : items) {
-        SCOPED_TRACE(item.nID);
-        EXPECT_EQ(frame->m_menuStates[MenuIndex(item.nID)] & (MF_GRAYED | MF_CHECKED), item.nState);
-    }
-    EXPECT_EQ(frame->m_menuTypes[MenuIndex(ID_TEST_DELTA)] & MFT_RADIOCHECK, (UINT)MFT_RADIOCHECK);
-    EXPECT_EQ(frame->m_menuTypes[MenuIndex(ID_TEST_GAMMA)] & MFT_RADIOCHECK, 0u);
-    EXPECT_STREQ(frame->m_menuTexts[MenuIndex(ID_TEST_TEXT)], "Renamed");
+    // ContinueRouting lets the next target update it.
+    frame->m_bRoutedContinues = TRUE;
+    ASSERT_TRUE(frame->OpenMenu(ID_TEST_ALPHA));
+    EXPECT_EQ(frame->m_routed.m_nUpdates, 1);
+    EXPECT_EQ(frame->MenuState(0, ID_TEST_ROUTED) & MF_GRAYED, (UINT)MF_GRAYED);
 
-    // A greyed command does not run from the menu or the tool bar.
-    frame->SendMessage(WM_COMMAND, ID_TEST_RANGE_FIRST + 1);
-    frame->SendMessage(WM_COMMAND, ID_TEST_RANGE_LAST);
+    // A greyed command does not run from the menu (range handlers too) or the tool bar.
+    for (UINT nID : {ID_TEST_RANGE_FIRST + 1, ID_TEST_RANGE_LAST})
+        frame->SendMessage(WM_COMMAND, nID);
     vt::Click(frame->ButtonCenter(ID_TEST_BETA));
     EXPECT_EQ(frame->m_commands, std::vector<UINT>{ID_TEST_RANGE_LAST});
     vt::ParkCursor();
-}
-
-TEST(CmdUI, ContinueRoutingLetsTheNextTargetUpdate)
-{
-    FrameHolder frame;
-    for (BOOL bContinue : {FALSE, TRUE}) {
-        SCOPED_TRACE(bContinue);
-        frame->m_bRoutedContinues = bContinue;
-        int nUpdatesBefore = frame->m_routed.m_nUpdates;
-        frame->OpenMenuAndCapture(ID_TEST_ALPHA);
-        ASSERT_TRUE(frame->m_bMenuCaptured);
-        EXPECT_EQ(frame->m_routed.m_nUpdates > nUpdatesBefore, bContinue);
-        EXPECT_EQ((frame->m_menuStates[MenuIndex(ID_TEST_ROUTED)] & MF_GRAYED) != 0, bContinue);
-    }
 }
 
 // The View menu's bar commands are _EX handlers of the frame: handled while
@@ -124,22 +100,19 @@ TEST(CmdUI, ContinueRoutingLetsTheNextTargetUpdate)
 TEST(CmdUI, BarCommandsShowAndHideTheirBars)
 {
     FrameHolder frame;
-    frame->OpenMenuAndCapture(ID_VIEW_TOOLBAR, 1);
-    ASSERT_TRUE(frame->m_bMenuCaptured);
-    EXPECT_EQ(frame->m_menuStates[0] & MF_CHECKED, (UINT)MF_CHECKED);
-    EXPECT_EQ(frame->m_menuStates[1] & MF_CHECKED, (UINT)MF_CHECKED);
-
-    frame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR);
-    EXPECT_FALSE(frame->m_wndToolBar.IsWindowVisible());
-    frame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR);
-    EXPECT_TRUE(frame->m_wndToolBar.IsWindowVisible());
-
+    ASSERT_TRUE(frame->OpenMenu(ID_VIEW_TOOLBAR, 1));
+    EXPECT_EQ(frame->MenuState(1, ID_VIEW_TOOLBAR) & MF_CHECKED, (UINT)MF_CHECKED);
+    EXPECT_EQ(frame->MenuState(1, ID_VIEW_STATUS_BAR) & MF_CHECKED, (UINT)MF_CHECKED);
+    for (BOOL bVisible : {FALSE, TRUE}) {
+        frame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR);
+        EXPECT_EQ(frame->m_wndToolBar.IsWindowVisible(), bVisible);
+    }
     frame->m_wndStatusBar.DestroyWindow();
     EXPECT_FALSE(frame->OnCmdMsg(ID_VIEW_STATUS_BAR, CN_COMMAND, NULL, NULL));
     EXPECT_TRUE(frame->OnCmdMsg(ID_VIEW_TOOLBAR, CN_COMMAND, NULL, NULL));
 }
 
-TEST(CmdUI, PromptsShowInTheStatusBar)
+TEST(CmdUI, PromptsShowInTheStatusBarWhileAMenuItemOrAButtonIsPointedAt)
 {
     FrameHolder frame;
     CStatusBar& status = frame->m_wndStatusBar;
@@ -147,13 +120,11 @@ TEST(CmdUI, PromptsShowInTheStatusBar)
     EXPECT_STREQ(strReady, "Ready");
     EXPECT_STREQ(status.GetPaneText(0), strReady);
 
-    // While a menu item is selected.
-    frame->OpenMenuAndCapture(ID_TEST_ALPHA);
-    ASSERT_TRUE(frame->m_bMenuCaptured);
+    ASSERT_TRUE(frame->OpenMenu(ID_TEST_ALPHA));
     EXPECT_STREQ(frame->m_strPromptWhileOpen, TEST_ALPHA_PROMPT);
     EXPECT_STREQ(status.GetPaneText(0), strReady);
 
-    // While the mouse rests on a tool bar button (flyby), and its tool tip.
+    // The mouse resting on a tool bar button (flyby), and its tool tip.
     vt::MoveCursor(frame->ButtonCenter(ID_TEST_ALPHA));
     vt::MoveCursor(frame->ButtonCenter(ID_TEST_ALPHA) + CSize(1, 0));
     EXPECT_TRUE(vt::PumpUntil([&] { return status.GetPaneText(0) == TEST_ALPHA_PROMPT; }, 3000));
@@ -176,20 +147,17 @@ TEST(CmdUI, LockKeyPanesFollowTheLocks)
 {
     FrameHolder frame;
     CStatusBar& status = frame->m_wndStatusBar;
-    struct Lock { UINT nID; WORD vk; };
-    const Lock locks[] = {{ID_INDICATOR_CAPS, VK_CAPITAL}, {ID_INDICATOR_NUM, VK_NUMLOCK}, {ID_INDICATOR_SCRL, VK_SCROLL}};
-    for (const Lock& lock : locks) {
-        SCOPED_TRACE(lock.nID);
-        int nIndex = status.CommandToIndex(lock.nID);
-        ASSERT_GT(nIndex, 0);
-        const CString strIndicator = LoadedString(lock.nID);
+    const std::pair<UINT, WORD> locks[] = {{ID_INDICATOR_CAPS, VK_CAPITAL}, {ID_INDICATOR_NUM, VK_NUMLOCK}, {ID_INDICATOR_SCRL, VK_SCROLL}};
+    for (const auto& lock : locks)
         for (int nPress = 0; nPress < 2; nPress++) {
+            SCOPED_TRACE(lock.first);
+            const int nIndex = status.CommandToIndex(lock.first);
+            const CString strIndicator = LoadedString(lock.first);
             vt::Activate(frame->m_hWnd);
-            vt::KeyPress(lock.vk);
-            BOOL bOn = ::GetKeyState(lock.vk) & 1;
+            vt::KeyPress(lock.second);
+            const bool bOn = (::GetKeyState(lock.second) & 1) != 0;
             EXPECT_TRUE(vt::PumpUntil([&] { return ((status.GetPaneStyle(nIndex) & SBPS_DISABLED) == 0) == bOn; }));
             EXPECT_STREQ(ShownPaneText(status, nIndex), bOn ? strIndicator : CString());
             EXPECT_STREQ(status.GetPaneText(nIndex), strIndicator);
         }
-    }
 }

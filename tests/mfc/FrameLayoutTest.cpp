@@ -3,29 +3,34 @@
 // space back, at once or at the next idle time.
 #include "frame/TestFrame.h"
 
-TEST(FrameLayout, ToolBarUnderTheMenuStatusBarAtTheBottomPaneInBetween)
+TEST(FrameLayout, LoadFrameTakesTheResourceAndTheBarsLineTheEdgesAroundThePane)
 {
     FrameHolder frame;
     ASSERT_TRUE(frame.get() != NULL);
-    vt::PumpPending();
+    // Menu, accelerators, icon and title from IDR_TESTFRAME.
+    CString title;
+    frame->GetWindowText(title);
+    EXPECT_STREQ(title, TEST_FRAME_TITLE);
+    EXPECT_STREQ(frame->GetTitle(), TEST_FRAME_TITLE);
+    EXPECT_TRUE(frame->m_hMenuDefault != NULL && frame->m_hAccelTable != NULL);
+    EXPECT_EQ(::GetMenu(frame->m_hWnd), frame->m_hMenuDefault);
+    EXPECT_EQ(::GetMenuItemID(::GetSubMenu(frame->m_hMenuDefault, 0), 0), (UINT)ID_TEST_ALPHA);
+    HICON hIcon = ::LoadIcon(::GetModuleHandle(NULL), MAKEINTRESOURCE(IDR_TESTFRAME));
+    ASSERT_TRUE(hIcon != NULL);
+    EXPECT_EQ((HICON)::GetClassLongPtr(frame->m_hWnd, GCLP_HICON), hIcon);
+    EXPECT_EQ(frame->GetControlBar(AFX_IDW_TOOLBAR), &frame->m_wndToolBar);
+    EXPECT_EQ(frame->GetControlBar(AFX_IDW_STATUS_BAR), &frame->m_wndStatusBar);
+    EXPECT_TRUE(frame->GetControlBar(AFX_IDW_CONTROLBAR_LAST) == NULL);
+
     CRect client;
     frame->GetClientRect(&client);
-    CRect tool = frame->RectInClient(&frame->m_wndToolBar);
-    CRect status = frame->RectInClient(&frame->m_wndStatusBar);
-    CRect dialog = frame->RectInClient(&frame->m_wndDialogBar);
-    CRect pane = frame->RectInClient(&frame->m_wndPane);
-    DWORD dwButton = (DWORD)frame->m_wndToolBar.SendMessage(TB_GETBUTTONSIZE);
-
-    // The tool bar: top-left of the client area, as tall as a button and its
-    // border lines above and below.
+    const CRect tool = frame->RectInClient(&frame->m_wndToolBar), status = frame->RectInClient(&frame->m_wndStatusBar);
+    const CRect dialog = frame->RectInClient(&frame->m_wndDialogBar), pane = frame->RectInClient(&frame->m_wndPane);
+    // The tool bar: top-left, as tall as a button and its border lines above and below.
     EXPECT_EQ(tool.TopLeft(), CPoint(0, 0));
-    EXPECT_EQ(tool.Height(), (int)HIWORD(dwButton) + 2 * 2 * ::GetSystemMetrics(SM_CYBORDER));
-    // The status bar spans the bottom, as tall as it asks to be.
-    EXPECT_EQ(status.bottom, client.bottom);
-    EXPECT_EQ(status.left, 0);
-    EXPECT_EQ(status.right, client.right);
-    EXPECT_EQ(status.Height(), frame->m_wndStatusBar.CalcFixedLayout(TRUE, TRUE).cy);
-    // The dialog bar docked at the bottom sits above the status bar, made first.
+    EXPECT_EQ(tool.Height(), (int)HIWORD(frame->m_wndToolBar.SendMessage(TB_GETBUTTONSIZE)) + 4 * ::GetSystemMetrics(SM_CYBORDER));
+    // The status bar spans the bottom, as tall as it asks to be; the dialog bar, made later, sits on it.
+    EXPECT_EQ(status, CRect(0, client.bottom - frame->m_wndStatusBar.CalcFixedLayout(TRUE, TRUE).cy, client.right, client.bottom));
     EXPECT_EQ(dialog.bottom, status.top);
     EXPECT_EQ(dialog.Height(), frame->m_wndDialogBar.m_sizeDefault.cy);
     // The pane takes the rest.
@@ -39,9 +44,7 @@ TEST(FrameLayout, HidingABarGivesItsSpaceBackNowOrAtIdleTime)
 {
     FrameHolder frame;
     CToolBar& bar = frame->m_wndToolBar;
-    int nToolBottom = frame->RectInClient(&bar).bottom;
-    ASSERT_EQ(frame->RectInClient(&frame->m_wndPane).top, nToolBottom);
-
+    const int nToolBottom = frame->RectInClient(&bar).bottom;
     frame->ShowControlBar(&bar, FALSE, FALSE);
     EXPECT_FALSE(bar.IsWindowVisible());
     EXPECT_EQ(frame->RectInClient(&frame->m_wndPane).top, 0);
@@ -61,33 +64,13 @@ TEST(FrameLayout, HidingABarGivesItsSpaceBackNowOrAtIdleTime)
     EXPECT_EQ(frame->IdleFlags(), 0u);
 }
 
-TEST(FrameLayout, LoadFrameTakesMenuAcceleratorsIconAndTitleFromTheResource)
-{
-    FrameHolder frame;
-    CString title;
-    frame->GetWindowText(title);
-    EXPECT_STREQ(title, TEST_FRAME_TITLE);
-    EXPECT_STREQ(frame->GetTitle(), TEST_FRAME_TITLE);
-    EXPECT_TRUE(frame->m_hMenuDefault != NULL);
-    EXPECT_EQ(::GetMenu(frame->m_hWnd), frame->m_hMenuDefault);
-    EXPECT_EQ(::GetMenuItemID(::GetSubMenu(frame->m_hMenuDefault, 0), 0), (UINT)ID_TEST_ALPHA);
-    EXPECT_TRUE(frame->m_hAccelTable != NULL);
-    HICON hIcon = ::LoadIcon(::GetModuleHandle(NULL), MAKEINTRESOURCE(IDR_TESTFRAME));
-    ASSERT_TRUE(hIcon != NULL);
-    EXPECT_EQ((HICON)::GetClassLongPtr(frame->m_hWnd, GCLP_HICON), hIcon);
-    EXPECT_EQ(frame->GetControlBar(AFX_IDW_TOOLBAR), &frame->m_wndToolBar);
-    EXPECT_EQ(frame->GetControlBar(AFX_IDW_STATUS_BAR), &frame->m_wndStatusBar);
-    EXPECT_TRUE(frame->GetControlBar(AFX_IDW_CONTROLBAR_LAST) == NULL);
-}
-
 TEST(FrameLayout, CommandStringsSplitAtTheNewlineAndFormatsTakeTheirArguments)
 {
-    struct Field { const char* full; int n; BOOL bFound; const char* field; };
-    const Field fields[] = {
+    const struct { const char* full; int n; BOOL bFound; const char* field; } fields[] = {
         {"Prompt\nTip", 0, TRUE, "Prompt"}, {"Prompt\nTip", 1, TRUE, "Tip"},
         {"Prompt only", 1, FALSE, ""}, {"\nTip", 0, TRUE, ""}, {"a\nb\nc", 2, TRUE, "c"},
     };
-    for (const Field& field : fields) {
+    for (const auto& field : fields) {
         CString str("stale");
         EXPECT_EQ(AfxExtractSubString(str, field.full, field.n), field.bFound);
         EXPECT_STREQ(str, field.field);

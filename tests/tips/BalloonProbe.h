@@ -11,6 +11,19 @@ namespace tips_test {
 const COLORREF kBalloonFill = RGB(255, 255, 225);
 const COLORREF kBalloonFrame = RGB(0, 0, 160);
 const COLORREF kBalloonInk = RGB(160, 0, 0);
+const COLORREF kUnpainted = RGB(255, 0, 255);
+
+// Shows a tip at once and paints it over kUnpainted, which stays wherever the tip paints nothing.
+inline vt::Capture PaintOverBackdrop(CWnd& tip)
+{
+    tip.SendMessage(WM_TIMER, kBaseTipDelayTimerId, 0);
+    vt::GdiObject brush(::CreateSolidBrush(kUnpainted));
+    CRect rc;
+    tip.GetClientRect(&rc);
+    ::FillRect(vt::WindowDC(tip.m_hWnd), &rc, brush.brush());
+    tip.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    return vt::Capture::FromWindow(tip.m_hWnd);
+}
 
 // Reads the state a balloon keeps that no public accessor shows.
 template <class Balloon>
@@ -43,15 +56,10 @@ protected:
         ASSERT_TRUE(m_tip.Create());
         vt::Activate(m_host.m_hWnd);
     }
-    void TearDown() override
-    {
-        m_tip.HideMe();
-        vt::ParkCursor();
-    }
+    void TearDown() override { m_tip.HideMe(); vt::ParkCursor(); }
     void Show(const char* text, int showTime, CPoint anchor, int tail = 12, int direction = 0)
     {
-        m_tip.ShowMe(anchor.x, anchor.y, text, tail, direction, kBalloonFill, kBalloonFrame,
-                     kBalloonInk, showTime);
+        m_tip.ShowMe(anchor.x, anchor.y, text, tail, direction, kBalloonFill, kBalloonFrame, kBalloonInk, showTime);
     }
 
     vt::HostWnd m_host{320, 240};

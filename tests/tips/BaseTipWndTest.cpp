@@ -35,6 +35,8 @@ TEST_F(BalloonTest, TipAppearsAfterTheDelayAndKeepsItsFirstShowTimeWhenShownAgai
     EXPECT_EQ(nullptr, ::GetCapture());
 }
 
+// An activated tip shows at once, another when the delay fires; either takes
+// the capture then and gives it up when the display time ends.
 TEST_F(BalloonTest, DelayTimerFiresOnceThenTheDisplayTimerHides)
 {
     for (BOOL activate : {FALSE, TRUE})
@@ -42,20 +44,19 @@ TEST_F(BalloonTest, DelayTimerFiresOnceThenTheDisplayTimerHides)
         SCOPED_TRACE(activate ? "with activation" : "without activation");
         m_tip.NeedActivation(activate);
         Show("Timed", 5000, CPoint(300, 300));
-        EXPECT_EQ(activate != FALSE, m_tip.Visible()) << "an activated tip shows at once";
-        EXPECT_NE(m_tip.m_hWnd, ::GetCapture());
-        EXPECT_EQ(kBaseTipDelayTimerId, m_tip.RunningTimer());
-
-        m_tip.Fire(kBaseTipDelayTimerId);
-        EXPECT_TRUE(m_tip.Visible());
-        EXPECT_EQ(m_tip.m_hWnd, ::GetCapture());
-        EXPECT_EQ(kBaseTipDisplayTimerId, m_tip.RunningTimer());
+        const struct { UINT fire; bool visible, captured; UINT next; } steps[] = {
+            {0, activate != FALSE, false, kBaseTipDelayTimerId},
+            {kBaseTipDelayTimerId, true, true, kBaseTipDisplayTimerId},
+            {kBaseTipDisplayTimerId, false, false, 0}};
+        for (const auto& step : steps)
+        {
+            if (step.fire != 0)
+                m_tip.Fire(step.fire);
+            EXPECT_EQ(step.visible, m_tip.Visible()) << step.fire;
+            EXPECT_EQ(step.captured, ::GetCapture() == m_tip.m_hWnd) << step.fire;
+            EXPECT_EQ(step.next, m_tip.RunningTimer()) << step.fire;
+        }
         EXPECT_FALSE(::KillTimer(m_tip.m_hWnd, kBaseTipDelayTimerId)) << "delay timer still set";
-
-        m_tip.Fire(kBaseTipDisplayTimerId);
-        EXPECT_FALSE(m_tip.Visible());
-        EXPECT_EQ(nullptr, ::GetCapture());
-        EXPECT_EQ(0u, m_tip.RunningTimer());
     }
     // Hiding a hidden tip still lets go of whatever capture this thread holds.
     ::SetCapture(m_host.m_hWnd);
@@ -69,18 +70,12 @@ TEST_F(BalloonTest, PressAnywhereHidesTipAndReplaysTheClickToTheWindowBelow)
 {
     ASSERT_TRUE(::CreateWindowExA(0, "BUTTON", "Below", WS_CHILD | WS_VISIBLE, 20, 20, 100, 30,
                                   m_host.m_hWnd, reinterpret_cast<HMENU>(7), nullptr, nullptr));
-    const struct Case
-    {
-        const char* name;
-        bool right;
-        CPoint at;          // host client coordinates
-        UINT arrives;       // at the host, before the user's release
-        int afterRelease;   // how many once the user's own release has come too
-    } cases[] = {
+    const struct { const char* name; bool right; CPoint at; UINT arrives; int afterRelease; } cases[] = {
+        // at: host client point; arrives: at the host before the user's release; afterRelease: how many in all
         {"left press on a button clicks it once", false, CPoint(70, 35), WM_COMMAND, 1},
         {"right press on the host", true, CPoint(200, 150), WM_RBUTTONUP, 2},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
         vt::MoveCursor(m_host.ToScreen(c.at));
@@ -88,7 +83,6 @@ TEST_F(BalloonTest, PressAnywhereHidesTipAndReplaysTheClickToTheWindowBelow)
         m_tip.Fire(kBaseTipDelayTimerId);
         ASSERT_EQ(m_tip.m_hWnd, ::GetCapture());
         m_host.ClearReceived();
-
         vt::MouseDown(c.right);
         EXPECT_TRUE(vt::PumpUntil([&] { return m_host.CountReceived(c.arrives) == 1; }, 1000));
         EXPECT_FALSE(m_tip.Visible());

@@ -1,6 +1,6 @@
-// Task-bar notifier: slide by task-bar side, stay, close button, painting and leaks.
+// Task-bar notifier: slide by task-bar side, stay, close button, painting; leaks of every pop-up tip.
+#include "BalloonProbe.h"
 #include "TipMeasure.h"
-#include "tips/VeluTips.h"
 
 namespace tips_test {
 namespace {
@@ -19,11 +19,9 @@ public:
     CRect Rect() const { CRect rc; GetWindowRect(&rc); return rc; }
     void Tick(UINT id, int times = 1) { while (times-- > 0) SendMessage(WM_TIMER, id, 0); }
     void Mouse(UINT message, CPoint client) { SendMessage(message, 0, MAKELPARAM(client.x, client.y)); }
-    void ClickClose()
-    {
-        Mouse(WM_LBUTTONDOWN, CloseRect().CenterPoint());
-        Mouse(WM_LBUTTONUP, CloseRect().CenterPoint());
-    }
+    void ClickClose() { Mouse(WM_LBUTTONDOWN, CloseRect().CenterPoint()); Mouse(WM_LBUTTONUP, CloseRect().CenterPoint()); }
+    // All the way out (7 steps for 100 pixels), with a stay nobody waits for.
+    void ShowFully(int cx = 200, int cy = 100) { ShowMe(cx, cy, 60000); Tick(kTaskBarPopShowTimerId, 7); UpdateWindow(); }
 };
 
 // No task bar shows here: each side is simulated by giving up a band of the
@@ -43,28 +41,16 @@ protected:
     // Returns the work area shrunk by 3, where the notifier's edges lie.
     CRect PutTaskBar(int side)
     {
-        CRect work(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
-        const int band = 30;
-        switch (side)
-        {
-        case kTaskBarBottom: work.bottom -= band; break;
-        case kTaskBarTop: work.top += band; break;
-        case kTaskBarLeft: work.left += band; break;
-        default: work.right -= band; break;
-        }
+        CRect work(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)), check;
+        LONG& edge = side == kTaskBarBottom ? work.bottom : side == kTaskBarTop ? work.top : side == kTaskBarLeft ? work.left : work.right;
+        edge += side == kTaskBarTop || side == kTaskBarLeft ? 30 : -30;
         EXPECT_TRUE(::SystemParametersInfoA(SPI_SETWORKAREA, 0, &work, 0));
-        CRect check;
         ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &check, 0);
         EXPECT_EQ(work, check) << "the work area cannot be set here";
         work.DeflateRect(3, 3);
         return work;
     }
-    // All the way out (7 steps for 100 pixels), with a stay nobody waits for.
-    void ShowFully()
-    {
-        m_pop.ShowMe(200, 100, 60000);
-        m_pop.Tick(kTaskBarPopShowTimerId, 7);
-    }
+    CPoint OnScreen(CPoint client) { m_pop.ClientToScreen(&client); return client; }
 
     RECT m_savedWork = {};
     ProbePop m_pop;
@@ -77,48 +63,38 @@ TEST_F(TaskBarPopTest, SlidesOutStaysAndSlidesBackBesideTheTaskBar)
         SCOPED_TRACE(testing::Message() << "task bar side " << side);
         const CRect w = PutTaskBar(side);
         const int left = side == kTaskBarLeft ? w.left : w.right - 200;
-        auto expectHeight = [&](int h) {
-            EXPECT_EQ(side == kTaskBarTop ? CRect(left, w.top, left + 200, w.top + h)
-                                          : CRect(left, w.bottom - h, left + 200, w.bottom),
-                      m_pop.Rect()) << "at height " << h;
-            EXPECT_TRUE(m_pop.Visible());
-        };
-
         m_pop.ShowMe(200, 100, 5000);
         EXPECT_EQ(side, m_pop.TaskBarSide());
         EXPECT_FALSE(m_pop.Visible()) << "nothing shows before the first tick";
-        EXPECT_EQ(kTaskBarPopShowTimerId, m_pop.RunningTimer());
+        // Out by 10 a tick from 40 to 100, one tick of stay, back by 10 to 30, then gone.
+        std::vector<std::pair<UINT, int>> steps;
         for (int h = 40; h <= 100; h += 10)
-        {
-            m_pop.Tick(kTaskBarPopShowTimerId);
-            expectHeight(h);
-        }
-        EXPECT_EQ(kTaskBarPopStayTimerId, m_pop.RunningTimer());
-        EXPECT_FALSE(::KillTimer(m_pop.m_hWnd, kTaskBarPopShowTimerId)) << "slide-out timer still set";
-
-        m_pop.Tick(kTaskBarPopStayTimerId);
-        EXPECT_EQ(kTaskBarPopHideTimerId, m_pop.RunningTimer());
+            steps.push_back({kTaskBarPopShowTimerId, h});
+        steps.push_back({kTaskBarPopStayTimerId, 100});
         for (int h = 90; h >= 30; h -= 10)
+            steps.push_back({kTaskBarPopHideTimerId, h});
+        for (const auto& step : steps)
         {
-            m_pop.Tick(kTaskBarPopHideTimerId);
-            expectHeight(h);
+            EXPECT_EQ(step.first, m_pop.RunningTimer());
+            m_pop.Tick(step.first);
+            EXPECT_EQ(side == kTaskBarTop ? CRect(left, w.top, left + 200, w.top + step.second)
+                                          : CRect(left, w.bottom - step.second, left + 200, w.bottom), m_pop.Rect()) << step.second;
+            EXPECT_TRUE(m_pop.Visible());
         }
         m_pop.Tick(kTaskBarPopHideTimerId);
         EXPECT_FALSE(m_pop.Visible());
         EXPECT_EQ(0u, m_pop.RunningTimer());
-        EXPECT_FALSE(::KillTimer(m_pop.m_hWnd, kTaskBarPopHideTimerId)) << "slide-back timer still set";
+        for (UINT id : {kTaskBarPopShowTimerId, kTaskBarPopStayTimerId, kTaskBarPopHideTimerId})
+            EXPECT_FALSE(::KillTimer(m_pop.m_hWnd, id)) << "timer " << id << " still set";
     }
 }
 
 TEST_F(TaskBarPopTest, PressAndReleaseOnTheCloseButtonEndsEveryPhaseForGood)
 {
     PutTaskBar(kTaskBarTop);    // hanging from a fixed top edge, the button stays put
-    const struct Phase
-    {
-        const char* name;
-        int outTicks, stayOver, backTicks;
-    } phases[] = {{"sliding out", 2, 0, 0}, {"shown", 7, 0, 0}, {"sliding back", 7, 1, 2}};
-    for (const Phase& p : phases)
+    const struct { const char* name; int outTicks, stayOver, backTicks; } phases[] = {
+        {"sliding out", 2, 0, 0}, {"shown", 7, 0, 0}, {"sliding back", 7, 1, 2}};
+    for (const auto& p : phases)
     {
         SCOPED_TRACE(p.name);
         m_pop.ShowMe(200, 100, 60000);
@@ -126,12 +102,10 @@ TEST_F(TaskBarPopTest, PressAndReleaseOnTheCloseButtonEndsEveryPhaseForGood)
         m_pop.Tick(kTaskBarPopStayTimerId, p.stayOver);
         m_pop.Tick(kTaskBarPopHideTimerId, p.backTicks);
         const UINT running = m_pop.RunningTimer();
-
         m_pop.Mouse(WM_LBUTTONDOWN, m_pop.CloseRect().CenterPoint());
         m_pop.Mouse(WM_LBUTTONUP, CPoint(20, 50));
         EXPECT_TRUE(m_pop.Visible()) << "released beside the button";
         EXPECT_EQ(running, m_pop.RunningTimer());
-
         m_pop.ClickClose();
         EXPECT_FALSE(m_pop.Visible());
         EXPECT_EQ(0u, m_pop.RunningTimer());
@@ -140,44 +114,17 @@ TEST_F(TaskBarPopTest, PressAndReleaseOnTheCloseButtonEndsEveryPhaseForGood)
     }
 }
 
-// Real cursor and button: the glyph turns hot under the cursor and back when
-// it leaves, frame included, and a click on it closes the notifier.
-TEST_F(TaskBarPopTest, CloseButtonTurnsHotUnderTheCursorAndAClickCloses)
+// Background, a one-pixel border and the close glyph, hot under the real
+// cursor (frame included) and plain again when it leaves; ink only where the
+// text goes, none for an empty text; a real click on the glyph closes.
+TEST_F(TaskBarPopTest, PaintsBorderGlyphAndTextAndTheGlyphTurnsHotUnderTheCursor)
 {
     PutTaskBar(kTaskBarBottom);
-    ShowFully();
-    const CRect close = m_pop.CloseRect();
-    const CPoint centre = close.CenterPoint();
-    for (bool hot : {true, false})
-    {
-        SCOPED_TRACE(hot ? "on the button" : "left it");
-        CPoint screen = hot ? centre : CPoint(60, 50);
-        m_pop.ClientToScreen(&screen);
-        vt::MoveCursor(screen);
-        ASSERT_TRUE(vt::PumpUntil([&] { return m_pop.LastHit() == (hot ? 'C' : 0); }, 1000));
-        m_pop.UpdateWindow();
-        const vt::Capture shot = vt::Capture::FromWindow(m_pop.m_hWnd);
-        EXPECT_PIXEL(shot, centre.x, centre.y, hot ? kHotGlyph : kGlyph);
-        for (CPoint edge : {CPoint(close.left, centre.y), CPoint(close.right, centre.y), CPoint(centre.x, close.bottom)})
-            EXPECT_PIXEL(shot, edge.x, edge.y, hot ? kBorder : kBackground);
-    }
-    CPoint screen = centre;
-    m_pop.ClientToScreen(&screen);
-    vt::Click(screen);
-    EXPECT_TRUE(vt::PumpUntil([&] { return !m_pop.Visible(); }, 1000));
-    EXPECT_EQ(0u, m_pop.RunningTimer());
-}
-
-// Background, a one-pixel border and the close glyph; ink only where the text
-// goes, and none at all for an empty text.
-TEST_F(TaskBarPopTest, EmptyTextShowsOnlyBackgroundBorderAndCloseButton)
-{
     for (const char* text : {"", "A message that wraps over a few lines of the notifier window"})
     {
         SCOPED_TRACE(*text ? "with text" : "empty text");
         m_pop.SetWindowText(text);
-        ShowFully();
-        m_pop.UpdateWindow();
+        m_pop.ShowFully();
         const vt::Capture shot = vt::Capture::FromWindow(m_pop.m_hWnd);
         const int w = shot.width(), h = shot.height();
         ASSERT_EQ(CSize(200, 100), CSize(w, h));
@@ -186,7 +133,6 @@ TEST_F(TaskBarPopTest, EmptyTextShowsOnlyBackgroundBorderAndCloseButton)
         EXPECT_PIXEL(shot, 3, 3, kBackground);
         CRect close = m_pop.CloseRect();
         close.InflateRect(1, 1);
-        EXPECT_PIXEL(shot, close.CenterPoint().x, close.CenterPoint().y, kGlyph);
         int ink = 0;
         for (int y = 1; y < h - 1; y++)
             for (int x = 1; x < w - 1; x++)
@@ -196,14 +142,29 @@ TEST_F(TaskBarPopTest, EmptyTextShowsOnlyBackgroundBorderAndCloseButton)
                     EXPECT_TRUE(CRect(12, 16, w - 12, h - 12).PtInRect(CPoint(x, y))) << "ink at " << x << ", " << y;
                 }
         EXPECT_EQ(*text != '\0', ink > 0);
-        m_pop.ClickClose();
     }
+    const CRect close = m_pop.CloseRect();
+    const CPoint centre = close.CenterPoint();
+    for (bool hot : {false, true, false})
+    {
+        SCOPED_TRACE(hot ? "on the button" : "off it");
+        vt::MoveCursor(OnScreen(hot ? centre : CPoint(60, 50)));
+        ASSERT_TRUE(vt::PumpUntil([&] { return m_pop.LastHit() == (hot ? 'C' : 0); }, 1000));
+        m_pop.UpdateWindow();
+        const vt::Capture shot = vt::Capture::FromWindow(m_pop.m_hWnd);
+        EXPECT_PIXEL(shot, centre.x, centre.y, hot ? kHotGlyph : kGlyph);
+        for (CPoint edge : {CPoint(close.left, centre.y), CPoint(close.right, centre.y), CPoint(centre.x, close.bottom)})
+            EXPECT_PIXEL(shot, edge.x, edge.y, hot ? kBorder : kBackground);
+    }
+    vt::Click(OnScreen(centre));
+    EXPECT_TRUE(vt::PumpUntil([&] { return !m_pop.Visible(); }, 1000));
+    EXPECT_EQ(0u, m_pop.RunningTimer());
 }
 
 TEST_F(TaskBarPopTest, ShowMeAgainRestartsFromThirtyPercentAndBadSizesDoNoHarm)
 {
     const CRect w = PutTaskBar(kTaskBarBottom);
-    ShowFully();
+    m_pop.ShowFully();
     m_pop.ShowMe(220, 150, 5000);
     EXPECT_FALSE(::KillTimer(m_pop.m_hWnd, kTaskBarPopStayTimerId)) << "old stay timer still set";
     m_pop.Tick(kTaskBarPopShowTimerId);
@@ -211,9 +172,8 @@ TEST_F(TaskBarPopTest, ShowMeAgainRestartsFromThirtyPercentAndBadSizesDoNoHarm)
 
     // Zero sizes run through every phase; a notifier never created starts nothing.
     m_pop.ShowMe(0, 0, 0);
-    m_pop.Tick(kTaskBarPopShowTimerId);
-    m_pop.Tick(kTaskBarPopStayTimerId);
-    m_pop.Tick(kTaskBarPopHideTimerId);
+    for (UINT id : {kTaskBarPopShowTimerId, kTaskBarPopStayTimerId, kTaskBarPopHideTimerId})
+        m_pop.Tick(id);
     EXPECT_FALSE(m_pop.Visible());
     ProbePop uncreated;
     uncreated.ShowMe(200, 100, 1000);
@@ -221,20 +181,28 @@ TEST_F(TaskBarPopTest, ShowMeAgainRestartsFromThirtyPercentAndBadSizesDoNoHarm)
     uncreated.GetCloseButtonRect(nullptr);
 }
 
-TEST_F(TaskBarPopTest, ManyNotifiersShownHoveredAndClosedLeakNothing)
+// Notifiers shown, hovered and closed, plain and skinned balloons shown,
+// painted and timed out: no regions, brushes, pens or windows stay behind.
+TEST(PopUpTipLeaks, NotifiersAndBalloonsLeaveNothingBehind)
 {
     auto cycle = [] {
         ProbePop pop;
-        ASSERT_TRUE(pop.Create());
+        ProbeBalloon plain;
+        ProbeBitmapBalloon skinned;
+        ASSERT_TRUE(pop.Create() && plain.Create() && skinned.Create());
         pop.SetWindowText("Leak check message");
-        pop.ShowMe(180, 90, 60000);
-        pop.Tick(kTaskBarPopShowTimerId, 7);
-        pop.UpdateWindow();
+        pop.ShowFully(180, 90);
         pop.Mouse(WM_MOUSEMOVE, pop.CloseRect().CenterPoint());
         pop.UpdateWindow();
         pop.ClickClose();
+        plain.ShowMe(200, 200, "Plain\nballoon", 0, 1, kBalloonFill, kBalloonFrame, kBalloonInk, 5000);
+        PaintOverBackdrop(plain);
+        skinned.ShowMe(200, 200, "Skinned balloon", 12, 2, nullptr, kBalloonInk, 5000);
+        PaintOverBackdrop(skinned);
+        skinned.Fire(kBaseTipDisplayTimerId);
+        plain.HideMe();
     };
-    ExpectCyclesLeakNothing(cycle, 15);
+    EXPECT_TRUE(vt::LeavesNothingBehind(cycle, 15, true));   // the texts they keep included
 }
 
 } // namespace

@@ -16,13 +16,9 @@
 #define ID_TEST_RANGE_LAST 7112
 #define ID_TEST_COMBO 7120
 #define ID_TEST_DLGBUTTON 7121
-#define ID_TEST_PANE 7130
-#define ID_TEST_PAL_FIRST 7140
 
 #define IDS_TEST_FORMAT 7200
 
 #define TEST_FRAME_TITLE "Test frame"
 #define TEST_ALPHA_PROMPT "Runs the alpha command"
 #define TEST_ALPHA_TIP "Alpha tip"
-#define TEST_BETA_PROMPT "Runs the beta command"
-#define TEST_FORMAT_TEXT "Open %1 now (%1)"

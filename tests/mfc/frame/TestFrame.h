@@ -21,15 +21,13 @@ public:
     int m_nUpdates = 0;
 
 protected:
-    afx_msg void OnUpdateRouted(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateRouted(CCmdUI* pCmdUI) { m_nUpdates++; pCmdUI->Enable(FALSE); }
     DECLARE_MESSAGE_MAP()
 };
 
 class CTestFrame : public CFrameWnd
 {
 public:
-    // Screen rectangle every test frame starts in.
-    static const CRect kFrameRect;
     // Makes, places and shows a frame from IDR_TESTFRAME.
     static CTestFrame* Make();
 
@@ -52,28 +50,19 @@ public:
     std::vector<UINT> m_commands;
     int m_nComboSelChanges = 0;
 
-    // While m_nCaptureMenuFor is set, the first idle moment of an open menu
-    // that prompts for it records the menu's items and the prompt, then
-    // closes the menu.
+    // Opens popup nPopup of the menu bar with the keyboard (selecting its
+    // first item) and closes it at the first idle moment that prompts for
+    // nID, keeping the prompt shown then (a fail-safe timer closes a menu
+    // that never prompts).  The items keep the states the update gave them.
+    bool OpenMenu(UINT nID, int nPopup = 0);
     UINT m_nCaptureMenuFor = 0;
-    int m_nCapturePopup = 0;
-    bool m_bMenuCaptured = false;
     CString m_strPromptWhileOpen;
-    std::vector<UINT> m_menuStates;
-    std::vector<CString> m_menuTexts;
-    std::vector<UINT> m_menuTypes;
-
-    // Captures popup nPopup of the next open menu once it prompts for nID
-    // (the menu is closed after a few seconds in any case).
-    void ArmMenuCapture(UINT nID, int nPopup = 0);
-    // Opens popup nPopup of the menu bar with the keyboard, selecting its
-    // first item, then pumps until the menu closes.
-    void OpenMenuAndCapture(UINT nID, int nPopup = 0);
+    UINT MenuState(int nPopup, UINT nID) const { return ::GetMenuState(::GetSubMenu(::GetMenu(m_hWnd), nPopup), nID, MF_BYCOMMAND); }
 
     UINT IdleFlags() const { return m_nIdleFlags; }
     // A window's rectangle in this frame's client coordinates.
     CRect RectInClient(const CWnd* pWnd) const;
-    // Screen points on the main tool bar.
+    // Screen points on the main tool bar: a button's centre, the gripper of a docked bar.
     CPoint ButtonCenter(UINT nID) const;
     CPoint GripperPoint(const CControlBar* pBar) const;
 
@@ -83,15 +72,15 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
     afx_msg void OnTimer(UINT nIDEvent);
-    afx_msg void OnAlpha();
-    afx_msg void OnCommandRecorded(UINT nID);
-    afx_msg void OnUpdateBeta(CCmdUI* pCmdUI);
-    afx_msg void OnUpdateGamma(CCmdUI* pCmdUI);
-    afx_msg void OnUpdateDelta(CCmdUI* pCmdUI);
-    afx_msg void OnUpdateText(CCmdUI* pCmdUI);
-    afx_msg void OnUpdateRouted(CCmdUI* pCmdUI);
-    afx_msg void OnUpdateRange(CCmdUI* pCmdUI);
-    afx_msg void OnComboSelChange();
+    afx_msg void OnAlpha() { m_nAlpha++; }
+    afx_msg void OnCommandRecorded(UINT nID) { m_commands.push_back(nID); }
+    afx_msg void OnUpdateBeta(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bBetaEnabled); }
+    afx_msg void OnUpdateGamma(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_nGammaCheck); }
+    afx_msg void OnUpdateDelta(CCmdUI* pCmdUI) { pCmdUI->SetRadio(m_bDeltaRadio); }
+    afx_msg void OnUpdateText(CCmdUI* pCmdUI) { pCmdUI->SetText(m_strText); }
+    afx_msg void OnUpdateRouted(CCmdUI* pCmdUI) { if (m_bRoutedContinues) pCmdUI->ContinueRouting(); }
+    afx_msg void OnUpdateRange(CCmdUI* pCmdUI) { pCmdUI->Enable(pCmdUI->m_nID != m_nRangeDisabled); }
+    afx_msg void OnComboSelChange() { m_nComboSelChanges++; }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -112,13 +101,12 @@ private:
 
 // Input queued for a nested loop (a drag, a menu) that runs when the
 // queue is pumped; nothing is pumped here.
-void QueueMouseMove(CPoint screen);
 void QueueMouseButton(bool down);
-void QueueKey(WORD vk, bool up);
+void QueueKeys(std::vector<WORD> vks);   // each pressed and released in turn
 // Presses at from, moves to to (through the middle) and releases, with
 // Ctrl held when asked, then pumps.
 void DragMouse(CPoint from, CPoint to, bool ctrl = false);
-// The tool bar's text as the common status window shows it.
+// A pane's text as the common status window shows it.
 CString ShownPaneText(CStatusBar& bar, int nIndex);
 
 // Readable geometry in assertion failures.
