@@ -43,6 +43,19 @@ protected:
 CTestDialog* s_pModal = NULL;
 UINT_PTR s_nGiveUp = 0;
 
+void CALLBACK TypeEnter(HWND, UINT, UINT_PTR nID, DWORD)
+{
+    ::KillTimer(NULL, nID);
+    vt::Activate(s_pModal->m_hWnd);
+    vt::KeyPress(VK_RETURN);
+}
+
+void CALLBACK GiveUp(HWND, UINT, UINT_PTR nID, DWORD)
+{
+    ::KillTimer(NULL, nID);
+    s_pModal->PostMessage(WM_COMMAND, IDCANCEL, 0);
+}
+
 }  // namespace
 
 // Created from a template: initialised once, mapped, owned by its parent, with
@@ -76,15 +89,8 @@ TEST(DlgCore, ModalDialogDisablesItsOwnerAndReturnsTheEndCode)
     const struct { const char* name; void (*atInit)(CTestDialog&); int result, okClicks; } rows[] = {
         {"ended at once", [](CTestDialog& d) { d.EndDialog(IDCANCEL); }, IDCANCEL, 0},
         {"Enter typed", [](CTestDialog&) {
-             ::SetTimer(NULL, 0, 100, [](HWND, UINT, UINT_PTR nID, DWORD) {
-                 ::KillTimer(NULL, nID);
-                 vt::Activate(s_pModal->m_hWnd);
-                 vt::KeyPress(VK_RETURN);
-             });
-             s_nGiveUp = ::SetTimer(NULL, 0, 5000, [](HWND, UINT, UINT_PTR nID, DWORD) {
-                 ::KillTimer(NULL, nID);
-                 s_pModal->PostMessage(WM_COMMAND, IDCANCEL, 0);
-             });
+             ::SetTimer(NULL, 0, 100, TypeEnter);
+             s_nGiveUp = ::SetTimer(NULL, 0, 5000, GiveUp);
          }, IDOK, 1},
     };
     vt::HostWnd host;
