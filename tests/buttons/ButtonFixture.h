@@ -10,7 +10,6 @@
 namespace btntest {
 
 const UINT kButtonId = 1001;
-const UINT kButtonAtom = 0x0080, kEditAtom = 0x0081;
 
 // Caption colours no skin uses, one per state: default, normal, disabled, hot, pressed.
 const COLORREF kCaptionColors[kStateCount] = {
@@ -18,13 +17,44 @@ const COLORREF kCaptionColors[kStateCount] = {
 };
 
 // A font with crisp (not smoothed) glyphs, so that caption pixels carry the text colour exactly.
-HFONT MakeTestFont();
+inline HFONT MakeTestFont()
+{
+    return ::CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                         CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, "MS Sans Serif");
+}
+
 // First ink column of text drawn at x = 0 with hFont.
-int InkLeft(HFONT hFont, const char* text);
+inline int InkLeft(HFONT hFont, const char* text)
+{
+    const CSize size = vt::TextExtent(hFont, text);
+    vt::MemoryCanvas canvas(size.cx + 20, size.cy + 4, RGB(255, 255, 255));
+    vt::SelectGuard guard(canvas, hFont);
+    ::SetBkMode(canvas, TRANSPARENT);
+    CRect rc(0, 0, canvas.width(), canvas.height());
+    ::DrawTextA(canvas, text, -1, &rc, DT_SINGLELINE | DT_NOCLIP);
+    return vt::BoundsOf(canvas.Snapshot(), rc, RGB(0, 0, 0)).left;
+}
+
 // Colour of one pixel of a skin bitmap (x from the left, y from the top).
-COLORREF SkinPixel(HBITMAP hSkin, int x, int y);
+inline COLORREF SkinPixel(HBITMAP hSkin, int x, int y)
+{
+    HDC dc = ::CreateCompatibleDC(NULL);
+    HGDIOBJ old = ::SelectObject(dc, hSkin);
+    const COLORREF colour = ::GetPixel(dc, x, y);
+    ::SelectObject(dc, old);
+    ::DeleteDC(dc);
+    return colour;
+}
+
 // Succeeds when pixel(x, y) holds all round the one-pixel frame of rc (inclusive right and bottom).
-::testing::AssertionResult FrameHolds(const CRect& rc, const std::function<bool(int x, int y)>& pixel);
+inline ::testing::AssertionResult FrameHolds(const CRect& rc, const std::function<bool(int x, int y)>& pixel)
+{
+    for (int x = rc.left; x <= rc.right; ++x)
+        for (int y = rc.top; y <= rc.bottom; ++y)
+            if ((x == rc.left || x == rc.right || y == rc.top || y == rc.bottom) && !pixel(x, y))
+                return ::testing::AssertionFailure() << "frame pixel (" << x << ", " << y << ") is wrong";
+    return ::testing::AssertionSuccess();
+}
 // Focus patterns are drawn in the DC's black text and white background colours.
 inline bool IsBlackOrWhite(COLORREF c) { return c == RGB(0, 0, 0) || c == RGB(255, 255, 255); }
 
@@ -32,7 +62,12 @@ inline bool IsBlackOrWhite(COLORREF c) { return c == RGB(0, 0, 0) || c == RGB(25
 class SolidIcon
 {
 public:
-    explicit SolidIcon(COLORREF colour);
+    explicit SolidIcon(COLORREF colour)
+    {
+        const std::vector<DWORD> bits(16 * 16, (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour));
+        const BYTE mask[16 * 16 / 8] = {};
+        m_icon = ::CreateIcon(NULL, 16, 16, 1, 32, mask, reinterpret_cast<const BYTE*>(bits.data()));
+    }
     ~SolidIcon() { ::DestroyIcon(m_icon); }
     SolidIcon(const SolidIcon&) = delete;
     SolidIcon& operator=(const SolidIcon&) = delete;
@@ -74,10 +109,7 @@ protected:
 };
 
 // Parks the cursor before a fixture's host appears, so that no stale hover reaches a new control.
-struct CursorParked
-{
-    CursorParked() { vt::ParkCursor(); }
-};
+struct CursorParked { CursorParked() { vt::ParkCursor(); } };
 
 // A host holding one control under test at rect; pointer and buttons are put back after each test.
 template <class Control>
@@ -140,13 +172,15 @@ protected:
 };
 
 // Creates a push button as an application does in code.
-BOOL CreateButton(CButton& button, CWnd& parent, const CRect& rect, const char* caption,
-                  DWORD extraStyle = 0, HFONT hFont = NULL);
-
-// Opens a modeless dialog at the host origin holding one template control of
-// the given class atom, style and caption, subclasses it with control and
-// moves it to rect in pixels.
-bool OpenTemplate(CDialog& dialog, WORD classAtom, DWORD style, const char* caption, const CRect& rect,
-                  CWnd& control);
+inline BOOL CreateButton(CButton& button, CWnd& parent, const CRect& rect, const char* caption,
+                         DWORD extraStyle = 0, HFONT hFont = NULL)
+{
+    if (!button.Create(caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | extraStyle, rect, &parent, kButtonId))
+        return FALSE;
+    if (hFont != NULL)
+        button.SendMessage(WM_SETFONT, (WPARAM)hFont, FALSE);
+    vt::PaintNow(parent.m_hWnd);
+    return TRUE;
+}
 
 }  // namespace btntest

@@ -21,15 +21,17 @@ protected:
 };
 
 // Even skins handed in and a focus rectangle asked for are not painted.
-TEST_F(HelpButtonTest, LinkColoursPerStateAndNeverASkinOrFocusFrame)
+TEST_F(HelpButtonTest, LinkColoursPerStateTheHandWhileOverItAndNeverASkinOrFocusFrame)
 {
     ctl.SetButtonInfo(0, g_hSkinBtnHot, g_hSkinBtnHot, g_hSkinBtnHot, g_hSkinBtnHot, g_hSkinBtnHot);
     ctl.SetDrawFocusedRect(TRUE);
     ASSERT_TRUE(Make());
     EXPECT_TRUE(ctl.IsKindOf(RUNTIME_CLASS(CCoolButton)));
+    ASSERT_NE(HCURSOR(NULL), g_hCursorHand);
     Walk({
         {"normal", [] { return true; }, kHelpLinkColor, kHelpHotColor},
-        {"hot", [&] { return Hover(); }, kHelpHotColor, kHelpLinkColor},
+        {"hot, with the hand cursor", [&] { return Hover() && vt::PumpUntil([] { return ::GetCursor() == g_hCursorHand; }); },
+         kHelpHotColor, kHelpLinkColor},
         {"pressed", [&] { vt::MouseDown(); return WaitFor(kStatePressed); }, kHelpLinkColor, kHelpHotColor},
         {"focused", [&] { vt::MouseUp(); return Leave() && Focus() && WaitFor(kStateDefault); }, kHelpLinkColor, kHelpHotColor},
         {"disabled", [&] { ctl.EnableWindow(FALSE); return WaitFor(kStateDisabled); }, ::GetSysColor(COLOR_GRAYTEXT), kHelpLinkColor},
@@ -41,16 +43,6 @@ TEST_F(HelpButtonTest, LinkColoursPerStateAndNeverASkinOrFocusFrame)
                                                         vt::CountColour(shot, Whole(), caption));
         }
     });
-}
-
-TEST_F(HelpButtonTest, HandCursorWhileOverIt)
-{
-    ASSERT_TRUE(Make());
-    ASSERT_NE(HCURSOR(NULL), g_hCursorHand);
-    vt::MoveCursor(host.ToScreen(rect.CenterPoint()));
-    ASSERT_TRUE(vt::PumpUntil([&] { return ::GetCursor() == g_hCursorHand; }));
-    vt::MoveCursor(host.ToScreen(CPoint(rect.left + 5, rect.top + 5)));
-    EXPECT_EQ(g_hCursorHand, ::GetCursor());
 }
 
 // Fitting keeps the left or the right edge and sizes to icon + caption + 16, with no icon gap.

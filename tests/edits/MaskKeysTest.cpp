@@ -1,6 +1,5 @@
 // The masked edit at the keyboard and mouse: digits, stepping, clearing and blocked editing.
 #include <stdio.h>
-#include <string.h>
 #include "EditFixture.h"
 
 using namespace edits_test;
@@ -13,7 +12,6 @@ class ProbeMaskEdit : public CCoolMaskEdit
 {
 public:
     int contextMenus = 0;
-    int pastes = 0;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -23,8 +21,6 @@ protected:
             ++contextMenus;
             return 0;
         }
-        if (message == WM_PASTE)
-            ++pastes;
         return CCoolMaskEdit::WindowProc(message, wParam, lParam);
     }
 };
@@ -41,15 +37,7 @@ std::string LocalNow()
 
 // One edit at the keyboard: the value and selection it starts from, the characters typed
 // (or, when there are none, the key pressed) and the text and selection expected after it.
-struct KeyCase
-{
-    const char* start;
-    int selStart, selEnd;
-    const char* typed;
-    WORD key;
-    const char* text;
-    int selStartAfter, selEndAfter;
-};
+struct KeyCase { const char* start; int selStart, selEnd; const char* typed; WORD key; const char* text; int selStartAfter, selEndAfter; };
 
 class MaskKeys : public EditTest<ProbeMaskEdit>
 {
@@ -75,9 +63,8 @@ protected:
     {
         for (const KeyCase& c : cases)
         {
-            SCOPED_TRACE(std::string(c.start) + " at " + std::to_string(c.selStart) + ".." +
-                         std::to_string(c.selEnd) + ": " +
-                         (c.typed ? std::string(c.typed) : "key " + std::to_string(c.key)));
+            SCOPED_TRACE(testing::Message() << c.start << " at " << c.selStart << ".." << c.selEnd << ": "
+                                            << (c.typed ? c.typed : "key ") << c.key);
             Start(c.start, c.selStart, c.selEnd);
             if (c.typed)
                 Type(c.typed);
@@ -174,7 +161,8 @@ TEST_F(MaskKeys, OnlyAWholeSelectionCanBeClearedAndOtherCharactersAreSwallowed)
     EXPECT_EQ(0, m_edit.GetYear());
 }
 
-TEST_F(MaskKeys, OnThePlaceholderUpAndDownFillInTheCurrentDateAndTimeOtherKeysNothing)
+// Up, Down and digits on the placeholder start from the clock; other keys do nothing there.
+TEST_F(MaskKeys, OnThePlaceholderKeysStartFromTheCurrentDateAndTime)
 {
     ASSERT_EQ(1, m_edit.ClearDateTime());
     m_edit.SetSel(5, 5);
@@ -183,7 +171,7 @@ TEST_F(MaskKeys, OnThePlaceholderUpAndDownFillInTheCurrentDateAndTimeOtherKeysNo
     Press(VK_BACK);
     EXPECT_EQ(kPlaceholder, TextOf(m_edit));
     EXPECT_EQ(0, m_edit.GetYear());
-
+    // The clock can tick between two reads; a read on each side brackets it.
     for (WORD key : {VK_UP, VK_DOWN})
     {
         SCOPED_TRACE(key == VK_UP ? "Up" : "Down");
@@ -191,31 +179,21 @@ TEST_F(MaskKeys, OnThePlaceholderUpAndDownFillInTheCurrentDateAndTimeOtherKeysNo
         m_edit.SetSel(3, 3);
         const std::string before = LocalNow();
         Press(key);
-        const std::string after = LocalNow();
         EXPECT_GE(TextOf(m_edit), before);
-        EXPECT_LE(TextOf(m_edit), after);
+        EXPECT_LE(TextOf(m_edit), LocalNow());
         EXPECT_EQ(CPoint(3, 3), SelectionOf(m_edit));
     }
-}
-
-TEST_F(MaskKeys, DigitOnThePlaceholderTypesIntoTheCurrentTime)
-{
+    // 7 over the tens of the hour is at least 70 and so clamped to 23; minutes
+    // and seconds are the clock's, unless the hour turned while typing.
     m_edit.MaskTime();
     vt::PaintNow(m_edit.m_hWnd);
     ASSERT_EQ("HH:MM:SS", TextOf(m_edit));
     m_edit.SetSel(0, 0);
     const std::string before = LocalNow().substr(14);
     Type("7");
-    const std::string after = LocalNow().substr(14);
-    // 7 over the tens of the hour is at least 70 and so clamped to 23.
+    const std::string after = LocalNow().substr(14), minutes = TextOf(m_edit).substr(3);
     EXPECT_EQ(23, m_edit.GetHour());
-    // Minutes and seconds are the clock's, unless the hour turned while typing.
-    const std::string minutes = TextOf(m_edit).substr(3);
-    if (before <= after)
-    {
-        EXPECT_GE(minutes, before);
-        EXPECT_LE(minutes, after);
-    }
+    EXPECT_TRUE(before > after || (minutes >= before && minutes <= after)) << minutes;
     EXPECT_EQ(CPoint(1, 1), SelectionOf(m_edit));
 }
 
@@ -238,37 +216,6 @@ TEST_F(MaskKeys, ControlCopyCharactersReachTheEdit)
     EXPECT_FALSE(reached(300));
 }
 
-// Puts text on the clipboard for the lifetime of the object and empties it afterwards.
-class ClipboardText
-{
-public:
-    ClipboardText(HWND owner, const char* text)
-    {
-        if (!::OpenClipboard(owner))
-            return;
-        ::EmptyClipboard();
-        HGLOBAL mem = ::GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
-        strcpy((char*)::GlobalLock(mem), text);
-        ::GlobalUnlock(mem);
-        m_ok = ::SetClipboardData(CF_TEXT, mem) != NULL;
-        ::CloseClipboard();
-    }
-    ~ClipboardText()
-    {
-        if (::OpenClipboard(NULL))
-        {
-            ::EmptyClipboard();
-            ::CloseClipboard();
-        }
-    }
-    ClipboardText(const ClipboardText&) = delete;
-    ClipboardText& operator=(const ClipboardText&) = delete;
-    bool ok() const { return m_ok; }
-
-private:
-    bool m_ok = false;
-};
-
 // What the masked box refuses, next to a box without a mask that takes it.
 TEST_F(MaskKeys, NoContextMenuPasteCutOrQueuedTextReplacement)
 {
@@ -281,17 +228,11 @@ TEST_F(MaskKeys, NoContextMenuPasteCutOrQueuedTextReplacement)
     vt::PumpUntil([&] { return plain.contextMenus > 0; }, 1000);
     EXPECT_EQ(1, plain.contextMenus);
 
-    ClipboardText clip(m_host.m_hWnd, "pasted");
-    ASSERT_TRUE(clip.ok());
+    // A posted cut of the whole text would empty an editable box.
     Start(kExampleText, 0, 19);
-    m_edit.PostMessage(WM_PASTE);
     m_edit.PostMessage(WM_CUT);
-    plain.PostMessage(WM_PASTE);
     vt::PumpPending();
-    EXPECT_EQ(0, m_edit.pastes);
     EXPECT_EQ(kExampleText, TextOf(m_edit));
-    EXPECT_EQ(1, plain.pastes);
-    EXPECT_EQ("pasted", TextOf(plain));
 
     // The platform refuses to post messages that carry a pointer, so the queued
     // messages are handed to the pre-translate walk as the pump would.
@@ -307,25 +248,19 @@ TEST_F(MaskKeys, NoContextMenuPasteCutOrQueuedTextReplacement)
     EXPECT_FALSE(CWnd::WalkPreTranslateTree(m_host.m_hWnd, &text));
 }
 
-TEST(MaskReadOnly, KeysDoNothingButPaintStillFormats)
+TEST_F(MaskKeys, ReadOnlyKeysDoNothingButPaintStillFormats)
 {
-    vt::HostWnd host;
-    CCoolMaskEdit edit;
-    ASSERT_TRUE(CreateEdit(edit, host, ES_READONLY));
-    edit.MaskDateTime(kMaskFormatDateTime);
-    ASSERT_EQ(1, edit.SetDateTime(2014, 5, 6, 8, 3, 9));
-    ASSERT_TRUE(vt::FocusOn(edit));
-    edit.SetSel(5, 5);
+    m_edit.SetReadOnly(TRUE);
+    Start(kExampleText, 5, 5);
     Type("1");
     Press(VK_UP);
-    edit.SetSel(0, 19);
+    m_edit.SetSel(0, 19);
     Press(VK_DELETE);
-    EXPECT_EQ(kExampleText, TextOf(edit));
-    EXPECT_EQ(5, edit.GetMonth());
-
-    edit.SendMessage(WM_SETTEXT, 0, (LPARAM) "foreign");
-    vt::PaintNow(edit.m_hWnd);
-    EXPECT_EQ(kExampleText, TextOf(edit));
+    EXPECT_EQ(kExampleText, TextOf(m_edit));
+    EXPECT_EQ(5, m_edit.GetMonth());
+    m_edit.SendMessage(WM_SETTEXT, 0, (LPARAM) "foreign");
+    vt::PaintNow(m_edit.m_hWnd);
+    EXPECT_EQ(kExampleText, TextOf(m_edit));
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-using frametest::BmpSpec;
+using frametest::BmpShape;
 using frametest::Bytes;
 using vt::ColourText;
 
@@ -16,29 +16,24 @@ const COLORREF kOrange = RGB(250, 140, 20);
 const COLORREF kTeal = RGB(10, 130, 140);
 
 // 48 x 4, 24 bpp: teal everywhere except column 24 of the bottom row.
-BmpSpec Wide24(DWORD bitsOffsetField = 0, bool topDown = false)
+BmpShape Wide24(DWORD bitsOffsetField = 0, bool topDown = false)
 {
-    BmpSpec spec;
-    spec.width = 48;
-    spec.height = 4;
-    spec.bitsOffsetField = bitsOffsetField;
-    spec.topDown = topDown;
-    std::vector<COLORREF> plain(48, kTeal), marked(48, kTeal);
+    std::vector<COLORREF> marked(48, kTeal);
     marked[24] = kOrange;
-    spec.rows = {frametest::Row24(plain), frametest::Row24(plain), frametest::Row24(plain), frametest::Row24(marked)};
-    return spec;
+    const Bytes plain = frametest::Row24(std::vector<COLORREF>(48, kTeal));
+    BmpShape shape(48, 4, 24, {plain, plain, plain, frametest::Row24(marked)});
+    shape.bitsOffsetField = bitsOffsetField;
+    shape.topDown = topDown;
+    return shape;
 }
 
 // 16 bpp with 5-6-5 bit-field masks: pixel 2 of the one row is pure red.
-BmpSpec BitFields565()
+BmpShape BitFields565()
 {
-    BmpSpec spec;
-    spec.width = 4;
-    spec.bitCount = 16;
-    spec.compression = BI_BITFIELDS;
-    spec.masks = {0xF800, 0x07E0, 0x001F};
-    spec.rows = {Bytes{0, 0, 0, 0, 0x00, 0xF8, 0, 0}};
-    return spec;
+    BmpShape shape(4, 1, 16, {Bytes{0, 0, 0, 0, 0x00, 0xF8, 0, 0}});
+    shape.compression = BI_BITFIELDS;
+    shape.masks = {0xF800, 0x07E0, 0x001F};
+    return shape;
 }
 
 COLORREF Sample(HBITMAP bitmap, int scanLine, int column)
@@ -63,9 +58,9 @@ std::vector<RGBQUAD> Table(int n, Make make)
 }
 
 // A DIB section made from a BMP image, so that it keeps the image's depth.
-HBITMAP MakeSection(const BmpSpec& spec)
+HBITMAP MakeSection(const BmpShape& shape)
 {
-    const Bytes image = frametest::BuildBmp(spec);
+    const Bytes image = frametest::BuildBmp(shape);
     void* bits = nullptr;
     const BITMAPINFO* info = reinterpret_cast<const BITMAPINFO*>(&image[sizeof(BITMAPFILEHEADER)]);
     HBITMAP section = ::CreateDIBSection(NULL, info, DIB_RGB_COLORS, &bits, NULL, 0);
@@ -85,13 +80,7 @@ HBITMAP MakeSection(const BmpSpec& spec)
 TEST(MemoryBitmap, BitsAreFoundBehindTheHeaderAndTheSizeIsReported)
 {
     struct Pixel { int scanLine, column; COLORREF colour; };
-    struct Case
-    {
-        const char* what;
-        BmpSpec spec;
-        SIZE size;
-        std::vector<Pixel> pixels;
-    };
+    struct Case { const char* what; BmpShape shape; SIZE size; std::vector<Pixel> pixels; };
     const std::vector<Pixel> marked = {{0, 24, kOrange}, {0, 23, kTeal}, {3, 24, kTeal}};
     const std::vector<Case> cases = {
         {"offset field 1", Wide24(1), {48, 4}, marked},
@@ -104,10 +93,12 @@ TEST(MemoryBitmap, BitsAreFoundBehindTheHeaderAndTheSizeIsReported)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.what);
-        const Bytes image = frametest::BuildBmp(c.spec);
+        const Bytes image = frametest::BuildBmp(c.shape);
         SIZE size = {};
-        vt::GdiObject bitmap(VELULoadMemBmp(const_cast<BYTE*>(image.data()), NULL, &size));
+        HPALETTE none = reinterpret_cast<HPALETTE>(0x1234);
+        vt::GdiObject bitmap(VELULoadMemBmp(const_cast<BYTE*>(image.data()), &none, &size));
         ASSERT_NE(nullptr, bitmap.get());
+        EXPECT_EQ(nullptr, none) << "no colour table, no palette";
         EXPECT_EQ(c.size.cx, size.cx);
         EXPECT_EQ(c.size.cy, size.cy);
         SIZE dimension = {};
@@ -122,21 +113,11 @@ TEST(MemoryBitmap, BitsAreFoundBehindTheHeaderAndTheSizeIsReported)
 
 TEST(MemoryBitmap, OnlyAnImageWithAColourTableGetsAPaletteOfTheColoursItUses)
 {
-    Bytes trueColour = frametest::BuildBmp(Wide24());
-    HPALETTE none = reinterpret_cast<HPALETTE>(0x1234);
-    vt::GdiObject plain(VELULoadMemBmp(trueColour.data(), &none, NULL));
-    EXPECT_NE(nullptr, plain.get());
-    EXPECT_EQ(nullptr, none);
-
+    // (Images without a table get none: BitsAreFoundBehindTheHeaderAndTheSizeIsReported.)
     // 8 bpp, 16 colours used; pixel (x, y) has index (x + y) % 16.
-    BmpSpec spec;
-    spec.width = 8;
-    spec.height = 2;
-    spec.bitCount = 8;
-    spec.clrUsed = 16;
-    spec.colourTable = Table(16, [](int i) { return RGBQUAD{BYTE(i * 3), BYTE(100 + i), BYTE(255 - i * 10), 0}; });
-    spec.rows = {{0, 1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 6, 7, 8}};
-    Bytes image = frametest::BuildBmp(spec);
+    const BmpShape shape(8, 2, 8, {{0, 1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 6, 7, 8}},
+                         Table(16, [](int i) { return RGBQUAD{BYTE(i * 3), BYTE(100 + i), BYTE(255 - i * 10), 0}; }), 16);
+    Bytes image = frametest::BuildBmp(shape);
     HPALETTE palette = NULL;
     vt::GdiObject bitmap(VELULoadMemBmp(image.data(), &palette, NULL));
     vt::GdiObject paletteOwner(palette);
@@ -147,21 +128,18 @@ TEST(MemoryBitmap, OnlyAnImageWithAColourTableGetsAPaletteOfTheColoursItUses)
     EXPECT_EQ(16, entries);
     PALETTEENTRY entry = {};
     ASSERT_EQ(1u, ::GetPaletteEntries(palette, 5, 1, &entry));
-    EXPECT_EQ(ColourText(ColourOf(spec.colourTable[5])), ColourText(RGB(entry.peRed, entry.peGreen, entry.peBlue)));
+    EXPECT_EQ(ColourText(ColourOf(shape.colourTable[5])), ColourText(RGB(entry.peRed, entry.peGreen, entry.peBlue)));
     EXPECT_EQ(0, entry.peFlags);
     // The bits sit right behind the 16 used entries: pixel (3, top row) has index 3.
-    EXPECT_EQ(ColourText(ColourOf(spec.colourTable[3])), ColourText(Sample(bitmap.bitmap(), 1, 3)));
+    EXPECT_EQ(ColourText(ColourOf(shape.colourTable[3])), ColourText(Sample(bitmap.bitmap(), 1, 3)));
 
     // Loading again leaves only the bitmap and the palette behind.
-    const int before = vt::GdiObjectCount();
-    for (int i = 0; i < 20; ++i)
-    {
+    EXPECT_TRUE(vt::LeavesNothingBehind([&] {
         HPALETTE again = NULL;
         vt::GdiObject copy(VELULoadMemBmp(image.data(), &again, NULL));
         vt::GdiObject copyPalette(again);
         EXPECT_NE(nullptr, copy.get());
-    }
-    EXPECT_EQ(before, vt::GdiObjectCount());
+    }));
 }
 
 // Each depth decodes its pixel as the platform's DIB layout stores it.
@@ -170,16 +148,8 @@ TEST(PixelSampling, EveryDepthDecodesTheStoredPixel)
     const auto table2 = Table(2, [](int i) { return i ? RGBQUAD{50, 100, 200, 0} : RGBQUAD{30, 20, 10, 0}; });
     const auto table16 = Table(16, [](int i) { return RGBQUAD{BYTE(16 * i), BYTE(200 - 5 * i), BYTE(7 * i), 0}; });
     const auto table256 = Table(256, [](int i) { return RGBQUAD{BYTE(i), BYTE(255 - i), BYTE(i / 2), 0}; });
-    struct Case
-    {
-        const char* what;
-        WORD bitCount;
-        std::vector<RGBQUAD> table;
-        Bytes line;     // the start of scan line 2
-        int column;
-        COLORREF expected;
-        bool differsFromZeroBits;   // whether an all-zero scan line gives another colour
-    };
+    // line: the start of scan line 2; differsFromZeroBits: whether an all-zero scan line gives another colour.
+    struct Case { const char* what; WORD bitCount; std::vector<RGBQUAD> table; Bytes line; int column; COLORREF expected; bool differsFromZeroBits; };
     const std::vector<Case> cases = {
         {"1 bpp, column 10 is bit 5 of byte 1", 1, table2, {0x00, 0x20}, 10, ColourOf(table2[1]), true},
         {"1 bpp, column 9 is clear", 1, table2, {0x00, 0x20}, 9, ColourOf(table2[0]), false},
@@ -195,13 +165,8 @@ TEST(PixelSampling, EveryDepthDecodesTheStoredPixel)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.what);
-        BmpSpec spec;
-        spec.width = 24;
-        spec.height = 4;
-        spec.bitCount = c.bitCount;
-        spec.colourTable = c.table;
-        spec.rows = {{}, c.line, {}, {}};   // scan line 2 counts from the bottom
-        vt::GdiObject section(MakeSection(spec));
+        // Scan line 2 counts from the bottom.
+        vt::GdiObject section(MakeSection(BmpShape(24, 4, c.bitCount, {{}, c.line, {}, {}}, c.table)));
         ASSERT_NE(nullptr, section.get());
         EXPECT_EQ(ColourText(c.expected), ColourText(Sample(section.bitmap(), 2, c.column)));
         if (c.differsFromZeroBits)
@@ -217,19 +182,10 @@ TEST(PixelSampling, EveryDepthDecodesTheStoredPixel)
 // made: the platform would follow it far outside the caller's buffer.
 TEST(MemoryBitmap, ImpossibleHeadersAreRefusedAndRealVariantsStillLoad)
 {
-    auto wide8 = [] {
-        BmpSpec spec;
-        spec.width = 8;
-        spec.height = 2;
-        spec.bitCount = 8;
-        spec.clrUsed = 16;
-        spec.colourTable.assign(16, RGBQUAD{1, 2, 3, 0});
-        spec.rows = {Bytes(8, 1), Bytes(8, 2)};
-        return spec;
-    };
+    auto wide8 = [] { return BmpShape(8, 2, 8, {Bytes(8, 1), Bytes(8, 2)}, std::vector<RGBQUAD>(16, {1, 2, 3, 0}), 16); };
     // Offsets into the file: 0 signature, 14 header size, 18 width, 22 height, 28 depth,
     // 30 compression, 34 image size, 46 colours used.
-    struct Case { const char* what; BmpSpec spec; std::vector<std::pair<int, DWORD>> fields; bool loads; };
+    struct Case { const char* what; BmpShape shape; std::vector<std::pair<int, DWORD>> fields; bool loads; };
     const std::vector<Case> cases = {
         {"V2 header", Wide24(), {{14, 52}}, true},   {"V3 header", Wide24(), {{14, 56}}, true},
         {"OS/2 header", Wide24(), {{14, 64}}, true}, {"V4 header", Wide24(), {{14, 108}}, true},
@@ -258,7 +214,7 @@ TEST(MemoryBitmap, ImpossibleHeadersAreRefusedAndRealVariantsStillLoad)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.what);
-        Bytes image = frametest::BuildBmp(c.spec);
+        Bytes image = frametest::BuildBmp(c.shape);
         for (const auto& field : c.fields)
             std::memcpy(&image[field.first], &field.second, field.first == 28 || field.first == 0 ? 2 : 4);
         image.resize(image.size() + 4096, 0);   // room for what a real header of this kind reads

@@ -12,7 +12,6 @@ namespace {
 
 const COLORREF kDrawnColour = RGB(30, 160, 90);
 const CRect kControlRect(20, 20, 140, 50);
-const UINT kControlId = 1001;
 
 // Records the order of the drawing hooks and paints its client area.
 class CRecordingCtrl : public CWndForXCtrl
@@ -28,7 +27,6 @@ protected:
         calls.push_back("OnPrepareDC");
         prepareDC = pDC->GetSafeHdc();
     }
-
     void OnDraw(CDC* pDC) override
     {
         calls.push_back("OnDraw");
@@ -39,49 +37,41 @@ protected:
     }
 };
 
+// Should a right click get through to the edit class, it would open its
+// context menu in a modal loop; this timer closes it so the test fails
+// instead of hanging.
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); }
+
 class WndForXCtrlTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_control.Create(WS_CHILD | WS_VISIBLE, kControlRect, &m_host, kControlId));
+        ASSERT_TRUE(m_control.Create(WS_CHILD | WS_VISIBLE, kControlRect, &m_host, 1001));
         ASSERT_TRUE(m_other.CreateEx(0, _T("EDIT"), _T(""), WS_CHILD | WS_VISIBLE | WS_BORDER,
-                                     CRect(20, 80, 140, 104), &m_host, kControlId + 1));
+                                     CRect(20, 80, 140, 104), &m_host, 1002));
         vt::Activate(m_host.m_hWnd);
         m_host.UpdateWindow();
         vt::PumpPending();
+        m_recorder.Watch(m_control.m_hWnd);
     }
+    void TearDown() override { vt::ParkCursor(); }
 
-    void TearDown() override
+    POINT Centre() const { return m_host.ToScreen(kControlRect.CenterPoint()); }
+    // Pumps until the control has received count messages of the kind.
+    bool Received(UINT message, int count)
     {
-        m_other.DestroyWindow();
-        m_control.DestroyWindow();
-        vt::ParkCursor();
+        return vt::PumpUntil([&] {
+            const std::vector<UINT> seen = m_recorder.Messages(m_control.m_hWnd);
+            return std::count(seen.begin(), seen.end(), message) >= count;
+        });
     }
-
-    POINT ControlCentre() const { return m_host.ToScreen(kControlRect.CenterPoint()); }
 
     vt::HostWnd m_host;
     CRecordingCtrl m_control;
     CWnd m_other;
+    vt::MessageRecorder m_recorder;
 };
-
-// Should a right click get through to the edit class, it would open its
-// context menu in a modal loop; this timer closes it so the test fails
-// instead of hanging.
-class MenuEscape
-{
-public:
-    MenuEscape() : m_timer(::SetTimer(NULL, 0, 300, CloseMenu)) {}
-    ~MenuEscape() { ::KillTimer(NULL, m_timer); }
-    MenuEscape(const MenuEscape&) = delete;
-    MenuEscape& operator=(const MenuEscape&) = delete;
-
-private:
-    static void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); }
-    UINT_PTR m_timer;
-};
-
 
 }  // namespace
 
@@ -105,25 +95,21 @@ TEST_F(WndForXCtrlTest, PaintingPreparesTheDeviceContextThenDraws)
 TEST_F(WndForXCtrlTest, ClickTakesTheFocusAndOtherMouseInputChangesNothing)
 {
     m_other.SetFocus();
-    ASSERT_EQ(m_other.m_hWnd, ::GetFocus());
-    vt::Click(ControlCentre());
+    vt::Click(Centre());
     EXPECT_TRUE(vt::PumpUntil([&] { return ::GetFocus() == m_control.m_hWnd; }));
 
     m_host.ClearReceived();
-    vt::MessageRecorder recorder;
-    recorder.Watch(m_control.m_hWnd);
-    recorder.Only({WM_SETFOCUS, WM_KILLFOCUS, WM_LBUTTONUP, WM_MOUSEWHEEL, WM_CONTEXTMENU, WM_RBUTTONUP});
-    MenuEscape escape;
-    vt::Click(ControlCentre());
+    m_recorder.Clear();
+    m_recorder.Only({WM_SETFOCUS, WM_KILLFOCUS, WM_LBUTTONUP, WM_MOUSEWHEEL, WM_CONTEXTMENU, WM_RBUTTONUP});
+    const UINT_PTR escape = ::SetTimer(NULL, 0, 300, CloseMenu);
+    vt::Click(Centre());
     vt::Wheel(-WHEEL_DELTA);
-    vt::Click(ControlCentre(), true);
-    vt::Click(ControlCentre(), true);
-    ASSERT_TRUE(vt::PumpUntil([&] {
-        const std::vector<UINT> seen = recorder.Messages(m_control.m_hWnd);
-        return std::count(seen.begin(), seen.end(), UINT(WM_RBUTTONUP)) >= 2;
-    }));
+    vt::Click(Centre(), true);
+    vt::Click(Centre(), true);
+    ASSERT_TRUE(Received(WM_RBUTTONUP, 2));
     vt::PumpFor(50);
-    EXPECT_TRUE(vt::SequenceIs(recorder.Messages(m_control.m_hWnd),
+    ::KillTimer(NULL, escape);
+    EXPECT_TRUE(vt::SequenceIs(m_recorder.Messages(m_control.m_hWnd),
                                {WM_LBUTTONUP, WM_MOUSEWHEEL, WM_RBUTTONUP, WM_RBUTTONUP}))
         << "no focus change and no context menu";
     EXPECT_EQ(0, m_host.CountReceived(WM_MOUSEWHEEL));
@@ -131,30 +117,23 @@ TEST_F(WndForXCtrlTest, ClickTakesTheFocusAndOtherMouseInputChangesNothing)
     EXPECT_EQ(m_control.m_hWnd, ::GetFocus());
 }
 
-// Nothing but the control's own colour: no typed text, no caret.
+// x, y, z and Backspace arrive as characters, yet nothing but the control's
+// own colour shows: no typed text, no caret.
 TEST_F(WndForXCtrlTest, TypedKeysChangeNeitherTextNorLooks)
 {
     m_control.SetWindowText(_T("abc"));
     m_control.SetFocus();
     m_control.UpdateWindow();
     vt::PumpPending();
-
-    vt::MessageRecorder recorder;
-    recorder.Watch(m_control.m_hWnd);
-    recorder.Only({WM_CHAR, WM_KEYUP});
+    m_recorder.Clear();
+    m_recorder.Only({WM_CHAR, WM_KEYUP});
     vt::TypeText("xyz");
     vt::KeyPress(VK_BACK);
     vt::KeyPress(VK_HOME, true);
     vt::KeyPress(VK_DELETE);
-    ASSERT_TRUE(vt::PumpUntil([&] {
-        for (const vt::MessageRecorder::Entry& e : recorder.entries())
-            if (e.message == WM_KEYUP && e.wParam == VK_DELETE)
-                return true;
-        return false;
-    })) << "the keys reached the control";
-    const std::vector<UINT> seen = recorder.Messages();
-    EXPECT_EQ(4, std::count(seen.begin(), seen.end(), UINT(WM_CHAR)))
-        << "x, y, z and backspace arrived as characters";
+    ASSERT_TRUE(Received(WM_KEYUP, 7)) << "the keys reached the control";
+    const std::vector<UINT> seen = m_recorder.Messages();
+    EXPECT_EQ(4, std::count(seen.begin(), seen.end(), UINT(WM_CHAR)));
     vt::PumpFor(50);
 
     CString text;

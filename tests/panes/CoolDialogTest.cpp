@@ -30,50 +30,51 @@ protected:
     ProbeDialog m_dlg;
 };
 
-TEST_F(CoolDialogTest, SkinnedBackgroundFramesThePanelAcrossTheClientArea)
+// The skin frames the panel across the whole client area (square corners:
+// nothing left out), through PaintBk into a memory bitmap of the client's
+// size; type 0 erases as a plain dialog in the 3-D face colour without
+// PaintBk; an overriding PaintBk is what appears.
+TEST_F(CoolDialogTest, BackgroundIsTheSkinThePlainFaceOrWhatPaintBkDrawsAndAllOfItAfterAResize)
 {
-    ASSERT_TRUE(m_dlg.Open());
-    EXPECT_NE(nullptr, g_hSkinDialog);
-    EXPECT_GT(m_dlg.paintBkCalls, 0);
-    EXPECT_EQ(kDialogRect.Size(), m_dlg.lastPaintBkSize);
-
-    const vt::Capture shot = vt::Capture::FromWindow(m_dlg.m_hWnd);
-    const int w = shot.width(), h = shot.height();
-    EXPECT_PIXEL(shot, 0, 0, kSkinFrame);               // square corners: nothing left out
-    EXPECT_PIXEL(shot, 1, h / 2, kSkinFrame);
-    EXPECT_PIXEL(shot, w - 2, h / 2, kSkinFrame);
-    EXPECT_PIXEL(shot, w / 2, h - 1, kSkinFrame);
-    EXPECT_PIXEL(shot, kBlankPoint.x, kBlankPoint.y, kSkinPanel);
-
-    // A second dialog paints with the same shared skin.
+    const COLORREF face = ::GetSysColor(COLOR_3DFACE), own = RGB(250, 20, 140);
+    const struct { const char* name; int type; COLORREF fill, edge, blank; bool paintBk; } cases[] = {
+        {"skinned", kDlgBkSkinned, CLR_INVALID, kSkinFrame, kSkinPanel, true},
+        {"plain", kDlgBkPlatform, CLR_INVALID, face, face, false},
+        {"own PaintBk", kDlgBkSkinned, own, own, own, true},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        ProbeDialog dlg;
+        dlg.customFill = c.fill;
+        ASSERT_TRUE(dlg.Open(c.type));
+        dlg.RepaintNow();
+        EXPECT_EQ(c.paintBk, dlg.paintBkCalls > 0);
+        EXPECT_EQ(c.paintBk ? kDialogRect.Size() : CSize(0, 0), dlg.lastPaintBkSize);
+        const vt::Capture shot = vt::Capture::FromWindow(dlg.m_hWnd);
+        const int w = shot.width(), h = shot.height();
+        for (CPoint p : {CPoint(0, 0), CPoint(1, h / 2), CPoint(w - 2, h / 2), CPoint(w / 2, h - 1), CPoint(w - 1, h - 1)})
+            EXPECT_PIXEL(shot, p.x, p.y, c.edge);
+        EXPECT_PIXEL(shot, kBlankPoint.x, kBlankPoint.y, c.blank);
+        dlg.Close();
+    }
+    // Every dialog paints with the one shared skin.
     const HBITMAP skin = g_hSkinDialog;
-    ProbeDialog second;
-    ASSERT_TRUE(second.Open());
-    EXPECT_EQ(skin, g_hSkinDialog);
-    second.Close();
-}
-
-TEST_F(CoolDialogTest, BackgroundTypeZeroErasesAsAPlainDialogAndNeverCallsPaintBk)
-{
-    ASSERT_TRUE(m_dlg.Open(kDlgBkPlatform));
-    m_dlg.RepaintNow();
-    EXPECT_EQ(0, m_dlg.paintBkCalls);
-    // A plain dialog's background is the 3-D face colour.
-    const vt::Capture shot = vt::Capture::FromWindow(m_dlg.m_hWnd);
-    EXPECT_PIXEL(shot, kBlankPoint.x, kBlankPoint.y, ::GetSysColor(COLOR_3DFACE));
-    EXPECT_PIXEL(shot, 1, shot.height() / 2, ::GetSysColor(COLOR_3DFACE));
-}
-
-TEST_F(CoolDialogTest, OverriddenPaintBkIsWhatAppears)
-{
-    const COLORREF kOwn = RGB(250, 20, 140);
-    m_dlg.customFill = kOwn;
     ASSERT_TRUE(m_dlg.Open());
+    EXPECT_EQ(skin, g_hSkinDialog);
+
+    // Shrinking exposes nothing, yet the frame has moved: all of it is due again.
+    m_dlg.ValidateRect(nullptr);
+    const CSize smaller(250, 150);
+    m_dlg.SetWindowPos(nullptr, 0, 0, smaller.cx, smaller.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CRect update;
+    m_dlg.GetUpdateRect(&update, FALSE);
+    EXPECT_EQ(CRect(CPoint(0, 0), smaller), update);
+    m_dlg.UpdateWindow();
+    EXPECT_EQ(smaller, m_dlg.lastPaintBkSize);
     const vt::Capture shot = vt::Capture::FromWindow(m_dlg.m_hWnd);
-    const int w = shot.width(), h = shot.height();
-    EXPECT_PIXEL(shot, 0, 0, kOwn);
-    EXPECT_PIXEL(shot, w - 1, h - 1, kOwn);
-    EXPECT_PIXEL(shot, kBlankPoint.x, kBlankPoint.y, kOwn);
+    EXPECT_PIXEL(shot, smaller.cx - 2, smaller.cy / 2, kSkinFrame);
+    EXPECT_PIXEL(shot, smaller.cx / 2, smaller.cy - 2, kSkinFrame);
 }
 
 // Tips are added only for known controls with a text or callback, deleted by
@@ -83,23 +84,12 @@ TEST_F(CoolDialogTest, ToolTipsAreAddedForKnownControlsDeletedByIdAndGoWithTheDi
     ASSERT_TRUE(m_dlg.Open());
     HWND button = m_dlg.GetDlgItem(kButtonId)->m_hWnd;
     unsigned char data[2] = {1, 2};
-    const struct Case
-    {
-        const char* name;
-        std::function<int()> add;
-    } rejected[] = {
-        {"unknown id", [&] { return m_dlg.AddToolTip(kMissingId, "Nobody"); }},
-        {"empty text", [&] { return m_dlg.AddToolTip(kButtonId, ""); }},
-        {"null text", [&] { return m_dlg.AddToolTip(kButtonId, static_cast<const char*>(nullptr)); }},
-        {"null callback", [&] { return m_dlg.AddToolTip(kButtonId, static_cast<VELUTOOLTEXTPROC>(nullptr), data, 2); }},
-        {"callback, unknown id", [&] { return m_dlg.AddToolTip(kMissingId, TipTextCallback, data, 2); }},
-    };
-    for (const Case& c : rejected)
-    {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(0, c.add());
-        EXPECT_FALSE(m_dlg.Tip().IsTool(button, nullptr));
-    }
+    EXPECT_EQ(0, m_dlg.AddToolTip(kMissingId, "Nobody"));
+    EXPECT_EQ(0, m_dlg.AddToolTip(kButtonId, ""));
+    EXPECT_EQ(0, m_dlg.AddToolTip(kButtonId, static_cast<const char*>(nullptr)));
+    EXPECT_EQ(0, m_dlg.AddToolTip(kButtonId, static_cast<VELUTOOLTEXTPROC>(nullptr), data, 2));
+    EXPECT_EQ(0, m_dlg.AddToolTip(kMissingId, TipTextCallback, data, 2));
+    EXPECT_FALSE(m_dlg.Tip().IsTool(button, nullptr));
 
     EXPECT_NE(0, m_dlg.AddToolTip(kButtonId, "Save the file"));
     EXPECT_TRUE(m_dlg.Tip().IsTool(button, nullptr));
@@ -152,25 +142,6 @@ TEST_F(CoolDialogTest, SwitchingActivationTakesTheTipDown)
         vt::Activate(toOther ? other.m_hWnd : m_dlg.m_hWnd);
         EXPECT_TRUE(vt::PumpUntil([&] { return !m_dlg.TipVisible(); }, 1000));
     }
-}
-
-TEST_F(CoolDialogTest, ResizingRepaintsTheWholeBackground)
-{
-    ASSERT_TRUE(m_dlg.Open());
-    m_dlg.ValidateRect(nullptr);
-    const CSize smaller(250, 150);
-    m_dlg.SetWindowPos(nullptr, 0, 0, smaller.cx, smaller.cy,
-                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // Shrinking exposes nothing, yet the frame has moved: all of it is due again.
-    CRect update;
-    m_dlg.GetUpdateRect(&update, FALSE);
-    EXPECT_EQ(CRect(CPoint(0, 0), smaller), update);
-
-    m_dlg.UpdateWindow();
-    EXPECT_EQ(smaller, m_dlg.lastPaintBkSize);
-    const vt::Capture shot = vt::Capture::FromWindow(m_dlg.m_hWnd);
-    EXPECT_PIXEL(shot, smaller.cx - 2, smaller.cy / 2, kSkinFrame);
-    EXPECT_PIXEL(shot, smaller.cx / 2, smaller.cy - 2, kSkinFrame);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The whole way of a mouse resting on a skinned button with a tooltip in a skinned dialog,
-// driven only by the real cursor and the application's message loop.
+// driven only by the real cursor and the application's message loop (how the tip
+// paints is the tooltip suite's).
 #include "DialogFixture.h"
 #include "buttons/VeluButtons.h"
 #include "skin/VeluSkin.h"
@@ -26,46 +27,30 @@ public:
     CCoolButton button;
 };
 
-// Points of the button's skin that no caption covers: the middle of each edge.
-std::vector<CPoint> SkinSamplePoints(const CSize& size)
-{
-    return {CPoint(size.cx / 2, 1), CPoint(2, size.cy / 2),
-            CPoint(size.cx - 3, size.cy / 2), CPoint(size.cx / 2, size.cy - 2)};
-}
-
 // The button's skin as the nine-grid painter draws it, measured off screen.
-std::vector<COLORREF> ExpectedSkin(HBITMAP skin, const CSize& size)
+vt::Capture ExpectedSkin(HBITMAP skin, const CSize& size)
 {
     vt::MemoryCanvas canvas(size.cx, size.cy);
-    CRoundBitmap painter;
     const RECT rc = {0, 0, size.cx, size.cy};
-    painter.ShowMe(canvas, &rc, skin, g_nStdCornerInsets, kStdCornerSize);
-    std::vector<COLORREF> colours;
-    for (const CPoint& pt : SkinSamplePoints(size))
-        colours.push_back(canvas.At(pt.x, pt.y));
-    return colours;
+    CRoundBitmap().ShowMe(canvas, &rc, skin, g_nStdCornerInsets, kStdCornerSize);
+    return canvas.Snapshot();
 }
 
-bool ShowsSkin(HWND button, const std::vector<COLORREF>& expected)
+// The middle of each edge of the button, where no caption covers the skin, is as expected.
+bool ShowsSkin(HWND button, const vt::Capture& expected)
 {
     const vt::Capture shot = vt::Capture::FromWindow(button);
-    const std::vector<CPoint> points = SkinSamplePoints(CSize(shot.width(), shot.height()));
-    for (size_t i = 0; i < points.size(); i++)
-    {
-        if (shot.At(points[i].x, points[i].y) != expected[i])
+    const int w = shot.width(), h = shot.height();
+    for (CPoint p : {CPoint(w / 2, 1), CPoint(2, h / 2), CPoint(w - 3, h / 2), CPoint(w / 2, h - 2)})
+        if (shot.At(p.x, p.y) != expected.At(p.x, p.y))
             return false;
-    }
     return true;
 }
 
 int CountPixels(HWND button, COLORREF colour)
 {
     const vt::Capture shot = vt::Capture::FromWindow(button);
-    int count = 0;
-    for (int y = 0; y < shot.height(); y++)
-        for (int x = 0; x < shot.width(); x++)
-            count += shot.At(x, y) == colour ? 1 : 0;
-    return count;
+    return vt::CountColour(shot, CRect(0, 0, shot.width(), shot.height()), colour);
 }
 
 TEST(TypicalEvent, RestingOnAButtonTurnsItHotAndShowsItsTipUntilTheCursorLeaves)
@@ -75,9 +60,8 @@ TEST(TypicalEvent, RestingOnAButtonTurnsItHotAndShowsItsTipUntilTheCursorLeaves)
     ASSERT_TRUE(dlg.Open());
     const HWND button = dlg.button.m_hWnd;
     const CSize size = kButtonRect.Size();
-    const std::vector<COLORREF> normal = ExpectedSkin(g_hSkinBtnNormal, size);
-    const std::vector<COLORREF> hot = ExpectedSkin(g_hSkinBtnHot, size);
-    ASSERT_NE(normal, hot) << "the sample points cannot tell the two skins apart";
+    const vt::Capture normal = ExpectedSkin(g_hSkinBtnNormal, size), hot = ExpectedSkin(g_hSkinBtnHot, size);
+    ASSERT_FALSE(ShowsSkin(button, hot)) << "the sample points cannot tell the two skins apart";
     ASSERT_TRUE(ShowsSkin(button, normal));
     EXPECT_EQ(0, CountPixels(button, kHotCaption));
 
@@ -95,16 +79,6 @@ TEST(TypicalEvent, RestingOnAButtonTurnsItHotAndShowsItsTipUntilTheCursorLeaves)
     EXPECT_EQ(onButton + CPoint(10, 10), tip.TopLeft());
     const CSize text = tips_test::MeasureLines(kTipText);
     EXPECT_EQ(text + CSize(2 * kToolTipMargin, 2 * kToolTipMargin), tip.Size());
-    ::UpdateWindow(dlg.TipWnd());
-    const vt::Capture tipShot = vt::Capture::FromWindow(dlg.TipWnd());
-    EXPECT_PIXEL(tipShot, 0, tipShot.height() / 2, RGB(0, 60, 115));
-    EXPECT_PIXEL(tipShot, tipShot.width() - 3, tipShot.height() / 2, RGB(255, 255, 231));
-    const tips_test::InkCount ink = tips_test::CountInk(tipShot, kToolTipMargin, kToolTipMargin);
-    EXPECT_GT(ink.inside, 0);
-    EXPECT_EQ(0, ink.outside);
-    if (HasFailure())
-        vt::DumpForCurrentTest(tipShot, "tip");
-
     // Off the button: the tip goes at the next move, the button turns normal.
     vt::MoveCursor(CPoint(kDialogRect.left + 220, kDialogRect.top + 100));
     EXPECT_TRUE(vt::PumpUntil([&] { return !dlg.TipVisible(); }, 1000));

@@ -107,10 +107,7 @@ protected:
 	vt::MemoryCanvas m_canvas;
 };
 
-struct BarCase
-{
-	bool bHorizontal;
-	int nLength;
+struct BarCase { bool bHorizontal; int nLength;
 	RECT Rect() const { return bHorizontal ? RECT{ 10, 4, 10 + nLength, 24 } : RECT{ 4, 10, 24, 10 + nLength }; }
 };
 
@@ -176,18 +173,21 @@ TEST_F(BarBitmapTest, SolidBarFillsTheRoundedOutlineOnly)
 	}
 }
 
-TEST_F(BarBitmapTest, PaintingBarsLeaksNothing)
+// Both painters borrow the skin and put back what they select and set.
+TEST_F(BarBitmapTest, PaintingLeaksNothingAndLeavesTheDestinationAndTheSkinAsTheyWere)
 {
 	vt::GdiObject skin(MakeBarSkin(true));
 	const RECT rc = { 10, 4, 111, 24 };
 	HGDIOBJ hBitmapBefore = ::GetCurrentObject(m_canvas, OBJ_BITMAP);
+	const int nStretchBefore = ::GetStretchBltMode(m_canvas);
 	EXPECT_TRUE(vt::LeavesNothingBehind([&]
 		{
 			DrawBar(rc, skin.bitmap(), true);
 			DrawBar(rc, NULL, true, kMiddleLen, TRUE);
+			CRoundBitmap().ShowMe(m_canvas, &rc, skin.bitmap(), g_nStdCornerInsets, kStdCornerSize);
 		}, 100));
 	EXPECT_EQ(hBitmapBefore, ::GetCurrentObject(m_canvas, OBJ_BITMAP));
-	// The skin was let go each time: it can still be drawn.
+	EXPECT_EQ(nStretchBefore, ::GetStretchBltMode(m_canvas));
 	m_canvas.Fill(kBackground);
 	DrawBar(rc, skin.bitmap(), true);
 	EXPECT_TRUE(EndsAreDrawn(rc, true, 101));

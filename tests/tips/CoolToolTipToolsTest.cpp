@@ -30,25 +30,22 @@ int RecordingCallback(HWND tool, unsigned char* data, int length, char* buffer, 
 int SilentCallback(HWND, unsigned char*, int, char*, int) { return ++g_last.calls; }
 int EmptyingCallback(HWND, unsigned char*, int, char* buffer, int) { return buffer[0] = '\0'; }
 
+// Slots grow 0, 16, 32 and never shrink, not even by Clear; a freed slot is
+// the one the next tool gets.
 TEST_F(ToolTipTest, ToolSlotsGrowBySixteenAndAreReusedButNeverShrink)
 {
-    EXPECT_EQ(0, m_tip.Capacity());
-    for (int i = 0; i < 16; i++)
-        ASSERT_TRUE(m_tip.AddTool(m_toolA, "sixteen"));
-    EXPECT_EQ(16, m_tip.Capacity());
-    ASSERT_TRUE(m_tip.AddTool(m_toolB, "seventeenth"));
+    for (int i = 0; i < 17; i++) {
+        EXPECT_EQ(i ? 16 * ((i + 15) / 16) : 0, m_tip.Capacity());
+        ASSERT_TRUE(m_tip.AddTool(i < 16 ? m_toolA : m_toolB, "tool"));
+    }
     EXPECT_EQ(32, m_tip.Capacity());
     EXPECT_EQ(m_toolB, m_tip.SlotWindow(16));
-    // The freed first slot is the one the next tool gets.
     ASSERT_TRUE(m_tip.DelTool(m_toolA));
     EXPECT_EQ(nullptr, m_tip.SlotWindow(0));
     ASSERT_TRUE(m_tip.AddTool(m_toolB, "reused"));
     EXPECT_EQ(m_toolB, m_tip.SlotWindow(0));
     m_tip.Clear();
-    EXPECT_FALSE(m_tip.IsTool(m_toolA, nullptr));
-    EXPECT_FALSE(m_tip.IsTool(m_toolB, nullptr));
-    ASSERT_TRUE(m_tip.AddTool(m_toolA, "after clear"));
-    EXPECT_EQ(m_toolA, m_tip.SlotWindow(0));
+    EXPECT_FALSE(m_tip.IsTool(m_toolA, nullptr) || m_tip.IsTool(m_toolB, nullptr));
     EXPECT_EQ(32, m_tip.Capacity());
 }
 
@@ -142,7 +139,7 @@ TEST_F(ToolTipTest, ToolsWithoutTextShowNoTip)
 
 // The callback gets the manager's own copy of the data (the caller's buffer
 // changes after registering), or null and 0 when there is no data.
-TEST_F(ToolTipTest, CallbackGetsItsOwnCopyOfTheDataOrNullAndZero)
+TEST_F(ToolTipTest, CallbackGetsItsOwnCopyOfTheDataAndWritingNothingShowsTheLastText)
 {
     unsigned char data[4] = {11, 22, 33, 44};
     const struct { const char* name; unsigned char* data; int length; std::vector<unsigned char> copy; } cases[] = {
@@ -169,21 +166,13 @@ TEST_F(ToolTipTest, CallbackGetsItsOwnCopyOfTheDataOrNullAndZero)
         m_tip.HideMe();
         LeaveTools();
     }
-}
-
-TEST_F(ToolTipTest, CallbackWritingNothingShowsTheLastTextAgain)
-{
-    const char kEarlier[] = "The text shown earlier";
-    ASSERT_TRUE(m_tip.AddTool(m_toolA, kEarlier));
+    // A callback that writes nothing leaves the text shown last, which shows again.
     ASSERT_TRUE(m_tip.AddTool(m_toolB, SilentCallback, nullptr, 0));
-    ShowFor(m_toolA);
-    m_tip.HideMe();
-    LeaveTools();
     g_last = CallbackCall();
     ShowFor(m_toolB);
     EXPECT_EQ(1, g_last.calls);
-    EXPECT_EQ(kEarlier, m_tip.Text());
-    EXPECT_EQ(MeasureLines(kEarlier).cx + 2 * kToolTipMargin, TipRect().Width());
+    EXPECT_EQ(kCallbackText, m_tip.Text());
+    EXPECT_EQ(MeasureLines(kCallbackText).cx + 2 * kToolTipMargin, TipRect().Width());
 }
 
 TEST_F(ToolTipTest, LongTextsAreCutAt511Bytes)

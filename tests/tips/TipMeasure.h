@@ -2,7 +2,6 @@
 #pragma once
 
 #include <algorithm>
-#include <functional>
 #include <string>
 
 #include "support/harness.h"
@@ -62,13 +61,6 @@ inline InkCount CountInk(const vt::Capture& shot, int cxMargin, int cyMargin)
         }
     }
     return ink;
-}
-
-// GDI objects and this thread's windows are as many after `times` cycles as
-// after the warm-up ones.
-inline void ExpectCyclesLeakNothing(const std::function<void()>& cycle, int times)
-{
-    EXPECT_TRUE(vt::LeavesNothingBehind(cycle, times));
 }
 
 } // namespace tips_test
