@@ -98,6 +98,33 @@ private:
 // notifications and timers all arrive this way before a picture is taken.
 void Pump(DWORD ms, const std::function<bool()>& done = nullptr);
 
+// Real input for the pages: one mouse button event; the cursor parked in the
+// screen's bottom-right corner, away from every stage, then ms of messages.
+void SendMouse(DWORD flags);
+void ParkCursor(DWORD ms = 100);
+
+// A borderless top-level window of the dialog colour at (60, 60) holding the
+// controls of one picture, so that their pixels can be read back; destroyed
+// with the object. Pages derive their own input steps from it.
+class Stage
+{
+public:
+    Stage(int width, int height, bool activate = true);
+    ~Stage();
+    Stage(const Stage&) = delete;
+    Stage& operator=(const Stage&) = delete;
+
+    CWnd& wnd() { return m_wnd; }
+    CPoint ToScreen(CPoint client) const { m_wnd.ClientToScreen(&client); return client; }
+    // Moves the real cursor onto a client point of wnd (the stage if NULL) and lets it rest.
+    void RestCursorAt(CPoint client, DWORD ms = 300, const CWnd* wnd = NULL);
+    // Repaints the stage and its controls now (with the given redraw flags) and reads it back.
+    Image Shoot(UINT redraw = RDW_UPDATENOW | RDW_ALLCHILDREN, DWORD ms = 50);
+
+protected:
+    CWnd m_wnd;
+};
+
 typedef void (*RenderPage)(PageWriter& page);
 
 struct Page

@@ -238,4 +238,51 @@ void Pump(DWORD ms, const std::function<bool()>& done)
     }
 }
 
+void SendMouse(DWORD flags)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    ::SendInput(1, &in, sizeof(in));
+}
+
+void ParkCursor(DWORD ms)
+{
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 2, ::GetSystemMetrics(SM_CYSCREEN) - 2);
+    Pump(ms);
+}
+
+Stage::Stage(int width, int height, bool activate)
+{
+    LPCTSTR cls = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1));
+    m_wnd.CreateEx(0, cls, _T("stage"), WS_POPUP | WS_VISIBLE, 60, 60, width, height, NULL, NULL);
+    if (activate)
+    {
+        ::SetForegroundWindow(m_wnd.m_hWnd);
+        m_wnd.SetFocus();
+        Pump(50);
+    }
+}
+
+Stage::~Stage()
+{
+    if (m_wnd.m_hWnd != NULL)
+        m_wnd.DestroyWindow();
+    Pump(20);
+}
+
+void Stage::RestCursorAt(CPoint client, DWORD ms, const CWnd* wnd)
+{
+    (wnd != NULL ? wnd : &m_wnd)->ClientToScreen(&client);
+    ::SetCursorPos(client.x, client.y);
+    Pump(ms);
+}
+
+Image Stage::Shoot(UINT redraw, DWORD ms)
+{
+    ::RedrawWindow(m_wnd.m_hWnd, NULL, NULL, redraw);
+    Pump(ms);
+    return Image::FromWindow(m_wnd.m_hWnd);
+}
+
 }  // namespace gallery

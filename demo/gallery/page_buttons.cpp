@@ -9,25 +9,10 @@ namespace {
 
 const int kStageWidth = 200;
 const int kStageHeight = 48;
-const CPoint kStageOrigin(60, 60);
 const CRect kButtonRect(20, 10, 140, 38);
 const CRect kCheckRect(20, 14, 180, 34);
 const UINT kControlId = 100;
 const int kEnlarge = 2;
-
-void SendMouse(DWORD flags)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = flags;
-    ::SendInput(1, &in, sizeof(in));
-}
-
-void ParkCursor()
-{
-    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 2, ::GetSystemMetrics(SM_CYSCREEN) - 2);
-    gallery::Pump(150);
-}
 
 // A 16x16 icon: a blue disc with a white dot, on a transparent ground.
 class DemoIcon
@@ -75,42 +60,14 @@ private:
     HICON m_icon;
 };
 
-// A borderless top-level window holding one control, so that its pixels can
-// be read back and the real cursor can be moved onto the control.
-class Stage
+// The stage with the steps that bring a control into its state by real input.
+class Stage : public gallery::Stage
 {
 public:
-    Stage()
-    {
-        LPCTSTR cls = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW),
-                                          (HBRUSH)(COLOR_BTNFACE + 1));
-        m_wnd.CreateEx(0, cls, _T("buttons"), WS_POPUP | WS_VISIBLE, kStageOrigin.x, kStageOrigin.y,
-                       kStageWidth, kStageHeight, NULL, NULL);
-        ::SetForegroundWindow(m_wnd.m_hWnd);
-        m_wnd.SetFocus();
-        gallery::Pump(50);
-    }
-    ~Stage()
-    {
-        if (m_wnd.m_hWnd != NULL)
-            m_wnd.DestroyWindow();
-        gallery::Pump(20);
-    }
-    Stage(const Stage&) = delete;
-    Stage& operator=(const Stage&) = delete;
+    Stage() : gallery::Stage(kStageWidth, kStageHeight) {}
 
-    CWnd& wnd() { return m_wnd; }
-
-    // Moves the real cursor onto a client point and lets it rest there.
-    void RestCursorAt(CPoint client)
-    {
-        m_wnd.ClientToScreen(&client);
-        ::SetCursorPos(client.x, client.y);
-        gallery::Pump(300);
-    }
-
-    void Press() { SendMouse(MOUSEEVENTF_LEFTDOWN); gallery::Pump(150); }
-    void Release() { SendMouse(MOUSEEVENTF_LEFTUP); gallery::Pump(150); }
+    void Press() { gallery::SendMouse(MOUSEEVENTF_LEFTDOWN); gallery::Pump(150); }
+    void Release() { gallery::SendMouse(MOUSEEVENTF_LEFTUP); gallery::Pump(150); }
 
     void Focus(CWnd& control)
     {
@@ -118,16 +75,6 @@ public:
         control.SetFocus();
         gallery::Pump(100);
     }
-
-    gallery::Image Shoot()
-    {
-        ::RedrawWindow(m_wnd.m_hWnd, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        gallery::Pump(50);
-        return gallery::Image::FromWindow(m_wnd.m_hWnd);
-    }
-
-private:
-    CWnd m_wnd;
 };
 
 // How a picture's control is brought into its state.
@@ -160,7 +107,7 @@ void Finish(Stage& stage, Action action)
 {
     if (action == kPress)
         stage.Release();
-    ParkCursor();
+    gallery::ParkCursor(150);
 }
 
 struct PushCase
@@ -288,7 +235,7 @@ void AddHelpButton(gallery::PageWriter& page, const HelpCase& c)
 
 void RenderButtonsPage(gallery::PageWriter& page)
 {
-    ParkCursor();
+    gallery::ParkCursor(150);
     DemoIcon icon;
     page.Heading("Skinned push button");
     for (const PushCase& c : kPushCases)

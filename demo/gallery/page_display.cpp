@@ -8,65 +8,17 @@
 
 namespace {
 
-const CPoint kStageOrigin(60, 60);
 const UINT kControlId = 100;
 const int kEnlarge = 2;
 
-void SendMouse(DWORD flags)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = flags;
-    ::SendInput(1, &in, sizeof(in));
-}
-
-void ParkCursor()
-{
-    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 2, ::GetSystemMetrics(SM_CYSCREEN) - 2);
-    gallery::Pump(50);
-}
-
-// A borderless top-level window of the dialog colour holding the controls of one picture.
-class Stage
+// The stage; pictures repaint everything, background included.
+class Stage : public gallery::Stage
 {
 public:
-    Stage(int width, int height)
-    {
-        LPCTSTR cls = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1));
-        m_wnd.CreateEx(0, cls, _T("display"), WS_POPUP | WS_VISIBLE, kStageOrigin.x, kStageOrigin.y, width, height,
-                       NULL, NULL);
-        ::SetForegroundWindow(m_wnd.m_hWnd);
-        m_wnd.SetFocus();
-        gallery::Pump(50);
-    }
-    ~Stage()
-    {
-        if (m_wnd.m_hWnd != NULL)
-            m_wnd.DestroyWindow();
-        gallery::Pump(20);
-    }
-    Stage(const Stage&) = delete;
-    Stage& operator=(const Stage&) = delete;
+    Stage(int width, int height) : gallery::Stage(width, height) {}
 
-    CWnd& wnd() { return m_wnd; }
-    CPoint ToScreen(CPoint client) const { m_wnd.ClientToScreen(&client); return client; }
-
-    void MoveCursorTo(CPoint client)
-    {
-        const CPoint at = ToScreen(client);
-        ::SetCursorPos(at.x, at.y);
-        gallery::Pump(100);
-    }
-
-    gallery::Image Shoot()
-    {
-        ::RedrawWindow(m_wnd.m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        gallery::Pump(50);
-        return gallery::Image::FromWindow(m_wnd.m_hWnd);
-    }
-
-private:
-    CWnd m_wnd;
+    void MoveCursorTo(CPoint client) { RestCursorAt(client, 100); }
+    gallery::Image Shoot() { return gallery::Stage::Shoot(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
 };
 
 // ---------------------------------------------------------------- combo box
@@ -88,7 +40,7 @@ void AddCombo(gallery::PageWriter& page, const char* name, const char* caption, 
     if (action != kComboHint)
         combo.SetCurSel(1);
     combo.SetTipText("Pick a colour", ::GetSysColor(COLOR_GRAYTEXT));
-    ParkCursor();
+    gallery::ParkCursor(50);
 
     CRect window;
     combo.GetWindowRect(&window);
@@ -104,7 +56,7 @@ void AddCombo(gallery::PageWriter& page, const char* name, const char* caption, 
         break;
     case kComboPress:
         stage.MoveCursorTo(button);
-        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        gallery::SendMouse(MOUSEEVENTF_LEFTDOWN);
         gallery::Pump(100);
         break;
     case kComboReadOnly:
@@ -122,10 +74,10 @@ void AddCombo(gallery::PageWriter& page, const char* name, const char* caption, 
     page.Add(name, caption, paintFirst ? stage.Shoot() : gallery::Image::FromWindow(stage.wnd().m_hWnd), kEnlarge);
     if (action == kComboPress)
     {
-        SendMouse(MOUSEEVENTF_LEFTUP);
+        gallery::SendMouse(MOUSEEVENTF_LEFTUP);
         combo.ShowDropDown(FALSE);
     }
-    ParkCursor();
+    gallery::ParkCursor(50);
 }
 
 // The stage and the open list (a pop-up window of its own) put together in one picture.
@@ -139,12 +91,12 @@ void AddOpenCombo(gallery::PageWriter& page)
     for (const char* item : {"Red", "Green", "Blue", "Yellow"})
         combo.AddString(item);
     combo.SetCurSel(2);
-    ParkCursor();
+    gallery::ParkCursor(50);
     CRect window;
     combo.GetWindowRect(&window);
     stage.MoveCursorTo(CPoint(kComboRect.left + window.Width() - 10, kComboRect.top + window.Height() / 2));
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    gallery::SendMouse(MOUSEEVENTF_LEFTDOWN);
+    gallery::SendMouse(MOUSEEVENTF_LEFTUP);
     gallery::Pump(150);
 
     COMBOBOXINFO info = {sizeof(info)};
@@ -164,7 +116,7 @@ void AddOpenCombo(gallery::PageWriter& page)
     }
     page.Add("combo-open", "Drop-down list opened by a click on the drop button", canvas.Snapshot(), kEnlarge);
     combo.ShowDropDown(FALSE);
-    ParkCursor();
+    gallery::ParkCursor(50);
 }
 
 void RenderCombos(gallery::PageWriter& page)

@@ -11,26 +11,11 @@ const CRect kControlRect(10, 10, 230, 34);
 const UINT kControlId = 100;
 const char kHint[] = "Search contacts";
 
-// A borderless top-level window holding one control, so that its pixels can be read back.
-class Stage
+// The stage holding one edit box; it is not activated until a picture asks for focus.
+class Stage : public gallery::Stage
 {
 public:
-    Stage()
-    {
-        LPCTSTR cls = AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW),
-                                          (HBRUSH)(COLOR_BTNFACE + 1));
-        m_wnd.CreateEx(0, cls, _T("edits"), WS_POPUP | WS_VISIBLE, 60, 60, kStageWidth,
-                       kStageHeight, NULL, NULL);
-    }
-    ~Stage()
-    {
-        if (m_wnd.m_hWnd != NULL)
-            m_wnd.DestroyWindow();
-    }
-    Stage(const Stage&) = delete;
-    Stage& operator=(const Stage&) = delete;
-
-    CWnd& wnd() { return m_wnd; }
+    Stage() : gallery::Stage(kStageWidth, kStageHeight, false) {}
 
     BOOL Place(CEdit& edit, DWORD extraStyle = 0)
     {
@@ -49,15 +34,7 @@ public:
         gallery::Pump(100);
     }
 
-    gallery::Image Shoot()
-    {
-        m_wnd.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        gallery::Pump(100);
-        return gallery::Image::FromWindow(m_wnd.m_hWnd);
-    }
-
-private:
-    CWnd m_wnd;
+    gallery::Image Shoot() { return gallery::Stage::Shoot(RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW, 100); }
 };
 
 void TypeChars(CWnd& wnd, const char* text)

@@ -11,14 +11,6 @@ const CRect kFrameRect(40, 40, 40 + 600, 40 + 420);
 const UINT kFloatBarId = 0xE900;
 const int kEnlarge = 3;
 
-void SendMouse(DWORD flags)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = flags;
-    ::SendInput(1, &in, sizeof(in));
-}
-
 void SendKey(WORD vk)
 {
     INPUT in[2] = {};
@@ -193,12 +185,12 @@ void AddFloatBar(gallery::PageWriter& page, CBarsFrame& frame)
     // The edge drag: pressed on the right edge, moved 80 pixels.
     const CPoint edge(client.right - 3, client.Height() / 2);
     MoveTo(bar, edge);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    gallery::SendMouse(MOUSEEVENTF_LEFTDOWN);
     Settle();
     MoveTo(bar, edge + CSize(80, 0));
     page.Add("edge-drag", "Dragging the inner edge: the inverted halftone drag bar follows the mouse",
              WholeWindow(frame));
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    gallery::SendMouse(MOUSEEVENTF_LEFTUP);
     Settle();
     page.Add("resized", "Released: the bar is 80 pixels wider", WholeWindow(frame));
 
@@ -208,8 +200,8 @@ void AddFloatBar(gallery::PageWriter& page, CBarsFrame& frame)
     // The float button floats it, by a real click.
     MoveTo(bar, CPoint(10, 4));
     MoveTo(bar, ButtonRect(bar, kFloatBarHitFloat).CenterPoint());
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    gallery::SendMouse(MOUSEEVENTF_LEFTDOWN);
+    gallery::SendMouse(MOUSEEVENTF_LEFTUP);
     Settle(100);
     if (bar.IsFloating())
         page.Add("floating", "Floating after a click on the float button: no caption band, nothing hot",

@@ -7,27 +7,12 @@
 
 namespace {
 
-const CPoint kStageOrigin(60, 60);
 const CSize kVerticalStage(110, 250);
 const CSize kHorizontalStage(380, 86);
 const UINT kBarId = 100;
 const int kEnlarge = 2;
 const int kPerGroup = 6;
 const int kTipMargin = 4;   // room around the stage for a tip that pokes out
-
-void SendMouse(DWORD flags)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = flags;
-    ::SendInput(1, &in, sizeof(in));
-}
-
-void ParkCursor()
-{
-    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 2, ::GetSystemMetrics(SM_CYSCREEN) - 2);
-    gallery::Pump(100);
-}
 
 // How a picture's bar is brought into its state, all by real input.
 enum Action
@@ -72,54 +57,22 @@ const BarCase kCases[] = {
     {"horizontal-scrolled", "Row scrolled with both arrows", kListHorizontal, kListImageAndText, kScroll},
 };
 
-// A borderless top-level window holding one bar, so that its pixels can be
-// read back and the real cursor moved onto it.
-class Stage
+// The stage, with the real cursor moved onto points of the bar.
+class Stage : public gallery::Stage
 {
 public:
-    explicit Stage(CSize size)
-    {
-        LPCTSTR cls = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1));
-        m_wnd.CreateEx(0, cls, _T("list bar"), WS_POPUP | WS_VISIBLE, kStageOrigin.x, kStageOrigin.y,
-                       size.cx, size.cy, NULL, NULL);
-        ::SetForegroundWindow(m_wnd.m_hWnd);
-        gallery::Pump(50);
-    }
-    ~Stage()
-    {
-        if (m_wnd.m_hWnd != NULL)
-            m_wnd.DestroyWindow();
-        gallery::Pump(20);
-    }
-    Stage(const Stage&) = delete;
-    Stage& operator=(const Stage&) = delete;
+    explicit Stage(CSize size) : gallery::Stage(size.cx, size.cy) {}
 
-    CWnd& wnd() { return m_wnd; }
-
-    void RestAt(CWnd& bar, CPoint barClient, DWORD ms = 200)
-    {
-        bar.ClientToScreen(&barClient);
-        ::SetCursorPos(barClient.x, barClient.y);
-        gallery::Pump(ms);
-    }
+    void RestAt(CWnd& bar, CPoint barClient, DWORD ms = 200) { RestCursorAt(barClient, ms, &bar); }
     void ClickAt(CWnd& bar, CPoint barClient)
     {
         RestAt(bar, barClient, 50);
-        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        gallery::SendMouse(MOUSEEVENTF_LEFTDOWN);
         gallery::Pump(50);
-        SendMouse(MOUSEEVENTF_LEFTUP);
+        gallery::SendMouse(MOUSEEVENTF_LEFTUP);
         gallery::Pump(100);
     }
-
-    gallery::Image Shoot()
-    {
-        ::RedrawWindow(m_wnd.m_hWnd, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        gallery::Pump(30);
-        return gallery::Image::FromWindow(m_wnd.m_hWnd);
-    }
-
-private:
-    CWnd m_wnd;
+    gallery::Image Shoot() { return gallery::Stage::Shoot(RDW_UPDATENOW | RDW_ALLCHILDREN, 30); }
 };
 
 CPoint Centre(const RECT& rc)
@@ -166,14 +119,14 @@ void Drive(Stage& stage, CButtonListBar& bar, const BarCase& c)
         stage.RestAt(bar, Centre(rc), c.action == kShowTip ? 1200 : 200);
         if (c.action == kPressButton)
         {
-            SendMouse(MOUSEEVENTF_LEFTDOWN);
+            gallery::SendMouse(MOUSEEVENTF_LEFTDOWN);
             gallery::Pump(100);
         }
         break;
     case kSelectGroup:
         bar.GetGroupButtonRect(1, &rc);
         stage.ClickAt(bar, Centre(rc));
-        ParkCursor();
+        gallery::ParkCursor(100);
         break;
     case kHoverGroup:
         bar.GetGroupButtonRect(2, &rc);
@@ -183,7 +136,7 @@ void Drive(Stage& stage, CButtonListBar& bar, const BarCase& c)
         stage.ClickAt(bar, ArrowPoint(bar, c.orientation, kListTrailingArrow));
         stage.ClickAt(bar, ArrowPoint(bar, c.orientation, kListTrailingArrow));
         stage.ClickAt(bar, ArrowPoint(bar, c.orientation, kListLeadingArrow));
-        ParkCursor();
+        gallery::ParkCursor(100);
         break;
     case kHoverArrow:
         stage.RestAt(bar, ArrowPoint(bar, c.orientation, kListTrailingArrow));
@@ -241,16 +194,16 @@ void AddBar(gallery::PageWriter& page, const BarCase& c)
     page.Add(c.name, c.caption, shot, kEnlarge);
     if (c.action == kPressButton)
     {
-        SendMouse(MOUSEEVENTF_LEFTUP);
+        gallery::SendMouse(MOUSEEVENTF_LEFTUP);
         gallery::Pump(50);
     }
     bar.EnableToolTips(FALSE);
-    ParkCursor();
+    gallery::ParkCursor(100);
 }
 
 void RenderListBarPage(gallery::PageWriter& page)
 {
-    ParkCursor();
+    gallery::ParkCursor(100);
     int heading = -1;
     for (const BarCase& c : kCases)
     {

@@ -13,14 +13,6 @@ const CSize kStageSize(300, 150);
 const UINT kBarId = 10, kBeforeId = 11, kAfterId = 12;
 const int kEnlarge = 2;
 
-void SendMouse(DWORD flags)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = flags;
-    ::SendInput(1, &in, sizeof(in));
-}
-
 // Plays steps one per timer tick; a tick only comes when no input waits, so
 // each step's input has been handled (inside the bar's drag loop while it
 // runs) before the next step acts.
@@ -139,12 +131,12 @@ public:
     {
         std::vector<std::function<void()>> steps = {
             [this] { const CPoint p = OnBar(2); ::SetCursorPos(p.x, p.y); },
-            [] { SendMouse(MOUSEEVENTF_LEFTDOWN); },
+            [] { gallery::SendMouse(MOUSEEVENTF_LEFTDOWN); },
             [this, by] { const CPoint p = OnBar(2 + by); ::SetCursorPos(p.x, p.y); },
         };
         if (during)
             steps.push_back(during);
-        steps.push_back([] { SendMouse(MOUSEEVENTF_LEFTUP); });
+        steps.push_back([] { gallery::SendMouse(MOUSEEVENTF_LEFTUP); });
         Script(steps).Play();
     }
 
@@ -165,19 +157,13 @@ private:
     CHorzSplitWnd m_hbar;
 };
 
-void ParkCursor()
-{
-    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 2, ::GetSystemMetrics(SM_CYSCREEN) - 2);
-    gallery::Pump(50);
-}
-
 void RenderBar(gallery::PageWriter& page, bool vertical)
 {
     const char* axis = vertical ? "vertical" : "horizontal";
     const std::string prefix = axis;
     {
         SplitStage stage(vertical);
-        ParkCursor();
+        gallery::ParkCursor(50);
         page.Add(prefix + "-rest", std::string("A ") + axis + " bar between two panes, at rest", stage.Shoot(false),
                  kEnlarge);
     }
@@ -187,19 +173,19 @@ void RenderBar(gallery::PageWriter& page, bool vertical)
         ::SetCursorPos(p.x, p.y);
         gallery::Pump(100);
         page.Add(prefix + "-hover", "The mouse over the bar: the split cursor (drawn in)", stage.Shoot(true), kEnlarge);
-        ParkCursor();
+        gallery::ParkCursor(50);
     }
     {
         SplitStage stage(vertical);
         gallery::Image during;
         stage.Drag(40, [&] { during = stage.Current(true); });
         page.Add(prefix + "-dragging", "While dragging: the halftone block follows the mouse", during, kEnlarge);
-        ParkCursor();
+        gallery::ParkCursor(50);
     }
     {
         SplitStage stage(vertical);
         stage.Drag(-200);
-        ParkCursor();
+        gallery::ParkCursor(50);
         page.Add(prefix + "-stopped", "After a drag that stopped where the first pane keeps its minimum size",
                  stage.Shoot(false), kEnlarge);
     }

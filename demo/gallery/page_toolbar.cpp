@@ -27,14 +27,6 @@ const UINT kMainIds[] = {ID_NEW, ID_OPEN, ID_SAVE, 0, ID_CUT, ID_COPY, ID_PASTE,
 const UINT kTextIds[] = {ID_BACK, ID_FORWARD, 0, ID_HOME};
 const char* const kTexts[] = {"Back", "Forward", "", "Home"};
 
-void SendMouse(DWORD flags)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = flags;
-    ::SendInput(1, &in, sizeof(in));
-}
-
 // Messages, then the application's idle round, which brings the buttons' command states.
 void Settle(DWORD ms = 60)
 {
@@ -267,12 +259,12 @@ void AddDockedTop(gallery::PageWriter& page, CDemoFrame& frame)
             ParkCursor();
         }
         if (s.press) {
-            SendMouse(MOUSEEVENTF_LEFTDOWN);
+            gallery::SendMouse(MOUSEEVENTF_LEFTDOWN);
             Settle(80);
         }
         page.Add(s.name, s.caption, WholeWindow(frame.m_wndMain), kEnlarge);
         if (s.press) {
-            SendMouse(MOUSEEVENTF_LEFTUP);
+            gallery::SendMouse(MOUSEEVENTF_LEFTUP);
             Settle(80);
         }
     }

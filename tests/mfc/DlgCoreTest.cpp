@@ -1,7 +1,7 @@
-// CDialog: modeless and modal dialogs from in-memory templates.
+// CDialog: modeless and modal dialogs from in-memory templates. (Creating and
+// destroying one many times: the soak's skinned dialog, windows, GDI objects
+// and heap counted.)
 #include "support/harness.h"
-
-#include <vector>
 
 namespace {
 
@@ -18,20 +18,16 @@ class CTestDialog : public CDialog
 {
 public:
     int m_nInits = 0;
-    BOOL m_bEndAtInit = FALSE;
-    BOOL m_bPostOkAtInit = FALSE;
-    BOOL m_bParentDisabledDuringLoop = FALSE;
-    CWnd* m_pWatchParent = NULL;
     int m_nOkClicks = 0;
+    BOOL m_bOwnerDisabled = FALSE;   // when OK was pressed
+    void (*m_pfnAtInit)(CTestDialog&) = NULL;
 
     virtual BOOL OnInitDialog()
     {
         CDialog::OnInitDialog();
         m_nInits++;
-        if (m_bEndAtInit)
-            EndDialog(IDCANCEL);
-        if (m_bPostOkAtInit)
-            PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(m_hWnd, IDOK));
+        if (m_pfnAtInit != NULL)
+            m_pfnAtInit(*this);
         return TRUE;
     }
 
@@ -39,116 +35,78 @@ protected:
     virtual void OnOK()
     {
         m_nOkClicks++;
-        if (m_pWatchParent != NULL)
-            m_bParentDisabledDuringLoop = !m_pWatchParent->IsWindowEnabled();
+        m_bOwnerDisabled = !GetOwner()->IsWindowEnabled();
         CDialog::OnOK();
     }
 };
 
-}  // namespace
+CTestDialog* s_pModal = NULL;
+UINT_PTR s_nGiveUp = 0;
 
-TEST(DlgCore, ModelessFromTemplateRunsOnInitDialogAndOwnsItsWindow)
-{
-    vt::HostWnd host;
-    const vt::DialogTemplate tmpl = TwoControls(WS_POPUP | WS_CAPTION | WS_VISIBLE);
-    CTestDialog dialog;
-    ASSERT_TRUE(dialog.CreateIndirect(tmpl.Get(), &host));
-    EXPECT_EQ(dialog.m_nInits, 1);
-    EXPECT_EQ(CWnd::FromHandlePermanent(dialog.m_hWnd), &dialog);
-    EXPECT_TRUE(dialog.GetDlgItem(IDOK) != NULL);
-    EXPECT_EQ(::GetWindow(dialog.m_hWnd, GW_OWNER), host.m_hWnd);
-    // The dialog font from the template reached the window.
-    EXPECT_TRUE(dialog.SendMessage(WM_GETFONT) != 0);
-    dialog.DestroyWindow();
-    EXPECT_TRUE(dialog.m_hWnd == NULL);
-}
-
-TEST(DlgCore, ModelessDialogTabsBetweenControlsThroughThePreTranslateWalk)
-{
-    vt::HostWnd host;
-    const vt::DialogTemplate tmpl = TwoControls(WS_POPUP | WS_CAPTION | WS_VISIBLE);
-    CTestDialog dialog;
-    ASSERT_TRUE(dialog.CreateIndirect(tmpl.Get(), &host));
-    vt::Activate(dialog.m_hWnd);
-    dialog.GotoDlgCtrl(dialog.GetDlgItem(101));
-    vt::PumpPending();
-    ASSERT_EQ(::GetFocus(), ::GetDlgItem(dialog.m_hWnd, 101));
-    vt::KeyPress(VK_TAB);
-    EXPECT_TRUE(vt::PumpUntil([&] { return ::GetFocus() == ::GetDlgItem(dialog.m_hWnd, IDOK); }));
-    dialog.DestroyWindow();
-}
-
-TEST(DlgCore, ModalDialogDisablesItsOwnerAndReturnsTheEndCode)
-{
-    vt::HostWnd host;
-    const vt::DialogTemplate tmpl = TwoControls(WS_POPUP | WS_CAPTION);
-    CTestDialog dialog;
-    dialog.m_bPostOkAtInit = TRUE;
-    dialog.m_pWatchParent = &host;
-    ASSERT_TRUE(dialog.InitModalIndirect(tmpl.Get(), &host));
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.m_nInits, 1);
-    EXPECT_EQ(dialog.m_nOkClicks, 1);
-    EXPECT_TRUE(dialog.m_bParentDisabledDuringLoop);
-    EXPECT_TRUE(host.IsWindowEnabled());
-    EXPECT_TRUE(dialog.m_hWnd == NULL);
-}
-
-TEST(DlgCore, DialogEndedInOnInitDialogNeverRunsItsLoop)
-{
-    vt::HostWnd host;
-    const vt::DialogTemplate tmpl = TwoControls(WS_POPUP | WS_CAPTION);
-    CTestDialog dialog;
-    dialog.m_bEndAtInit = TRUE;
-    ASSERT_TRUE(dialog.InitModalIndirect(tmpl.Get(), &host));
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_TRUE(host.IsWindowEnabled());
-}
-
-namespace {
-
-CDialog* s_pModalDialog = NULL;
-
-void CALLBACK TypeEnterIntoModalDialog(HWND, UINT, UINT_PTR nID, DWORD)
+void CALLBACK TypeEnter(HWND, UINT, UINT_PTR nID, DWORD)
 {
     ::KillTimer(NULL, nID);
-    vt::Activate(s_pModalDialog->m_hWnd);
+    vt::Activate(s_pModal->m_hWnd);
     vt::KeyPress(VK_RETURN);
 }
 
-void CALLBACK CancelModalDialog(HWND, UINT, UINT_PTR nID, DWORD)
+void CALLBACK GiveUp(HWND, UINT, UINT_PTR nID, DWORD)
 {
     ::KillTimer(NULL, nID);
-    s_pModalDialog->PostMessage(WM_COMMAND, IDCANCEL, 0);
+    s_pModal->PostMessage(WM_COMMAND, IDCANCEL, 0);
 }
 
 }  // namespace
 
-TEST(DlgCore, EnterKeyInAModalDialogPressesTheDefaultButton)
+// Created from a template: initialised once, mapped, owned by its parent, with
+// the template's font; Tab moves the focus through the pre-translate walk.
+TEST(DlgCore, ModelessDialogIsInitialisedOnceAndTabsBetweenItsControls)
 {
     vt::HostWnd host;
     const vt::DialogTemplate tmpl = TwoControls(WS_POPUP | WS_CAPTION | WS_VISIBLE);
     CTestDialog dialog;
-    ASSERT_TRUE(dialog.InitModalIndirect(tmpl.Get(), &host));
-    // The key is typed once the dialog's own loop runs; should it never
-    // arrive, a later timer cancels so the test fails instead of hanging.
-    s_pModalDialog = &dialog;
-    UINT_PTR nKey = ::SetTimer(NULL, 0, 100, TypeEnterIntoModalDialog);
-    UINT_PTR nGiveUp = ::SetTimer(NULL, 0, 5000, CancelModalDialog);
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    ::KillTimer(NULL, nKey);
-    ::KillTimer(NULL, nGiveUp);
-    EXPECT_EQ(dialog.m_nOkClicks, 1);
+    ASSERT_TRUE(dialog.CreateIndirect(tmpl.Get(), &host));
+    EXPECT_EQ(1, dialog.m_nInits);
+    EXPECT_EQ(&dialog, CWnd::FromHandlePermanent(dialog.m_hWnd));
+    EXPECT_EQ(host.m_hWnd, ::GetWindow(dialog.m_hWnd, GW_OWNER));
+    EXPECT_TRUE(dialog.SendMessage(WM_GETFONT) != 0);
+    vt::Activate(dialog.m_hWnd);
+    dialog.GotoDlgCtrl(dialog.GetDlgItem(101));
+    vt::PumpPending();
+    ASSERT_EQ(::GetDlgItem(dialog.m_hWnd, 101), ::GetFocus());
+    vt::KeyPress(VK_TAB);
+    EXPECT_TRUE(vt::PumpUntil([&] { return ::GetFocus() == ::GetDlgItem(dialog.m_hWnd, IDOK); }));
+    dialog.DestroyWindow();
+    EXPECT_TRUE(dialog.m_hWnd == NULL);
 }
 
-TEST(DlgCore, CreatingAndDestroyingDialogsLeaksNothing)
+// The loop disables the owner while it runs and returns the end code; a
+// dialog ended in OnInitDialog never runs it. Enter is typed once the loop
+// runs; should it never arrive, a later timer cancels, so the test fails
+// instead of hanging.
+TEST(DlgCore, ModalDialogDisablesItsOwnerAndReturnsTheEndCode)
 {
+    const struct { const char* name; void (*atInit)(CTestDialog&); int result, okClicks; } rows[] = {
+        {"ended at once", [](CTestDialog& d) { d.EndDialog(IDCANCEL); }, IDCANCEL, 0},
+        {"Enter typed", [](CTestDialog&) {
+             ::SetTimer(NULL, 0, 100, TypeEnter);
+             s_nGiveUp = ::SetTimer(NULL, 0, 5000, GiveUp);
+         }, IDOK, 1},
+    };
     vt::HostWnd host;
     const vt::DialogTemplate tmpl = TwoControls(WS_POPUP | WS_CAPTION | WS_VISIBLE);
-    EXPECT_TRUE(vt::LeavesNothingBehind([&] {
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
         CTestDialog dialog;
-        dialog.CreateIndirect(tmpl.Get(), &host);
-        vt::PumpPending();
-        dialog.DestroyWindow();
-    }));
+        s_pModal = &dialog;
+        dialog.m_pfnAtInit = row.atInit;
+        ASSERT_TRUE(dialog.InitModalIndirect(tmpl.Get(), &host));
+        EXPECT_EQ(row.result, dialog.DoModal());
+        ::KillTimer(NULL, s_nGiveUp);
+        EXPECT_EQ(1, dialog.m_nInits);
+        EXPECT_EQ(row.okClicks, dialog.m_nOkClicks);
+        EXPECT_EQ(row.okClicks, dialog.m_bOwnerDisabled);
+        EXPECT_TRUE(host.IsWindowEnabled());
+        EXPECT_TRUE(dialog.m_hWnd == NULL);
+    }
 }

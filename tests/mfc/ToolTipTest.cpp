@@ -1,41 +1,37 @@
 // Automatic tool tips: the tool under the mouse comes from OnToolHitTest and
-// its text from the window's TTN_NEEDTEXT handler.
+// its text from the window's TTN_NEEDTEXT handler. (Texts shown per tool:
+// ListBarMouse's and CmdUI's tip tests.)
 #include "support/harness.h"
 
 namespace {
 
-const UINT kLeftTool = 5;
-
-// The left half of the window is a tool; the right half is not.
+// The left half of the window is tool 5; the right half is no tool.
 class CTipWnd : public CWnd
 {
 public:
-    int m_nTextRequests = 0;
-    UINT_PTR m_idRequested = 0;
-    int m_nHitTests = 0;
+    mutable int m_nHitTests = 0;
+    UINT_PTR m_idAsked = 0;
 
     virtual int OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     {
-        const_cast<CTipWnd*>(this)->m_nHitTests++;
+        m_nHitTests++;
         CRect rect;
         GetClientRect(&rect);
         rect.right /= 2;
         if (!rect.PtInRect(point))
             return -1;
         pTI->hwnd = m_hWnd;
-        pTI->uId = kLeftTool;
+        pTI->uId = 5;
         pTI->rect = rect;
         pTI->lpszText = LPSTR_TEXTCALLBACK;
-        return (int)kLeftTool;
+        return 5;
     }
 
 protected:
     afx_msg BOOL OnNeedText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     {
-        NMTTDISPINFOA* pInfo = (NMTTDISPINFOA*)pNMHDR;
-        m_nTextRequests++;
-        m_idRequested = pNMHDR->idFrom;
-        lstrcpyn(pInfo->szText, "left tool", sizeof(pInfo->szText));
+        m_idAsked = pNMHDR->idFrom;
+        lstrcpyn(((NMTTDISPINFOA*)pNMHDR)->szText, "left tool", 80);
         *pResult = 0;
         return TRUE;
     }
@@ -57,19 +53,19 @@ TEST(ToolTip, OnlyTheToolUnderTheMouseIsAskedForItsTextAndDisabledTipsHitTestNot
     ASSERT_TRUE(wnd.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 200, 100), &host, 1));
     wnd.EnableToolTips(TRUE);
     wnd.EnableToolTips(FALSE);
-    vt::MoveCursor(host.ToScreen(CPoint(40, 50)));
-    vt::PumpPending();
-    EXPECT_EQ(wnd.m_nHitTests, 0);
+    const auto rest = [&](int x) {
+        vt::MoveCursor(host.ToScreen(CPoint(x, 50)));
+        vt::MoveCursor(host.ToScreen(CPoint(x + 1, 50)));
+    };
+    rest(40);
+    EXPECT_EQ(0, wnd.m_nHitTests);
     ASSERT_TRUE(wnd.EnableToolTips(TRUE));
-    vt::MoveCursor(host.ToScreen(CPoint(160, 50)));
-    vt::MoveCursor(host.ToScreen(CPoint(161, 50)));
-    EXPECT_TRUE(vt::PumpUntil([&] { return wnd.m_nHitTests > 0; }, 2000));
+    rest(160);
+    EXPECT_TRUE(vt::PumpUntil([&] { return wnd.m_nHitTests > 0; }));
     vt::PumpFor(2 * ::GetDoubleClickTime());
-    EXPECT_EQ(wnd.m_nTextRequests, 0);
-    vt::MoveCursor(host.ToScreen(CPoint(40, 50)));
-    vt::MoveCursor(host.ToScreen(CPoint(41, 50)));
-    EXPECT_TRUE(vt::PumpUntil([&] { return wnd.m_nTextRequests > 0; }, 4000));
-    EXPECT_EQ(wnd.m_idRequested, (UINT_PTR)kLeftTool);
+    EXPECT_EQ(0u, wnd.m_idAsked);
+    rest(40);
+    EXPECT_TRUE(vt::PumpUntil([&] { return wnd.m_idAsked != 0; }, 4000));
+    EXPECT_EQ(5u, wnd.m_idAsked);
     vt::ParkCursor();
-    vt::PumpPending();
 }

@@ -1,5 +1,9 @@
 // Message maps: handlers reached by signature with MFC's argument unpacking,
-// unhandled messages reaching the original procedure, commands and notifications.
+// commands and ranges, and notifications, commands and colour queries
+// reflected to the child control first. (Command-UI routing: CmdUITest;
+// creation, focus, timers, dialog codes, moves and sizes reach the controls'
+// and bars' handlers in their suites; owner drawing: the push buttons paint
+// through the reflected WM_DRAWITEM.)
 #include "support/harness.h"
 
 #include <cstdio>
@@ -10,31 +14,60 @@ namespace {
 
 UINT s_nRegisteredProbe = ::RegisterWindowMessage("VeluCtrl.MfcTest.Probe");
 const UINT kProbeMessage = WM_APP + 7;
+std::string g_log;   // each handler's name and unpacked arguments, in order
 
-// Writes each handler's name and unpacked arguments into one log.
-class CProbeWnd : public CWnd
+void Log(const char* format, ...)
+{
+    char text[96];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(text, sizeof(text), format, args);
+    va_end(args);
+    g_log += (g_log.empty() ? "" : ", ") + std::string(text);
+}
+
+// A control that answers its own notifications, command and colour queries
+// (with its brush, or leaving them to its parent with none).
+class CNotifyingCtrl : public CWnd
 {
 public:
-    std::string m_log;
-    CString m_strCreateName;
+    HBRUSH m_hBrush = NULL;
+    UINT m_nCtlType = 0xFFFF;
+    HDC m_hDC = NULL;
 
 protected:
-    void Log(const char* format, ...)
+    afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor)
     {
-        char text[96];
-        va_list args;
-        va_start(args, format);
-        vsnprintf(text, sizeof(text), format, args);
-        va_end(args);
-        m_log = text;
+        m_hDC = pDC->m_hDC;
+        m_nCtlType = nCtlColor;
+        return m_hBrush;
     }
+    afx_msg void OnClickReflect(NMHDR*, LRESULT* pResult)
+    {
+        Log("child click");
+        *pResult = 7;
+    }
+    afx_msg BOOL OnDblClickReflect(NMHDR*, LRESULT*)
+    {
+        Log("child dblclk");
+        return FALSE;   // let the parent see it too
+    }
+    afx_msg void OnClickedReflect() { Log("child clicked"); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNotifyingCtrl, CWnd)
+    ON_NOTIFY_REFLECT(NM_CLICK, OnClickReflect)
+    ON_NOTIFY_REFLECT_EX(NM_DBLCLK, OnDblClickReflect)
+    ON_CONTROL_REFLECT(BN_CLICKED, OnClickedReflect)
+    ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+class CProbeWnd : public CWnd
+{
+protected:
     const char* Who(CWnd* pWnd) const { return pWnd == this ? "self" : pWnd == GetParent() ? "parent" : "other"; }
 
-    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct)
-    {
-        m_strCreateName = lpCreateStruct->lpszName;
-        return CWnd::OnCreate(lpCreateStruct);
-    }
     afx_msg void OnMouseMove(UINT nFlags, CPoint point) { Log("move %u %d,%d", nFlags, point.x, point.y); }
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) { Log("key %u %u %X", nChar, nRepCnt, nFlags); }
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
@@ -47,12 +80,7 @@ protected:
         Log("cursor %s %u %X", Who(pWnd), nHitTest, message);
         return TRUE;
     }
-    afx_msg void OnTimer(UINT nIDEvent) { Log("timer %u", nIDEvent); }
-    // WM_MOVE comes first, then WM_SIZE.
-    afx_msg void OnMove(int x, int y) { Log("moved %d,%d", x, y); }
-    afx_msg void OnSize(UINT nType, int cx, int cy) { m_log += " sized " + std::to_string(nType) + " " + std::to_string(cx) + "," + std::to_string(cy); }
     afx_msg void OnCaptureChanged(CWnd* pWnd) { Log("capture %s", Who(pWnd)); }
-    afx_msg UINT OnGetDlgCode() { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
     // Only the probe point is a caption: real mouse input elsewhere stays in the client area.
     afx_msg UINT OnNcHitTest(CPoint point)
     {
@@ -61,7 +89,6 @@ protected:
         Log("hit %d,%d", point.x, point.y);
         return HTCAPTION;
     }
-    afx_msg void OnSetFocus(CWnd* pOldWnd) { Log("focus from %s", Who(pOldWnd)); }
     afx_msg LRESULT OnProbe(WPARAM wParam, LPARAM lParam)
     {
         Log("probe %d %d", int(wParam), int(lParam));
@@ -70,131 +97,122 @@ protected:
     afx_msg LRESULT OnRegisteredProbe(WPARAM, LPARAM) { return 77; }
     afx_msg void OnCommand42() { Log("command 42"); }
     afx_msg void OnCommandRange(UINT nID) { Log("command %u", nID); }
+    afx_msg void OnClick(NMHDR*, LRESULT*) { Log("parent click"); }
+    afx_msg void OnDblClick(NMHDR*, LRESULT*) { Log("parent dblclk"); }
+    afx_msg void OnRange(UINT nID, NMHDR*, LRESULT* pResult)
+    {
+        Log("parent range %u", nID);
+        *pResult = 3;
+    }
+    afx_msg void OnClicked() { Log("parent clicked"); }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
-    ON_WM_CREATE()
     ON_WM_MOUSEMOVE()
     ON_WM_KEYDOWN()
     ON_WM_MOUSEWHEEL()
     ON_WM_SETCURSOR()
-    ON_WM_TIMER()
-    ON_WM_SIZE()
-    ON_WM_MOVE()
     ON_WM_CAPTURECHANGED()
-    ON_WM_GETDLGCODE()
     ON_WM_NCHITTEST()
-    ON_WM_SETFOCUS()
     ON_MESSAGE(kProbeMessage, OnProbe)
     ON_REGISTERED_MESSAGE(s_nRegisteredProbe, OnRegisteredProbe)
     ON_COMMAND(42, OnCommand42)
     ON_COMMAND_RANGE(100, 110, OnCommandRange)
+    ON_NOTIFY(NM_CLICK, 5, OnClick)
+    ON_NOTIFY(NM_DBLCLK, 5, OnDblClick)
+    ON_NOTIFY_RANGE(NM_RCLICK, 10, 20, OnRange)
+    ON_BN_CLICKED(5, OnClicked)
 END_MESSAGE_MAP()
+
+class WinMsg : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        g_log.clear();
+        ASSERT_TRUE(m_probe.Create(NULL, "probe", WS_VISIBLE, CRect(10, 10, 110, 60), &m_host, 1));
+    }
+
+    vt::HostWnd m_host;
+    CProbeWnd m_probe;
+};
 
 }  // namespace
 
-// Each row sends or causes one message; the handler's unpacked arguments and
-// the answer the sender gets are as MFC gives them.
-TEST(WinMsg, HandlersGetTheirArgumentsUnpackedAndAnswerTheMessage)
+// Each row sends or causes one message; the handlers' unpacked arguments and
+// the answer the sender gets are as MFC gives them. A notification or command
+// goes to the child first, and the child's answer is returned; one the child
+// declines, or a window without a reflection handler, reaches the parent;
+// range handlers get the sender's id.
+TEST_F(WinMsg, HandlersGetTheirArgumentsUnpackedAndAnswerTheMessage)
 {
-    vt::HostWnd host;
-    CProbeWnd probe;
-    ASSERT_TRUE(probe.Create(NULL, "probe", WS_VISIBLE, CRect(10, 10, 110, 60), &host, 1));
-    EXPECT_STREQ("probe", (LPCTSTR)probe.m_strCreateName);
-    EXPECT_EQ(&probe, CWnd::FromHandlePermanent(probe.m_hWnd));
+    CNotifyingCtrl ctrl;
+    CWnd plain, inRange, outside;
+    for (auto child : {std::make_pair((CWnd*)&ctrl, 5), std::make_pair(&plain, 5), std::make_pair(&inRange, 14),
+                       std::make_pair(&outside, 21)})
+        ASSERT_TRUE(child.first->Create(NULL, NULL, 0, CRect(0, 0, 10, 10), &m_probe, child.second));
     const auto send = [&](UINT message, WPARAM wParam, LPARAM lParam) {
-        return [&probe, message, wParam, lParam] { return probe.SendMessage(message, wParam, lParam); };
+        return [this, message, wParam, lParam] { return m_probe.SendMessage(message, wParam, lParam); };
     };
+    const auto notify = [&](CWnd& from, UINT code) {
+        return [this, &from, code] {
+            NMHDR nmhdr = {from.m_hWnd, UINT_PTR(from.GetDlgCtrlID()), code};
+            return m_probe.SendMessage(WM_NOTIFY, nmhdr.idFrom, (LPARAM)&nmhdr);
+        };
+    };
+    const auto clicked = [&](CWnd& from) { return send(WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), (LPARAM)from.m_hWnd); };
     const struct { const char* name; std::function<LRESULT()> act; LRESULT result; const char* log; } rows[] = {
         {"mouse move, signed point", send(WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-5, 300)), 0, "move 5 -5,300"},
         // Repeat count 3, scan code 0x3F, extended key, previous state down.
         {"key down", send(WM_KEYDOWN, VK_F5, 3 | (0x3F << 16) | (1 << 24) | (1 << 30)), 0, "key 116 3 413F"},
         {"wheel, signed delta", send(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, -240), MAKELPARAM(200, 150)), TRUE,
          "wheel 8 -240 200,150"},
-        {"set cursor", send(WM_SETCURSOR, (WPARAM)probe.m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE, "cursor self 1 200"},
-        {"timer", send(WM_TIMER, 4711, 0), 0, "timer 4711"},
+        {"set cursor", send(WM_SETCURSOR, (WPARAM)m_probe.m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE,
+         "cursor self 1 200"},
         {"hit test", send(WM_NCHITTEST, 0, MAKELPARAM(65, 70)), HTCAPTION, "hit 65,70"},
-        {"dialog code", send(WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS | DLGC_WANTCHARS, "hit 65,70"},
         {"user message", send(kProbeMessage, 11, 22), 1234, "probe 11 22"},
-        {"registered message", send(s_nRegisteredProbe, 0, 0), 77, "probe 11 22"},
+        {"registered message", send(s_nRegisteredProbe, 0, 0), 77, ""},
         {"command", send(WM_COMMAND, MAKEWPARAM(42, 0), 0), 1, "command 42"},
         {"command in range", send(WM_COMMAND, MAKEWPARAM(107, 0), 0), 1, "command 107"},
-        {"command past the range", send(WM_COMMAND, MAKEWPARAM(111, 0), 0), 0, "command 107"},
-        {"moved and sized", [&] { probe.MoveWindow(20, 25, 77, 33); return LRESULT(0); }, 0, "moved 20,25 sized 0 77,33"},
-        {"capture taken away", [&] { probe.SetCapture(); host.SetCapture(); ::ReleaseCapture(); return LRESULT(0); }, 0,
-         "capture parent"},
-        {"focus", [&] { host.SetFocus(); probe.SetFocus(); return LRESULT(0); }, 0, "focus from parent"},
-        // A real short timer and a real cursor move arrive through the pump as well.
-        {"real timer", [&] { probe.SetTimer(5, 10, NULL); vt::PumpUntil([&] { return probe.m_log == "timer 5"; });
-                             probe.KillTimer(5); return LRESULT(0); }, 0, "timer 5"},
-        {"real cursor move", [&] { vt::MoveCursor(host.ToScreen(CPoint(50, 45)));   // the probe sits at (20, 25) by now
-                                   vt::PumpUntil([&] { return probe.m_log == "move 0 30,20"; }); return LRESULT(0); }, 0,
-         "move 0 30,20"},
+        {"command past the range", send(WM_COMMAND, MAKEWPARAM(111, 0), 0), 0, ""},
+        {"capture taken away",
+         [&] { m_probe.SetCapture(); m_host.SetCapture(); ::ReleaseCapture(); return LRESULT(0); }, 0, "capture parent"},
+        {"notification", notify(ctrl, NM_CLICK), 7, "child click"},
+        {"notification declined", notify(ctrl, NM_DBLCLK), 0, "child dblclk, parent dblclk"},
+        {"notification in the range", notify(inRange, NM_RCLICK), 3, "parent range 14"},
+        {"notification past the range", notify(outside, NM_RCLICK), 0, ""},
+        {"control's command", clicked(ctrl), 1, "child clicked"},
+        {"plain window's command", clicked(plain), 1, "parent clicked"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
+        g_log.clear();
         EXPECT_EQ(row.result, row.act());
-        EXPECT_EQ(row.log, probe.m_log);
+        EXPECT_EQ(row.log, g_log);
     }
-    vt::ParkCursor();
-    // Not in the map: the default procedure keeps the text.
-    probe.SetWindowText("changed");
-    CString text;
-    probe.GetWindowText(text);
-    EXPECT_STREQ("changed", (LPCTSTR)text);
 }
 
-// ---------------------------------------------------------------- command-UI routing
-namespace {
-
-class CUpdatingWnd : public CWnd
+// The child's brush answers the colour query, with the DC and the control
+// type the message names; no brush leaves the parent's default.
+TEST_F(WinMsg, ColourQueryIsAnsweredByTheChildWithTheTypeTheMessageNames)
 {
-public:
-    BOOL m_bEnable = TRUE;
-    int m_nCalls = 0;
-
-protected:
-    afx_msg void OnCommand42() { m_nCalls++; }
-    afx_msg void OnUpdate42(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEnable); }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CUpdatingWnd, CWnd)
-    ON_COMMAND(42, OnCommand42)
-    ON_UPDATE_COMMAND_UI(42, OnUpdate42)
-END_MESSAGE_MAP()
-
-}  // namespace
-
-TEST(WinMsgCommandUI, DisabledMenuCommandIsNotExecuted)
-{
-    vt::HostWnd host;
-    CUpdatingWnd wnd;
-    ASSERT_TRUE(wnd.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 10, 10), &host, 2));
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(42, 0), 0);
-    EXPECT_EQ(wnd.m_nCalls, 1);
-    wnd.m_bEnable = FALSE;
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(42, 0), 0);
-    EXPECT_EQ(wnd.m_nCalls, 1);
-}
-
-TEST(WinMsgCommandUI, UpdateDialogControlsDisablesButtonsWithoutHandlers)
-{
-    vt::HostWnd host;
-    CUpdatingWnd panel;
-    ASSERT_TRUE(panel.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 200, 100), &host, 2));
-    CButton handled, orphan, autoCheck;
-    ASSERT_TRUE(handled.Create("handled", WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20), &panel, 42));
-    ASSERT_TRUE(orphan.Create("orphan", WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 30, 50, 50), &panel, 43));
-    ASSERT_TRUE(autoCheck.Create("check", WS_VISIBLE | BS_AUTOCHECKBOX, CRect(0, 60, 50, 80), &panel, 44));
-    panel.m_bEnable = FALSE;
-    panel.UpdateDialogControls(&panel, TRUE);
-    EXPECT_FALSE(handled.IsWindowEnabled());
-    EXPECT_FALSE(orphan.IsWindowEnabled());
-    EXPECT_TRUE(autoCheck.IsWindowEnabled());
-    panel.m_bEnable = TRUE;
-    panel.UpdateDialogControls(&panel, TRUE);
-    EXPECT_TRUE(handled.IsWindowEnabled());
-    EXPECT_FALSE(orphan.IsWindowEnabled());
+    CNotifyingCtrl edit;
+    ASSERT_TRUE(edit.Create(NULL, NULL, WS_VISIBLE, CRect(10, 20, 90, 40), &m_probe, 3));
+    vt::GdiObject brush(::CreateSolidBrush(RGB(1, 2, 3)));
+    vt::WindowDC dc(edit.m_hWnd);
+    const LRESULT lDefault = ::DefWindowProc(m_probe.m_hWnd, WM_CTLCOLOREDIT, (WPARAM)(HDC)dc, (LPARAM)edit.m_hWnd);
+    const struct { HBRUSH child; UINT message; LRESULT result; UINT type; } cases[] = {
+        {brush.brush(), WM_CTLCOLOREDIT, (LRESULT)brush.brush(), CTLCOLOR_EDIT},
+        {brush.brush(), WM_CTLCOLORSTATIC, (LRESULT)brush.brush(), CTLCOLOR_STATIC},   // as a read-only edit asks
+        {NULL, WM_CTLCOLOREDIT, lDefault, CTLCOLOR_EDIT},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
+        edit.m_hBrush = c.child;
+        edit.m_hDC = NULL;
+        EXPECT_EQ(c.result, m_probe.SendMessage(c.message, (WPARAM)(HDC)dc, (LPARAM)edit.m_hWnd));
+        EXPECT_EQ(c.type, edit.m_nCtlType);
+        EXPECT_EQ((HDC)dc, edit.m_hDC);
+    }
 }

@@ -244,6 +244,7 @@ public:
     Capture Snapshot() const;
 
 private:
+    friend class Capture;   // reads the pixels straight from the DIB
     int m_width;
     int m_height;
     HDC m_dc;

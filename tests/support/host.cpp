@@ -1,6 +1,8 @@
 // Host windows: top-level MFC parents at a known place on the screen.
 #include "support/harness.h"
 
+#include <algorithm>
+
 namespace vt {
 
 HostWnd::HostWnd(int clientWidth, int clientHeight, COLORREF background)
@@ -31,10 +33,7 @@ CPoint HostWnd::ToScreen(CPoint client) const
 
 int HostWnd::CountReceived(UINT message) const
 {
-    int n = 0;
-    for (const Msg& m : m_received)
-        n += m.message == message;
-    return n;
+    return int(std::count_if(m_received.begin(), m_received.end(), [&](const Msg& m) { return m.message == message; }));
 }
 
 LRESULT HostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

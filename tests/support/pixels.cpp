@@ -7,30 +7,6 @@
 #include <cstdio>
 
 namespace vt {
-namespace {
-
-// Copies rect of dc into a 32-bpp top-down DIB and returns its pixels.
-std::vector<DWORD> ReadPixels(HDC dc, const RECT& rect)
-{
-    const int w = rect.right - rect.left;
-    const int h = rect.bottom - rect.top;
-    std::vector<DWORD> pixels(static_cast<size_t>(w) * h);
-    if (w <= 0 || h <= 0)
-        return pixels;
-    MemoryCanvas canvas(w, h, RGB(0, 0, 0));
-    ::BitBlt(canvas.dc(), 0, 0, w, h, dc, rect.left, rect.top, SRCCOPY);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            const COLORREF c = canvas.At(x, y);
-            pixels[static_cast<size_t>(y) * w + x] =
-                (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-        }
-    }
-    return pixels;
-}
-
-
-}  // namespace
 
 std::string ColourText(COLORREF c)
 {
@@ -49,20 +25,25 @@ Capture Capture::FromWindow(HWND hwnd, bool wholeWindow)
         ::GetClientRect(hwnd, &rect);
     }
     HDC dc = wholeWindow ? ::GetWindowDC(hwnd) : ::GetDC(hwnd);
-    Capture capture;
-    capture.m_width = rect.right;
-    capture.m_height = rect.bottom;
-    capture.m_pixels = ReadPixels(dc, rect);
+    Capture capture = FromDC(dc, rect);
     ::ReleaseDC(hwnd, dc);
     return capture;
 }
 
+// Copied into a 32-bpp top-down DIB, whose pixels are 0x00RRGGBB words.
 Capture Capture::FromDC(HDC dc, const RECT& rect)
 {
     Capture capture;
     capture.m_width = rect.right - rect.left;
     capture.m_height = rect.bottom - rect.top;
-    capture.m_pixels = ReadPixels(dc, rect);
+    if (capture.m_width <= 0 || capture.m_height <= 0)
+        return capture;
+    MemoryCanvas canvas(capture.m_width, capture.m_height, RGB(0, 0, 0));
+    ::BitBlt(canvas.dc(), 0, 0, capture.m_width, capture.m_height, dc, rect.left, rect.top, SRCCOPY);
+    ::GdiFlush();
+    capture.m_pixels.assign(size_t(capture.m_width) * capture.m_height, 0);
+    for (size_t i = 0; canvas.m_bits != nullptr && i < capture.m_pixels.size(); ++i)
+        capture.m_pixels[i] = canvas.m_bits[i] & 0xFFFFFF;
     return capture;
 }
 
