@@ -10,26 +10,34 @@ const COLORREF kBack = RGB(223, 232, 244), kEdge = RGB(175, 192, 216);
 const COLORREF kGlyph = RGB(194, 208, 239), kHotGlyph = RGB(192, 192, 192);
 
 // Filled as an application fills it: a list laid out in the working area
-// whenever the bar is sized.
+// whenever the bar is sized or shown again in a new place (docking back, the
+// bar is sized while it still floats and shown in the dock bar unsized).
 class CListFloatBar : public CCoolFloatBar
 {
 public:
     CListBox m_wndList;
 
 protected:
-    afx_msg void OnSize(UINT nType, int cx, int cy)
+    void LayoutList()
     {
-        CCoolFloatBar::OnSize(nType, cx, cy);
         CRect rcWork;
         GetWorkingRect(&rcWork);
         if (m_wndList.m_hWnd != NULL)
             m_wndList.MoveWindow(&rcWork);
+    }
+    afx_msg void OnSize(UINT nType, int cx, int cy) { CCoolFloatBar::OnSize(nType, cx, cy); LayoutList(); }
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos)
+    {
+        CCoolFloatBar::OnWindowPosChanged(lpwndpos);
+        if (lpwndpos->flags & SWP_SHOWWINDOW)
+            LayoutList();
     }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CListFloatBar, CCoolFloatBar)
     ON_WM_SIZE()
+    ON_WM_WINDOWPOSCHANGED()
 END_MESSAGE_MAP()
 
 class FloatBar : public ::testing::Test

@@ -15,7 +15,6 @@ BEGIN_MESSAGE_MAP(CCoolFloatBar, CControlBar)
     ON_WM_LBUTTONUP()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_CAPTURECHANGED()
-    ON_WM_WINDOWPOSCHANGED()
     //}}AFX_MSG_MAP
 END_MESSAGE_MAP()
 
@@ -179,22 +178,6 @@ CSize CCoolFloatBar::CalcDynamicLayout(int nLength, DWORD nMode)
         return m_sizeFloat;
     }
     return CSize(nLength > m_nMinWidth ? nLength : m_nMinWidth, m_sizeFloat.cy);
-}
-
-// Moving between dock bars (or into a floating frame) the bar is sized while
-// still in the old one, then hidden, moved over and shown again. Its working
-// area follows where it sits, not its size, so a child laid out from WM_SIZE
-// (an application's list) would stay over the caption band: each showing
-// tells the children the size again, now that the bar is in its new place.
-void CCoolFloatBar::OnWindowPosChanged(WINDOWPOS* lpwndpos)
-{
-    CControlBar::OnWindowPosChanged(lpwndpos);
-    if ((lpwndpos->flags & SWP_SHOWWINDOW) && (lpwndpos->flags & SWP_NOSIZE))
-    {
-        CRect rcClient;
-        GetClientRect(&rcClient);
-        SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(rcClient.Width(), rcClient.Height()));
-    }
 }
 
 void CCoolFloatBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)

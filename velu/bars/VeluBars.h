@@ -276,7 +276,6 @@ protected:
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnCaptureChanged(CWnd* pWnd);
-    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     //}}AFX_MSG
     DECLARE_MESSAGE_MAP()
 };
