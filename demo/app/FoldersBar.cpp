@@ -14,6 +14,7 @@ const int kDockedWidth = 150;
 BEGIN_MESSAGE_MAP(CFoldersBar, CCoolFloatBar)
     //{{AFX_MSG_MAP(CFoldersBar)
     ON_WM_SIZE()
+    ON_WM_WINDOWPOSCHANGED()
     //}}AFX_MSG_MAP
 END_MESSAGE_MAP()
 
@@ -55,6 +56,22 @@ BOOL CFoldersBar::SelectFolder(LPCTSTR lpszName)
 void CFoldersBar::OnSize(UINT nType, int cx, int cy)
 {
     CCoolFloatBar::OnSize(nType, cx, cy);
+    LayoutList();
+}
+
+// Docking back, the frame sizes the bar while it still floats, then hides it,
+// moves it into the dock bar and shows it again without a new size: the
+// caption band has moved but no WM_SIZE says so, and a list left where it
+// was would cover the band and take the next drag. Each showing lays it out.
+void CFoldersBar::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CCoolFloatBar::OnWindowPosChanged(lpwndpos);
+    if (lpwndpos->flags & SWP_SHOWWINDOW)
+        LayoutList();
+}
+
+void CFoldersBar::LayoutList()
+{
     if (m_wndList.m_hWnd == NULL)
         return;
     CRect rcWork;

@@ -25,6 +25,8 @@ protected:
 
     //{{AFX_MSG(CFoldersBar)
     afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     //}}AFX_MSG
+    void LayoutList();
     DECLARE_MESSAGE_MAP()
 };

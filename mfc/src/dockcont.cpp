@@ -419,7 +419,9 @@ void CDockContext::EndResize()
 
 // ---------------------------------------------------------------- toggling
 // A floating bar docks where it was last docked; a docked one floats where
-// it last floated (or where it is, the first time).
+// it last floated, the first time with the floating frame's corner at the
+// bar's: the frame's caption then lies on the bar's old place, not over the
+// dock bar beside it, where a click on the caption would dock the bar there.
 void CDockContext::ToggleDocking()
 {
     if (m_pDockSite == NULL)
@@ -442,7 +444,7 @@ void CDockContext::ToggleDocking()
     if (ptFloat.x < 0 || ptFloat.y < 0) {
         CRect rectBar;
         m_pBar->GetWindowRect(&rectBar);
-        ptFloat = FloatingFrameRect(rectBar).TopLeft();
+        ptFloat = rectBar.TopLeft();
     }
     DWORD dwStyle = m_dwMRUFloatStyle != 0 ? m_dwMRUFloatStyle : CBRS_ALIGN_TOP | (m_pBar->m_dwDockStyle & CBRS_FLOAT_MULTI);
     m_pDockSite->FloatControlBar(m_pBar, ptFloat, dwStyle);

@@ -9,6 +9,37 @@ namespace {
 const COLORREF kBack = RGB(223, 232, 244), kEdge = RGB(175, 192, 216);
 const COLORREF kGlyph = RGB(194, 208, 239), kHotGlyph = RGB(192, 192, 192);
 
+// Filled as an application fills it: a list laid out in the working area
+// whenever the bar is sized or shown again in a new place (docking back, the
+// bar is sized while it still floats and shown in the dock bar unsized).
+class CListFloatBar : public CCoolFloatBar
+{
+public:
+    CListBox m_wndList;
+
+protected:
+    void LayoutList()
+    {
+        CRect rcWork;
+        GetWorkingRect(&rcWork);
+        if (m_wndList.m_hWnd != NULL)
+            m_wndList.MoveWindow(&rcWork);
+    }
+    afx_msg void OnSize(UINT nType, int cx, int cy) { CCoolFloatBar::OnSize(nType, cx, cy); LayoutList(); }
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos)
+    {
+        CCoolFloatBar::OnWindowPosChanged(lpwndpos);
+        if (lpwndpos->flags & SWP_SHOWWINDOW)
+            LayoutList();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CListFloatBar, CCoolFloatBar)
+    ON_WM_SIZE()
+    ON_WM_WINDOWPOSCHANGED()
+END_MESSAGE_MAP()
+
 class FloatBar : public ::testing::Test
 {
 protected:
@@ -21,9 +52,46 @@ protected:
     // In the caption band, away from the buttons and the edges.
     CPoint Band() { return OnScreen(bar, CPoint(20, 11)); }
     vt::Capture Shot() { return vt::Capture::FromWindow(bar.m_hWnd); }
+    // The caption of the floating frame the bar is in.
+    CPoint FloatingCaption()
+    {
+        const CRect rc = WindowRectOf(*bar.GetDockingFrame());
+        return CPoint(rc.left + 20, OnScreen(*bar.GetDockingFrame(), CPoint(0, 0)).y - ::GetSystemMetrics(SM_CYSMCAPTION) / 2);
+    }
+
+    // Presses are queued before anything is pumped: a press that starts a
+    // drag runs the drag's own loop until the release arrives.
+    static void Queue(std::initializer_list<DWORD> buttons)
+    {
+        for (DWORD flags : buttons) {
+            INPUT in = {INPUT_MOUSE};
+            in.mi.dwFlags = flags;
+            ::SendInput(1, &in, sizeof(in));
+        }
+    }
+    // Ctrl keeps a floating bar where it is.
+    static void DoubleClick(CPoint screen, bool ctrl = false)
+    {
+        vt::MoveCursor(screen);
+        if (ctrl)
+            vt::KeyDown(VK_CONTROL);
+        Queue({MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+        vt::PumpPending();
+        if (ctrl)
+            vt::KeyUp(VK_CONTROL);
+    }
+    static void Drag(CPoint from, CPoint to)
+    {
+        vt::MoveCursor(from);
+        Queue({MOUSEEVENTF_LEFTDOWN});
+        ::SetCursorPos((from.x + to.x) / 2, (from.y + to.y) / 2);
+        ::SetCursorPos(to.x, to.y);
+        Queue({MOUSEEVENTF_LEFTUP});
+        vt::PumpPending();
+    }
 
     FrameHolder frame{StandardIds()};
-    CCoolFloatBar bar;
+    CListFloatBar bar;   // its list only where a test makes it
 };
 
 // Of rows y0.. of column x, those the halftone tracker inverted (every other one).
@@ -167,25 +235,11 @@ TEST_F(FloatBar, ButtonsLightUnderTheMouseAndActOnlyWhenReleasedOnThemselves)
 
 TEST_F(FloatBar, DoubleClickTogglesDockingWhenFloatableAndFloatingNothingIsHotOrSizable)
 {
-    // Queued, for the first click's drag loop; Ctrl keeps a floating bar where it is.
-    auto doubleClick = [&](CPoint screen, bool ctrl) {
-        vt::MoveCursor(screen);
-        if (ctrl)
-            vt::KeyDown(VK_CONTROL);
-        for (bool down : {true, false, true, false}) {
-            INPUT in = {INPUT_MOUSE};
-            in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-            ::SendInput(1, &in, sizeof(in));
-        }
-        vt::PumpPending();
-        if (ctrl)
-            vt::KeyUp(VK_CONTROL);
-    };
     bar.SetFloatable(FALSE);
-    doubleClick(Band(), false);
+    DoubleClick(Band(), false);
     EXPECT_FALSE(bar.IsFloating());
     bar.SetFloatable(TRUE);
-    doubleClick(Band(), false);
+    DoubleClick(Band(), false);
     ASSERT_TRUE(bar.IsFloating());
     EXPECT_TRUE(bar.GetDockingFrame()->IsWindowVisible());
 
@@ -194,8 +248,52 @@ TEST_F(FloatBar, DoubleClickTogglesDockingWhenFloatableAndFloatingNothingIsHotOr
     EXPECT_EQ(Work(), Client());
     vt::MoveCursor(OnScreen(bar, CPoint(Client().right - 3, Client().bottom / 2)));
     EXPECT_EQ(::GetCursor(), ::LoadCursor(NULL, IDC_ARROW));
-    doubleClick(OnScreen(bar, Client().CenterPoint()), true);
+    DoubleClick(OnScreen(bar, Client().CenterPoint()), true);
     EXPECT_EQ(bar.GetDockBarID(), (UINT)AFX_IDW_DOCKBAR_LEFT);
+}
+
+TEST_F(FloatBar, EveryDragAndToggleStartsFromWhereTheBarIsNow)
+{
+    enum Action { kDragOut, kToggleDocked, kToggleFloating };
+    struct Step { Action action; UINT dockBar; };   // 0: floating
+    struct Walk { const char* name; std::vector<Step> steps; };
+    // The first walk floats the bar for the first time, where it is docked.
+    const Walk walks[] = {
+        {"floated and docked back by double-clicks, twice",
+         {{kToggleDocked, 0}, {kToggleFloating, AFX_IDW_DOCKBAR_LEFT}, {kToggleDocked, 0}, {kToggleFloating, AFX_IDW_DOCKBAR_LEFT}}},
+        {"dragged out and docked back by double-click, twice",
+         {{kDragOut, 0}, {kToggleFloating, AFX_IDW_DOCKBAR_LEFT}, {kDragOut, 0}, {kToggleFloating, AFX_IDW_DOCKBAR_LEFT}}},
+    };
+    ASSERT_TRUE(bar.m_wndList.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, CRect(0, 0, 0, 0), &bar, 1));
+    // Wide enough to drop the bar between the side dock bars.
+    frame->MoveWindow(20, 60, 980, 600);
+    for (const Walk& walk : walks) {
+        SCOPED_TRACE(walk.name);
+        frame->Dock(bar, AFX_IDW_DOCKBAR_LEFT);
+        const CRect docked = WindowRectOf(bar);
+        ASSERT_GT(WindowRectOf(frame->m_wndView).Width(), docked.Width() * 2 + 40);
+        int n = 0;
+        for (const Step& step : walk.steps) {
+            SCOPED_TRACE(n++);
+            // Apart from the previous press, so that no two presses make a double-click.
+            const CSize apart(10 * n, 0);
+            // Dropped where the bar's outline, moved as far, touches no dock bar.
+            if (step.action == kDragOut)
+                Drag(Band() + apart, Band() + CSize(docked.Width() + 20, 40) + apart);
+            else
+                DoubleClick((step.action == kToggleDocked ? Band() : FloatingCaption()) + apart);
+            EXPECT_EQ(::GetCapture(), (HWND)NULL);
+            EXPECT_EQ(bar.IsFloating() != FALSE, step.dockBar == 0);
+            EXPECT_EQ(bar.GetDockBarID(), step.dockBar == 0 ? (UINT)AFX_IDW_DOCKBAR_FLOAT : step.dockBar);
+            CRect list = WindowRectOf(bar.m_wndList);
+            bar.ScreenToClient(&list);
+            EXPECT_EQ(list, Work()) << "the list, not over the caption band";
+            if (step.dockBar != 0)
+                EXPECT_EQ(WindowRectOf(bar), docked);
+            else
+                EXPECT_TRUE(bar.GetDockingFrame()->IsWindowVisible());
+        }
+    }
 }
 
 TEST_F(FloatBar, FloatingSizesKeepTheirMinimums)
