@@ -163,6 +163,30 @@ int VeluSplitTrack(const VeluSplitBar& bar, const RECT& clip, CPoint point, RECT
     return nDistance;
 }
 
+int VeluSplitBind(CWnd* pBar, CWnd* pParentWnd, unsigned long nID)
+{
+    if (pParentWnd == NULL || pBar->m_hWnd != NULL)
+        return 0;
+    HWND hControl = ::GetDlgItem(pParentWnd->GetSafeHwnd(), (int)nID);
+    if (hControl == NULL || !pBar->SubclassWindow(hControl))
+        return 0;
+    ::SetWindowLongA(pBar->m_hWnd, GWL_STYLE, ::GetWindowLongA(pBar->m_hWnd, GWL_STYLE) | kSplitBoundStyle);
+    return 1;
+}
+
+void VeluSplitPress(const VeluSplitBar& bar, CPoint point)
+{
+    if (::GetCapture() != NULL)
+        return;
+    RECT clip;
+    if (!VeluSplitClipRect(bar, &clip, point))
+        return;
+    RECT last;
+    const int nDistance = VeluSplitTrack(bar, clip, point, &last);
+    if (nDistance != 0)
+        VeluSplitFinish(bar, last, nDistance);
+}
+
 BOOL VeluSplitFinish(const VeluSplitBar& bar, const RECT& rcNew, int nDistance)
 {
     // A window destroyed while the drag's loop dispatched messages ends it here.

@@ -23,6 +23,11 @@ struct VeluSplitBar
     VeluSplitAxis axis;
 };
 
+// Binds a bar object to the parent's control of that id (subclassed, marked
+// with the bound style). A NULL parent, a bar already bound or created, or an
+// id that names no control binds nothing and gives 0.
+int VeluSplitBind(CWnd* pBar, CWnd* pParentWnd, unsigned long nID);
+
 // Moves the panes so that each ends one pixel short of the bar, then
 // invalidates the whole parent.
 void VeluSplitRecalcLayout(const VeluSplitBar& bar);
@@ -36,6 +41,10 @@ BOOL VeluSplitClipRect(const VeluSplitBar& bar, RECT* pClip, CPoint point);
 // button is released, the right button pressed, Escape pressed or the capture
 // lost. Returns the distance moved and the block's last place in the parent.
 int VeluSplitTrack(const VeluSplitBar& bar, const RECT& clip, CPoint point, RECT* pLast);
+
+// A press on the bar at point: drags it unless another window holds the
+// capture or the minimums leave no room, and ends a drag that moved it.
+void VeluSplitPress(const VeluSplitBar& bar, CPoint point);
 
 // Ends a drag that moved the bar: moves it to rcNew, lays the panes out and
 // tells the parent. Returns FALSE when bar or parent went away during the drag.

@@ -31,19 +31,12 @@ int CVertSplitWnd::Create(unsigned long dwStyle, const RECT& rect, CWnd* pParent
     return CWnd::Create(NULL, NULL, dwStyle, rect, pParentWnd, nID);
 }
 
-// A parent or id that names no control binds nothing and gives 0.
 int CVertSplitWnd::BindWithControl(CWnd* pParentWnd, unsigned long nID)
 {
     m_nMinLeft = kSplitDefaultMin;
     m_nMinRight = kSplitDefaultMin;
     m_pParent = pParentWnd;
-    if (pParentWnd == NULL || m_hWnd != NULL)
-        return 0;
-    HWND hControl = ::GetDlgItem(pParentWnd->GetSafeHwnd(), (int)nID);
-    if (hControl == NULL || !SubclassWindow(hControl))
-        return 0;
-    ::SetWindowLongA(m_hWnd, GWL_STYLE, ::GetWindowLongA(m_hWnd, GWL_STYLE) | kSplitBoundStyle);
-    return 1;
+    return VeluSplitBind(this, pParentWnd, nID);
 }
 
 void CVertSplitWnd::Unbind()
@@ -96,19 +89,10 @@ BOOL CVertSplitWnd::OnSetCursor(CWnd* /*pWnd*/, UINT /*nHitTest*/, UINT /*messag
     return TRUE;
 }
 
-// A press while another window holds the capture, or with no room to move, is ignored.
 void CVertSplitWnd::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 {
-    if (::GetCapture() != NULL)
-        return;
-    RECT clip;
-    if (!GetMouseClipRect(&clip, point))
-        return;
     const VeluSplitBar bar = { this, m_pParent, &m_aLeftPanes, &m_aRightPanes, m_nMinLeft, m_nMinRight, kSplitAxisX };
-    RECT last;
-    const int nDistance = VeluSplitTrack(bar, clip, point, &last);
-    if (nDistance != 0)
-        VeluSplitFinish(bar, last, nDistance);
+    VeluSplitPress(bar, point);
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -139,19 +123,12 @@ int CHorzSplitWnd::Create(unsigned long dwStyle, const RECT& rect, CWnd* pParent
     return CWnd::Create(NULL, NULL, dwStyle, rect, pParentWnd, nID);
 }
 
-// A parent or id that names no control binds nothing and gives 0.
 int CHorzSplitWnd::BindWithControl(CWnd* pParentWnd, unsigned long nID)
 {
     m_nMinAbove = kSplitDefaultMin;
     m_nMinBelow = kSplitDefaultMin;
     m_pParent = pParentWnd;
-    if (pParentWnd == NULL || m_hWnd != NULL)
-        return 0;
-    HWND hControl = ::GetDlgItem(pParentWnd->GetSafeHwnd(), (int)nID);
-    if (hControl == NULL || !SubclassWindow(hControl))
-        return 0;
-    ::SetWindowLongA(m_hWnd, GWL_STYLE, ::GetWindowLongA(m_hWnd, GWL_STYLE) | kSplitBoundStyle);
-    return 1;
+    return VeluSplitBind(this, pParentWnd, nID);
 }
 
 void CHorzSplitWnd::Unbind()
@@ -204,17 +181,8 @@ BOOL CHorzSplitWnd::OnSetCursor(CWnd* /*pWnd*/, UINT /*nHitTest*/, UINT /*messag
     return TRUE;
 }
 
-// A press while another window holds the capture, or with no room to move, is ignored.
 void CHorzSplitWnd::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 {
-    if (::GetCapture() != NULL)
-        return;
-    RECT clip;
-    if (!GetMouseClipRect(&clip, point))
-        return;
     const VeluSplitBar bar = { this, m_pParent, &m_aAbovePanes, &m_aBelowPanes, m_nMinAbove, m_nMinBelow, kSplitAxisY };
-    RECT last;
-    const int nDistance = VeluSplitTrack(bar, clip, point, &last);
-    if (nDistance != 0)
-        VeluSplitFinish(bar, last, nDistance);
+    VeluSplitPress(bar, point);
 }
