@@ -50,12 +50,7 @@ protected:
         return ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOTIFY, rc.left, rc.top, rc.Width(),
                                  rc.Height(), m_host.m_hWnd, (HMENU)(UINT_PTR)id, nullptr, nullptr);
     }
-    static CRect RectOf(HWND hwnd)
-    {
-        CRect rc;
-        ::GetWindowRect(hwnd, &rc);
-        return rc;
-    }
+    static CRect RectOf(HWND hwnd) { CRect rc; ::GetWindowRect(hwnd, &rc); return rc; }
     static CPoint CentreOf(HWND hwnd) { return RectOf(hwnd).CenterPoint(); }
     // Moves the real cursor to the tool's centre and relays the move as an owner would.
     void RestOn(HWND tool)
