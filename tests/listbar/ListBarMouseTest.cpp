@@ -197,10 +197,8 @@ TEST_F(ListBarPaint, TheButtonAtTheBottomEdgeIsCutAboveTheTrailingArrowBand)
 TEST_F(ListBarMouse, ArrowGlyphsPointTheWayTheyScroll)
 {
     const struct { int orientation; CRect rc; int arrow; int dx, dy; } cases[] = {
-        {kListVertical, kTallBar, kListLeadingArrow, 0, -1},
-        {kListVertical, kTallBar, kListTrailingArrow, 0, 1},
-        {kListHorizontal, CRect(10, 10, 310, 90), kListLeadingArrow, -1, 0},
-        {kListHorizontal, CRect(10, 10, 310, 90), kListTrailingArrow, 1, 0},
+        {kListVertical, kTallBar, kListLeadingArrow, 0, -1}, {kListVertical, kTallBar, kListTrailingArrow, 0, 1},
+        {kListHorizontal, CRect(10, 10, 310, 90), kListLeadingArrow, -1, 0}, {kListHorizontal, CRect(10, 10, 310, 90), kListTrailingArrow, 1, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dx * 10 + c.dy);

@@ -21,11 +21,7 @@ class CoolDialogTest : public ::testing::Test
 {
 protected:
     void SetUp() override { vt::ParkCursor(); }
-    void TearDown() override
-    {
-        m_dlg.Close();
-        vt::ParkCursor();
-    }
+    void TearDown() override { m_dlg.Close(); vt::ParkCursor(); }
 
     ProbeDialog m_dlg;
 };
