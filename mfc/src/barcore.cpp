@@ -97,15 +97,7 @@ void CControlBar::PostNcDestroy()
 BOOL CControlBar::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == NULL) {
-        WNDCLASS wndcls;
-        memset(&wndcls, 0, sizeof(WNDCLASS));
-        wndcls.style = CS_DBLCLKS;
-        wndcls.lpfnWndProc = ::DefWindowProc;
-        wndcls.hInstance = AfxGetInstanceHandle();
-        wndcls.hCursor = ::LoadCursor(NULL, IDC_ARROW);
-        wndcls.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
-        wndcls.lpszClassName = AFX_WNDCONTROLBAR;
-        if (!AfxRegisterClass(&wndcls))
+        if (!AfxRegisterNamedWndClass(AFX_WNDCONTROLBAR, CS_DBLCLKS, (HBRUSH)(COLOR_BTNFACE + 1)))
             return FALSE;
         cs.lpszClass = AFX_WNDCONTROLBAR;
     }
