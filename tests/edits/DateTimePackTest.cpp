@@ -71,10 +71,8 @@ TEST(DateTimePack, CurrentDateTimeIsTheLocalClock)
     unsigned short y, mo, d, h, mi, s;
     GetCurrentDateTime(&y, &mo, &d, &h, &mi, &s);
     const double packed = GetCurrentPackedDateTime(), high = now();
-    EXPECT_GE(PackDateTime(y, mo, d, h, mi, s), low);
-    EXPECT_LE(PackDateTime(y, mo, d, h, mi, s), high);
-    EXPECT_GE(packed, low);
-    EXPECT_LE(packed, high);
+    for (const double read : {PackDateTime(y, mo, d, h, mi, s), packed})
+        EXPECT_TRUE(low <= read && read <= high) << std::fixed << low << " <= " << read << " <= " << high;
 }
 
 } // namespace
