@@ -48,6 +48,19 @@ void ActivateTopParent(CWnd* pWnd)
         pTopLevel->SetActiveWindow();
 }
 
+// Takes the double-width border lines the style asks for off rect's sides.
+void DeflateByBorders(CRect& rect, DWORD dwStyle)
+{
+    if (dwStyle & CBRS_BORDER_LEFT)
+        rect.left += AfxCxBorder2();
+    if (dwStyle & CBRS_BORDER_TOP)
+        rect.top += AfxCyBorder2();
+    if (dwStyle & CBRS_BORDER_RIGHT)
+        rect.right -= AfxCxBorder2();
+    if (dwStyle & CBRS_BORDER_BOTTOM)
+        rect.bottom -= AfxCyBorder2();
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- construction
@@ -97,15 +110,7 @@ void CControlBar::PostNcDestroy()
 BOOL CControlBar::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == NULL) {
-        WNDCLASS wndcls;
-        memset(&wndcls, 0, sizeof(WNDCLASS));
-        wndcls.style = CS_DBLCLKS;
-        wndcls.lpfnWndProc = ::DefWindowProc;
-        wndcls.hInstance = AfxGetInstanceHandle();
-        wndcls.hCursor = ::LoadCursor(NULL, IDC_ARROW);
-        wndcls.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
-        wndcls.lpszClassName = AFX_WNDCONTROLBAR;
-        if (!AfxRegisterClass(&wndcls))
+        if (!AfxRegisterNamedWndClass(AFX_WNDCONTROLBAR, CS_DBLCLKS, (HBRUSH)(COLOR_BTNFACE + 1)))
             return FALSE;
         cs.lpszClass = AFX_WNDCONTROLBAR;
     }
@@ -260,16 +265,7 @@ CSize CControlBar::CalcDynamicLayout(int, DWORD nMode)
 
 void CControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const
 {
-    int cxBorder2 = AfxCxBorder2();
-    int cyBorder2 = AfxCyBorder2();
-    if (m_dwStyle & CBRS_BORDER_LEFT)
-        rect.left += cxBorder2;
-    if (m_dwStyle & CBRS_BORDER_TOP)
-        rect.top += cyBorder2;
-    if (m_dwStyle & CBRS_BORDER_RIGHT)
-        rect.right -= cxBorder2;
-    if (m_dwStyle & CBRS_BORDER_BOTTOM)
-        rect.bottom -= cyBorder2;
+    DeflateByBorders(rect, m_dwStyle);
     // The item borders run along the bar; the gripper sits at its start.
     BOOL bGripper = (m_dwStyle & (CBRS_GRIPPER | CBRS_FLOATING)) == CBRS_GRIPPER;
     if (bHorz) {
@@ -502,16 +498,7 @@ void CControlBar::DrawBorders(CDC* pDC, CRect& rect)
     if (dwStyle & CBRS_BORDER_BOTTOM)
         pDC->FillSolidRect(rect2.left, rect2.bottom - 1, rect2.Width(), 1, (dwStyle & CBRS_BORDER_3D) ? clrShadow : clrHilite);
 
-    int cxBorder2 = AfxCxBorder2();
-    int cyBorder2 = AfxCyBorder2();
-    if (dwStyle & CBRS_BORDER_LEFT)
-        rect.left += cxBorder2;
-    if (dwStyle & CBRS_BORDER_TOP)
-        rect.top += cyBorder2;
-    if (dwStyle & CBRS_BORDER_RIGHT)
-        rect.right -= cxBorder2;
-    if (dwStyle & CBRS_BORDER_BOTTOM)
-        rect.bottom -= cyBorder2;
+    DeflateByBorders(rect, dwStyle);
 }
 
 // One raised bar along the start of a docked bar with CBRS_GRIPPER.

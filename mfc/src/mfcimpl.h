@@ -59,6 +59,9 @@ const AFX_MSGMAP_ENTRY* AfxFindWindowMessage(const AFX_MSGMAP* pMessageMap, UINT
 
 // Registers MFC's default window class on first use.
 BOOL AfxRegisterDefaultWndClass();
+// Registers, once, a window class of this module under a fixed name, with
+// DefWindowProc and the arrow cursor: the classes the layer's windows default to.
+BOOL AfxRegisterNamedWndClass(LPCTSTR lpszClassName, UINT nClassStyle, HBRUSH hbrBackground, HICON hIcon = NULL);
 
 // Every CFrameWnd of the thread, newest first, linked through m_pNextFrameWnd;
 // the idle loop updates the command UI of each.

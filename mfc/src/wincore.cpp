@@ -202,16 +202,23 @@ BOOL AFXAPI AfxRegisterClass(WNDCLASS* lpWndClass)
     return ::RegisterClass(lpWndClass) != 0;
 }
 
-BOOL AfxRegisterDefaultWndClass()
+BOOL AfxRegisterNamedWndClass(LPCTSTR lpszClassName, UINT nClassStyle, HBRUSH hbrBackground, HICON hIcon)
 {
     WNDCLASS wndcls;
     memset(&wndcls, 0, sizeof(WNDCLASS));
-    wndcls.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+    wndcls.style = nClassStyle;
     wndcls.lpfnWndProc = ::DefWindowProc;
     wndcls.hInstance = AfxGetInstanceHandle();
+    wndcls.hIcon = hIcon;
     wndcls.hCursor = ::LoadCursor(NULL, IDC_ARROW);
-    wndcls.lpszClassName = AFX_WND;
+    wndcls.hbrBackground = hbrBackground;
+    wndcls.lpszClassName = lpszClassName;
     return AfxRegisterClass(&wndcls);
+}
+
+BOOL AfxRegisterDefaultWndClass()
+{
+    return AfxRegisterNamedWndClass(AFX_WND, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, NULL);
 }
 
 // Classes named after their attributes, registered once per combination.

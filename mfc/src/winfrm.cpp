@@ -87,16 +87,8 @@ void CFrameWnd::PostNcDestroy()
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == NULL) {
-        WNDCLASS wndcls;
-        memset(&wndcls, 0, sizeof(WNDCLASS));
-        wndcls.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-        wndcls.lpfnWndProc = ::DefWindowProc;
-        wndcls.hInstance = AfxGetInstanceHandle();
-        wndcls.hCursor = ::LoadCursor(NULL, IDC_ARROW);
-        wndcls.hIcon = ::LoadIcon(NULL, IDI_APPLICATION);
-        wndcls.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
-        wndcls.lpszClassName = AFX_WNDFRAMEORVIEW;
-        if (!AfxRegisterClass(&wndcls))
+        if (!AfxRegisterNamedWndClass(AFX_WNDFRAMEORVIEW, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
+                                      (HBRUSH)(COLOR_WINDOW + 1), ::LoadIcon(NULL, IDI_APPLICATION)))
             return FALSE;
         cs.lpszClass = AFX_WNDFRAMEORVIEW;
     }

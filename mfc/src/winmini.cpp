@@ -62,15 +62,7 @@ BOOL CMiniFrameWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWin
 BOOL CMiniFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == NULL) {
-        WNDCLASS wndcls;
-        memset(&wndcls, 0, sizeof(WNDCLASS));
-        wndcls.style = CS_DBLCLKS;
-        wndcls.lpfnWndProc = ::DefWindowProc;
-        wndcls.hInstance = AfxGetInstanceHandle();
-        wndcls.hCursor = ::LoadCursor(NULL, IDC_ARROW);
-        wndcls.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
-        wndcls.lpszClassName = kMiniFrameClass;
-        if (!AfxRegisterClass(&wndcls))
+        if (!AfxRegisterNamedWndClass(kMiniFrameClass, CS_DBLCLKS, (HBRUSH)(COLOR_BTNFACE + 1)))
             return FALSE;
         cs.lpszClass = kMiniFrameClass;
     }

@@ -78,15 +78,7 @@ void CCoolComboBox::SetEdgeColor(unsigned long color)
 
 void CCoolComboBox::SetTipText(const char* text, unsigned long color)
 {
-    free(m_pszTipText);
-    m_pszTipText = NULL;
-    if (text != NULL)
-    {
-        size_t size = strlen(text) + 1;
-        m_pszTipText = (char*)malloc(size);
-        if (m_pszTipText != NULL)
-            memcpy(m_pszTipText, text, size);
-    }
+    VeluReplaceHintText(&m_pszTipText, text);
     m_crTip = color;
 }
 

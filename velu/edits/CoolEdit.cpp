@@ -42,15 +42,7 @@ void CCoolEdit::SetUpperLower(int mode)
 
 void CCoolEdit::SetTipText(const char* text, unsigned long color, int showWhenFocused)
 {
-    free(m_pszTipText);
-    m_pszTipText = NULL;
-    if (text != NULL)
-    {
-        size_t size = strlen(text) + 1;
-        m_pszTipText = (char*)malloc(size);
-        if (m_pszTipText != NULL)
-            memcpy(m_pszTipText, text, size);
-    }
+    VeluReplaceHintText(&m_pszTipText, text);
     m_crTip = color;
     m_bTipWhenFocused = showWhenFocused;
 }

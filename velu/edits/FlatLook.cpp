@@ -54,3 +54,15 @@ void VeluDrawHintText(HDC hdc, HWND hwndFont, const char* text, COLORREF color, 
     ::SelectObject(hdc, hOldFont);
     ::DeleteObject(hItalic);
 }
+
+void VeluReplaceHintText(char** ppszText, const char* text)
+{
+    free(*ppszText);
+    *ppszText = NULL;
+    if (text == NULL)
+        return;
+    const size_t size = strlen(text) + 1;
+    *ppszText = (char*)malloc(size);
+    if (*ppszText != NULL)
+        memcpy(*ppszText, text, size);
+}

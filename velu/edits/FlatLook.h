@@ -16,4 +16,8 @@ void VeluDrawFlatFrame(HDC hdc, const RECT& rect, HBRUSH hBandBrush, HPEN hPen);
 // The DC is left as it was found.
 void VeluDrawHintText(HDC hdc, HWND hwndFont, const char* text, COLORREF color, RECT* rect);
 
+// Replaces the malloc'ed hint text *ppszText with a malloc'ed copy of text
+// (none for NULL, or when memory runs out).
+void VeluReplaceHintText(char** ppszText, const char* text);
+
 #endif // VELU_EDITS_FLATLOOK_H
