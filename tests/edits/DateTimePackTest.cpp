@@ -6,31 +6,24 @@ using namespace edits_test;
 
 namespace {
 
-TEST(DateTimePack, MonthLengthsAndLeapYearsFollowTheGregorianCalendar)
+// Date digits before the point, time digits after; 0.0 for anything out of range.
+// Leap days, the years 1000 and 3000 and a 60th second are also met through the masked edit.
+TEST(DateTimePack, MonthLengthsLeapYearsAndPackingCheckEachRangeAndUnpackingRoundTrips)
 {
     const struct { unsigned short year, month; int days; } months[] = {
-        {1900, 2, 28}, {2000, 2, 29}, {2012, 2, 29}, {2013, 2, 28}, {2100, 2, 28}, {2400, 2, 29},
-        {1996, 2, 29}, {0, 2, 29},    {2014, 1, 31}, {2014, 3, 31}, {2014, 4, 30}, {2014, 6, 30},
-        {2014, 9, 30}, {2014, 11, 30}, {2014, 12, 31}, {2014, 0, 0}, {2014, 13, 0},
+        {1900, 2, 28}, {2000, 2, 29}, {2100, 2, 28}, {2400, 2, 29}, {0, 2, 29}, {2014, 1, 31},
+        {2014, 4, 30}, {2014, 11, 30}, {2014, 12, 31}, {2014, 0, 0}, {2014, 13, 0},
     };
     for (const auto& c : months)
     {
         EXPECT_EQ(c.days, GetMonthDays(c.year, c.month)) << c.year << "-" << c.month;
-        if (c.month == 2) {
-            EXPECT_EQ(c.days == 29, IsLeapYear(c.year) != 0) << "year " << c.year;
-        }
+        EXPECT_TRUE(c.month != 2 || (c.days == 29) == (IsLeapYear(c.year) != 0)) << "year " << c.year;
     }
-}
-
-// Date digits before the point, time digits after; 0.0 for anything out of range.
-TEST(DateTimePack, PackingChecksEachRangeAndUnpackingRoundTrips)
-{
     const struct { unsigned short y, mo, d, h, mi, s; double packed; } cases[] = {
         {2014, 5, 6, 8, 3, 9, 20140506.080309}, {2999, 12, 31, 23, 59, 59, 29991231.235959},
-        {2012, 2, 29, 12, 30, 45, 20120229.123045}, {1999, 7, 15, 0, 0, 1, 19990715.000001},
-        {1000, 1, 1, 0, 0, 0, 0.0},  {3000, 1, 1, 0, 0, 0, 0.0},  {2014, 0, 1, 0, 0, 0, 0.0},
+        {1999, 7, 15, 0, 0, 1, 19990715.000001}, {1000, 1, 1, 0, 0, 0, 0.0}, {2014, 0, 1, 0, 0, 0, 0.0},
         {2014, 13, 1, 0, 0, 0, 0.0}, {2014, 1, 0, 0, 0, 0, 0.0},  {2014, 1, 32, 0, 0, 0, 0.0},
-        {2014, 1, 1, 24, 0, 0, 0.0}, {2014, 1, 1, 0, 60, 0, 0.0}, {2014, 1, 1, 0, 0, 60, 0.0},
+        {2014, 1, 1, 24, 0, 0, 0.0}, {2014, 1, 1, 0, 60, 0, 0.0},
     };
     for (const auto& c : cases)
     {
@@ -50,10 +43,8 @@ TEST(DateTimePack, PackingChecksEachRangeAndUnpackingRoundTrips)
 // The year itself is never checked, the month, day and time are.
 TEST(DateTimePack, UnpackingRoundsToTheSecondAndChecksMonthDayAndTime)
 {
-    const struct { double value; int valid; } cases[] = {
-        {20120229.0, 1}, {1231.0, 1},   {20130229.0, 0},      {20140001.0, 0},      {0.5, 0},
-        {0.0, 0},        {-20140506.0, 0}, {20140506.240000, 0}, {20140506.006000, 0},
-    };
+    const struct { double value; int valid; } cases[] = {{20120229.0, 1}, {1231.0, 1}, {20130229.0, 0},
+        {20140001.0, 0}, {0.0, 0}, {-20140506.0, 0}, {20140506.240000, 0}, {20140506.006000, 0}};
     unsigned short y = 77, mo = 0, d = 0, h, mi, s;
     // Nothing is written when the value is refused outright.
     EXPECT_EQ(0, UnpackDateTime(nan(""), &y, NULL, NULL, NULL, NULL, NULL));
@@ -80,10 +71,8 @@ TEST(DateTimePack, CurrentDateTimeIsTheLocalClock)
     unsigned short y, mo, d, h, mi, s;
     GetCurrentDateTime(&y, &mo, &d, &h, &mi, &s);
     const double packed = GetCurrentPackedDateTime(), high = now();
-    EXPECT_GE(PackDateTime(y, mo, d, h, mi, s), low);
-    EXPECT_LE(PackDateTime(y, mo, d, h, mi, s), high);
-    EXPECT_GE(packed, low);
-    EXPECT_LE(packed, high);
+    for (const double read : {PackDateTime(y, mo, d, h, mi, s), packed})
+        EXPECT_TRUE(low <= read && read <= high) << std::fixed << low << " <= " << read << " <= " << high;
 }
 
 } // namespace

@@ -24,7 +24,7 @@ std::vector<Sample> Border(int width, int height, COLORREF colour, std::vector<S
     return more;
 }
 
-// Sizes and colours of every skin the library carries; the left column of
+// Sizes of every skin the library carries and colours of the button skins; the left column of
 // the two plain button skins differs from the rest of their border.
 const std::vector<CarriedSkin>& CarriedSkins()
 {
@@ -41,13 +41,10 @@ const std::vector<CarriedSkin>& CarriedSkins()
             {21, 2, RGB(254, 239, 212)}, {21, 17, RGB(250, 210, 133)}, {21, 18, RGB(240, 190, 110)}})},
         {"IDB_COOLTBCHECK_XZP", 2456, 40, 20, Border(40, 20, RGB(122, 152, 175),
             {{20, 1, RGB(242, 247, 249)}, {20, 10, RGB(242, 247, 249)}})},
-        // A 3-pixel frame around a pale panel whose first row is white.
-        {"IDB_COOLDLG_XZP", 33894, 125, 90, Border(125, 90, RGB(123, 155, 225), {{62, 2, RGB(123, 155, 225)},
-            {2, 45, RGB(123, 155, 225)}, {62, 3, kWhite}, {62, 45, RGB(232, 237, 250)}, {3, 45, RGB(232, 237, 250)}})},
-        {"IDR_COOLPGS_XZP", 3094, 50, 20, Border(50, 20, RGB(104, 104, 104), {{25, 1, RGB(190, 190, 190)},
-            {25, 2, RGB(239, 239, 239)}, {47, 10, RGB(239, 239, 239)}, {25, 10, kWhite}})},
-        {"IDR_XBMPTIP_XZP", 5238, 48, 36, {}},
-        {"IDR_XTOOLTIP_XZP", 5238, 48, 36, Border(48, 36, RGB(0, 60, 115), {{24, 18, RGB(255, 255, 231)}})},
+        // The frames and faces of the dialog, progress and tooltip skins are checked where those
+        // controls paint; here only the dialog's white first row and the progress skin's white middle.
+        {"IDB_COOLDLG_XZP", 33894, 125, 90, {{62, 3, kWhite}}}, {"IDR_COOLPGS_XZP", 3094, 50, 20, {{25, 10, kWhite}}},
+        {"IDR_XBMPTIP_XZP", 5238, 48, 36, {}},   {"IDR_XTOOLTIP_XZP", 5238, 48, 36, {}},
         {"IDB_FLTBARBTN_XZP", 774, 15, 15, {}},
     };
     return skins;

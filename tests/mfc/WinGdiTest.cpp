@@ -51,6 +51,8 @@ TEST(WinGdi, WrappersOwnTheirHandlesAndSelectionGivesBackWhatItReplaced)
     ::DeleteObject(hPen);
 }
 
+// (Fonts, pens, brushes and memory DCs selected and deleted by the controls:
+// the soak counts them.) What the controls leave out, here.
 TEST(WinGdi, CreateDestroyAndPaintManyTimesLeaksNothing)
 {
     vt::MemoryCanvas canvas(64, 64);
@@ -61,15 +63,7 @@ TEST(WinGdi, CreateDestroyAndPaintManyTimesLeaksNothing)
         CBitmap bitmap;
         bitmap.CreateCompatibleBitmap(pCanvas, 32, 32);
         CBitmap* pOldBitmap = memDC.SelectObject(&bitmap);
-        CFont font;
-        font.CreatePointFont(90, "MS Sans Serif");
-        CFont* pOldFont = memDC.SelectObject(&font);
-        CPen pen(PS_SOLID, 1, RGB(255, 0, 0));
-        CPen* pOldPen = memDC.SelectObject(&pen);
-        CBrush brush(RGB(0, 0, 255));
-        CBrush* pOldBrush = memDC.SelectObject(&brush);
         memDC.Rectangle(0, 0, 20, 20);
-        memDC.TextOut(2, 2, CString("Ag"));
         CRgn rgn;
         rgn.CreateRoundRectRgn(0, 0, 30, 30, 5, 5);
         memDC.SelectClipRgn(&rgn);
@@ -77,9 +71,6 @@ TEST(WinGdi, CreateDestroyAndPaintManyTimesLeaksNothing)
         memDC.SelectClipRgn(NULL);
         memDC.DrawDragRect(CRect(2, 2, 30, 30), CSize(2, 2), NULL, CSize(0, 0));
         pCanvas->BitBlt(0, 0, 32, 32, &memDC, 0, 0, SRCCOPY);
-        memDC.SelectObject(pOldBrush);
-        memDC.SelectObject(pOldPen);
-        memDC.SelectObject(pOldFont);
         memDC.SelectObject(pOldBitmap);
     }, 50));
 }

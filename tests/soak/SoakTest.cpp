@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace soak {
@@ -88,6 +89,7 @@ Entry Several(const char* name)
 }
 
 const UINT kId = 1001;
+const std::string kLongHint(5000, 'w');
 const DWORD kChild = WS_CHILD | WS_VISIBLE;
 
 // What the mouse did to a control, read from its protected state.
@@ -302,14 +304,16 @@ std::vector<Entry> Subjects()
             return w.Create("Soak", kChild, rc, &host, kId) != FALSE;
         }}),
         // Edits take the focus and a key while the mouse is on them, so that
-        // the hint, the text and the mask's items are all painted.
+        // the hint (far longer than the box), the text and the mask's items
+        // are all painted; the flat edit is painted read-only when left.
         OneControl<CCoolEdit>("flat edit", {
             .create = [](CCoolEdit& e, CWnd& host, const CRect& rc) {
-                e.SetTipText("Type here", RGB(200, 0, 0), 0);
+                e.SetTipText(kLongHint.c_str(), RGB(200, 0, 0), 0);
                 e.SetUpperLower(kEditCaseUpper);
                 return e.Create(kChild | WS_TABSTOP | ES_AUTOHSCROLL, rc, &host, kId) != FALSE;
             },
             .arrived = [](CCoolEdit& e) { e.SetFocus(); vt::TypeText("a"); },
+            .left = [](CCoolEdit& e) { e.SetReadOnly(TRUE); vt::PaintNow(e.m_hWnd); },
         }),
         OneControl<CCoolMaskEdit>("masked edit", {
             .create = [](CCoolMaskEdit& e, CWnd& host, const CRect& rc) {
@@ -346,10 +350,10 @@ std::vector<Entry> Subjects()
             },
             .rested = [](TippedDialog& d) { return !d.Tip().IsWindowVisible(); },
         }),
-        // A drop-down list with a hint, hovered over its arrow, then read-only.
+        // A drop-down combo with a long hint, hovered over its arrow, then read-only.
         OneControl<CCoolComboBox>("combo box", {
             .create = [](CCoolComboBox& c, CWnd& host, const CRect& rc) {
-                c.SetTipText("Pick one", RGB(200, 0, 0));
+                c.SetTipText(kLongHint.c_str(), RGB(200, 0, 0));
                 return c.Create(kChild | WS_VSCROLL | CBS_DROPDOWN, rc, &host, kId) && c.AddString("One") >= 0;
             },
             .left = [](CCoolComboBox& c) { c.SetReadOnly(1); vt::PaintNow(c.m_hWnd); },
@@ -357,7 +361,10 @@ std::vector<Entry> Subjects()
         OneControl<CCoolLabel>("label", {[](CCoolLabel& l, CWnd& host, const CRect& rc) {
             l.SetBackColor(RGB(250, 240, 200));
             l.SetTextColor(RGB(0, 0, 160));
-            return l.Create("Soaked label", kChild, rc, &host, kId) != FALSE;
+            static const unsigned short wide[] = {'W', 'i', 'd', 'e', 0};
+            const bool made = l.Create("Soaked label", kChild, rc, &host, kId) != FALSE;
+            l.SetWideText(wide);
+            return made;
         }}),
         OneControl<CCoolProgress>("progress bar", {
             .create = [](CCoolProgress& p, CWnd& host, const CRect& rc) {
