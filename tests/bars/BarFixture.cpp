@@ -130,12 +130,6 @@ BOOL CBarFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
     return TRUE;
 }
 
-vt::Capture CBarFrame::PaintBar(CWnd& bar)
-{
-    bar.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    return vt::Capture::FromWindow(bar.m_hWnd, true);
-}
-
 FrameHolder::~FrameHolder()
 {
     if (m_pFrame != NULL && ::IsWindow(m_pFrame->m_hWnd))

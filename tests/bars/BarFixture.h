@@ -65,7 +65,11 @@ public:
 
     CPoint ButtonCenter(int nIndex) { return OnScreen(m_wndToolBar, m_wndToolBar.Item(nIndex).CenterPoint()); }
     // Redraws both areas of a bar now and reads its whole window back.
-    vt::Capture PaintBar(CWnd& bar);
+    vt::Capture PaintBar(CWnd& bar)
+    {
+        bar.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        return vt::Capture::FromWindow(bar.m_hWnd, true);
+    }
     void Dock(CControlBar& bar, UINT nDockBarId) { DockControlBar(&bar, nDockBarId); RecalcLayout(); vt::PumpPending(); }
     void Float(CControlBar& bar) { FloatControlBar(&bar, CPoint(420, 300)); vt::PumpPending(); }
 

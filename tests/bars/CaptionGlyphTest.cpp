@@ -35,8 +35,7 @@ TEST(CaptionGlyph, CloseCrossAndFloatTriangleAndTheirHotLook)
           {{13, 20}, false}, {{27, 20}, false}, {{20, 13}, false}, {{16, 15}, false}, {{20, 21}, false}}},
     };
     for (const Case& c : cases)
-        for (bool hot : {false, true})
-        {
+        for (bool hot : {false, true}) {
             SCOPED_TRACE(testing::Message() << c.name << (hot ? ", hot" : ""));
             const vt::Capture shot = Paint(c.rc, c.glyph, hot ? c.glyph : 'X');
             for (const auto& p : c.pixels)

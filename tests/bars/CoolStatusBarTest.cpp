@@ -27,11 +27,7 @@ protected:
         bar.SetPaneText(0, "Ready");
     }
 
-    vt::Capture Shot()
-    {
-        bar.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-        return vt::Capture::FromWindow(bar.m_hWnd);
-    }
+    vt::Capture Shot() { bar.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW); return vt::Capture::FromWindow(bar.m_hWnd); }
     // Separator columns 1 pixel left of panes 3, 2 and 1: each pane is its
     // text (in the bar's font) and 6 pixels wide.
     std::vector<int> Separators(int right)

@@ -15,12 +15,7 @@ class ToolBarPaintTest : public BarTest
 protected:
     void SetUp() override { Make(); }
     CRect ItemInWindow(int nIndex) { return Bar().Item(nIndex) + Bar().ClientOrigin(); }
-    CRect Client()
-    {
-        CRect rect;
-        Bar().GetClientRect(&rect);
-        return rect + Bar().ClientOrigin();
-    }
+    CRect Client() { CRect rect; Bar().GetClientRect(&rect); return rect + Bar().ClientOrigin(); }
     // The first pixel (row by row) of a button in colour cr: an image's interior starts there.
     CPoint Find(const vt::Capture& shot, int nIndex, COLORREF cr)
     {

@@ -17,13 +17,7 @@ protected:
         m_children.back()->Create("STATIC", "", WS_CHILD, CRect(0, 0, cx, cy), &Bar(), 0xFFFF);
         return m_children.back().get();
     }
-    CRect Placed(CWnd* pChild)
-    {
-        CRect rect;
-        pChild->GetWindowRect(&rect);
-        Bar().ScreenToClient(&rect);
-        return rect;
-    }
+    CRect Placed(CWnd* pChild) { CRect rect; pChild->GetWindowRect(&rect); Bar().ScreenToClient(&rect); return rect; }
     std::vector<std::unique_ptr<CWnd>> m_children;
 };
 

@@ -15,12 +15,7 @@ namespace {
 const DWORD kStartTimeout = 15000;   // the first start of a program in a prefix is slow
 const DWORD kStepTimeout = 4000;
 
-CRect WindowRect(HWND hwnd)
-{
-    CRect rect;
-    ::GetWindowRect(hwnd, &rect);
-    return rect;
-}
+CRect WindowRect(HWND hwnd) { CRect rect; ::GetWindowRect(hwnd, &rect); return rect; }
 
 BOOL CALLBACK MatchChild(HWND hwnd, LPARAM lParam)
 {

@@ -27,10 +27,7 @@ inline SIZE Measure(const char* text)
 inline int TextHeight() { return Measure("").cy; }
 
 // Parks the cursor before the host appears, so no stale move reaches a new bar.
-struct CursorParked
-{
-    CursorParked() { vt::ParkCursor(); }
-};
+struct CursorParked { CursorParked() { vt::ParkCursor(); } };
 
 // A host with one bar of class Bar (the list bar, or one derived from it).
 template <class Bar>

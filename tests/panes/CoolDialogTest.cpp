@@ -21,11 +21,7 @@ class CoolDialogTest : public ::testing::Test
 {
 protected:
     void SetUp() override { vt::ParkCursor(); }
-    void TearDown() override
-    {
-        m_dlg.Close();
-        vt::ParkCursor();
-    }
+    void TearDown() override { m_dlg.Close(); vt::ParkCursor(); }
 
     ProbeDialog m_dlg;
 };
@@ -42,8 +38,7 @@ TEST_F(CoolDialogTest, BackgroundIsTheSkinThePlainFaceOrWhatPaintBkDrawsAndAllOf
         {"plain", kDlgBkPlatform, CLR_INVALID, face, face, false},
         {"own PaintBk", kDlgBkSkinned, own, own, own, true},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ProbeDialog dlg;
         dlg.customFill = c.fill;
@@ -131,8 +126,7 @@ TEST_F(CoolDialogTest, SwitchingActivationTakesTheTipDown)
 {
     ASSERT_TRUE(m_dlg.Open());
     vt::HostWnd other(100, 60);
-    for (bool toOther : {true, false})
-    {
+    for (bool toOther : {true, false}) {
         SCOPED_TRACE(toOther ? "another window activated" : "the dialog activated");
         vt::Activate(toOther ? m_dlg.m_hWnd : other.m_hWnd);
         ASSERT_TRUE(vt::PumpUntil([&] { return ::GetActiveWindow() == (toOther ? m_dlg.m_hWnd : other.m_hWnd); }));

@@ -56,12 +56,7 @@ public:
     HWND TipWnd() const { return m_toolTip.m_hWnd; }
     CCoolToolTip& Tip() { return m_toolTip; }
     bool TipVisible() const { return ::IsWindowVisible(m_toolTip.m_hWnd) != FALSE; }
-    CPoint ScreenCentreOf(UINT id)
-    {
-        CRect rc;
-        GetDlgItem(id)->GetWindowRect(&rc);
-        return rc.CenterPoint();
-    }
+    CPoint ScreenCentreOf(UINT id) { CRect rc; GetDlgItem(id)->GetWindowRect(&rc); return rc.CenterPoint(); }
     // Repaints the whole client area now, background included.
     void RepaintNow()
     {

@@ -16,8 +16,7 @@ TEST_F(BalloonTest, TailTipTouchesTheAnchorInEveryDirection)
     const CSize text = MeasureLines(kText);
     const struct { int direction, tail; bool tailOnTop, nearLeft; } cases[] = {
         {0, 12, true, true}, {1, 12, true, false}, {2, 12, false, false}, {3, 12, false, true}, {7, 12, false, true}, {0, 0, true, true}};
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "direction " << c.direction << ", tail " << c.tail);
         Show(kText, 5000, kAnchor, c.tail, c.direction);
         const int w = text.cx + 16, h = text.cy + 16 + c.tail;
@@ -40,8 +39,7 @@ TEST_F(BalloonTest, TextIsCutTo1023BytesAndNullOrEmptyTextGivesAnEmptyBalloon)
     const std::string longText(2000, 'w');
     Show(longText.c_str(), 5000, kAnchor);
     EXPECT_EQ(longText.substr(0, 1023), m_tip.Text());
-    for (const char* text : {static_cast<const char*>(nullptr), ""})
-    {
+    for (const char* text : {static_cast<const char*>(nullptr), ""}) {
         Show(text, 5000, kAnchor);
         EXPECT_EQ("", m_tip.Text());
         EXPECT_EQ(16 + 3, m_tip.WindowRect().Width());
@@ -58,8 +56,7 @@ TEST_F(BalloonTest, BalloonPaintsBoxTailShadowAndCentredTextOnly)
 {
     const char kText[] = "Balloon text\nsecond line";
     const CSize text = MeasureLines(kText);
-    for (const CPoint dirTail : {CPoint(0, 12), CPoint(2, 12), CPoint(1, 0)})
-    {
+    for (const CPoint dirTail : {CPoint(0, 12), CPoint(2, 12), CPoint(1, 0)}) {
         SCOPED_TRACE(testing::Message() << "direction " << dirTail.x << ", tail " << dirTail.y);
         Show(kText, 5000, kAnchor, dirTail.y, dirTail.x);
         const vt::Capture shot = PaintOverBackdrop(m_tip);
@@ -72,12 +69,10 @@ TEST_F(BalloonTest, BalloonPaintsBoxTailShadowAndCentredTextOnly)
         };
         for (const auto& p : pixels)
             EXPECT_PIXEL(shot, p.first.x, p.first.y, p.second);
-        if (box.bottom + 3 < shot.height())
-        {
+        if (box.bottom + 3 < shot.height()) {
             EXPECT_PIXEL(shot, box.left + 30, box.bottom + 3, kUnpainted);   // the shadow ends 3 below
         }
-        if (dirTail.y > 0)
-        {
+        if (dirTail.y > 0) {
             const CPoint tip = m_tip.Tail(2), base = m_tip.Tail(1);
             const int sx = base.x > tip.x ? 1 : -1, sy = base.y > tip.y ? 1 : -1;
             EXPECT_PIXEL(shot, tip.x + 2 * sx, tip.y + 3 * sy, kBalloonFill);
@@ -108,8 +103,7 @@ TEST(BitmapBalloon, ColoursComeFromTheBitmapAndTheSkinIsPaintedFromNineBitsUp)
     }
     vt::GdiObject fourBit(::CreateBitmap(48, 36, 1, 4, nullptr));
     HBITMAP firstSkin = nullptr;
-    for (HBITMAP given : {static_cast<HBITMAP>(nullptr), own.bitmap(), fourBit.bitmap()})
-    {
+    for (HBITMAP given : {static_cast<HBITMAP>(nullptr), own.bitmap(), fourBit.bitmap()}) {
         const bool lowColour = given == fourBit.bitmap();
         SCOPED_TRACE(!given ? "shared skin" : lowColour ? "4-bit bitmap" : "own bitmap");
         tip.ShowMe(kAnchor.x, kAnchor.y, "Skinned", 12, 0, given, kBalloonInk, 5000);

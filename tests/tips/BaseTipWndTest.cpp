@@ -39,8 +39,7 @@ TEST_F(BalloonTest, TipAppearsAfterTheDelayAndKeepsItsFirstShowTimeWhenShownAgai
 // the capture then and gives it up when the display time ends.
 TEST_F(BalloonTest, DelayTimerFiresOnceThenTheDisplayTimerHides)
 {
-    for (BOOL activate : {FALSE, TRUE})
-    {
+    for (BOOL activate : {FALSE, TRUE}) {
         SCOPED_TRACE(activate ? "with activation" : "without activation");
         m_tip.NeedActivation(activate);
         Show("Timed", 5000, CPoint(300, 300));
@@ -48,8 +47,7 @@ TEST_F(BalloonTest, DelayTimerFiresOnceThenTheDisplayTimerHides)
             {0, activate != FALSE, false, kBaseTipDelayTimerId},
             {kBaseTipDelayTimerId, true, true, kBaseTipDisplayTimerId},
             {kBaseTipDisplayTimerId, false, false, 0}};
-        for (const auto& step : steps)
-        {
+        for (const auto& step : steps) {
             if (step.fire != 0)
                 m_tip.Fire(step.fire);
             EXPECT_EQ(step.visible, m_tip.Visible()) << step.fire;
@@ -75,8 +73,7 @@ TEST_F(BalloonTest, PressAnywhereHidesTipAndReplaysTheClickToTheWindowBelow)
         {"left press on a button clicks it once", false, CPoint(70, 35), WM_COMMAND, 1},
         {"right press on the host", true, CPoint(200, 150), WM_RBUTTONUP, 2},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         vt::MoveCursor(m_host.ToScreen(c.at));
         Show("Click through me", 5000, m_host.ToScreen(c.at) + CPoint(-10, -10));

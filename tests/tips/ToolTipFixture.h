@@ -50,31 +50,13 @@ protected:
         return ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOTIFY, rc.left, rc.top, rc.Width(),
                                  rc.Height(), m_host.m_hWnd, (HMENU)(UINT_PTR)id, nullptr, nullptr);
     }
-    static CRect RectOf(HWND hwnd)
-    {
-        CRect rc;
-        ::GetWindowRect(hwnd, &rc);
-        return rc;
-    }
+    static CRect RectOf(HWND hwnd) { CRect rc; ::GetWindowRect(hwnd, &rc); return rc; }
     static CPoint CentreOf(HWND hwnd) { return RectOf(hwnd).CenterPoint(); }
     // Moves the real cursor to the tool's centre and relays the move as an owner would.
-    void RestOn(HWND tool)
-    {
-        vt::MoveCursor(CentreOf(tool));
-        Relay(WM_MOUSEMOVE);
-    }
-    void Relay(UINT message)
-    {
-        MSG msg = {};
-        msg.message = message;
-        m_tip.RelayEvent(&msg);
-    }
+    void RestOn(HWND tool) { vt::MoveCursor(CentreOf(tool)); Relay(WM_MOUSEMOVE); }
+    void Relay(UINT message) { MSG msg = {}; msg.message = message; m_tip.RelayEvent(&msg); }
     // Moves the cursor onto the bare host and relays it: the tools' tips may show again.
-    void LeaveTools()
-    {
-        vt::MoveCursor(m_host.ToScreen(kHostBlankPoint));
-        Relay(WM_MOUSEMOVE);
-    }
+    void LeaveTools() { vt::MoveCursor(m_host.ToScreen(kHostBlankPoint)); Relay(WM_MOUSEMOVE); }
     void FireTimer(UINT id) { m_tip.SendMessage(WM_TIMER, id, 0); }
     bool TipVisible() const { return ::IsWindowVisible(m_tip.m_hWnd) != FALSE; }
     CRect TipRect() const { return RectOf(m_tip.m_hWnd); }
