@@ -470,33 +470,23 @@ void CControlBar::DrawBorders(CDC* pDC, CRect& rect)
         return;
     COLORREF clrShadow = ::GetSysColor(COLOR_BTNSHADOW);
     COLORREF clrHilite = ::GetSysColor(COLOR_BTNHIGHLIGHT);
-    CRect rect1 = rect;
-    CRect rect2 = rect;
-    // The outer line, then the inner one one pixel in.
-    if (dwStyle & CBRS_BORDER_LEFT)
-        pDC->FillSolidRect(rect1.left, rect1.top, 1, rect1.Height(), clrShadow);
-    if (dwStyle & CBRS_BORDER_TOP)
-        pDC->FillSolidRect(rect1.left, rect1.top, rect1.Width(), 1, clrShadow);
-    if (dwStyle & CBRS_BORDER_RIGHT)
-        pDC->FillSolidRect(rect1.right - 1, rect1.top, 1, rect1.Height(), (dwStyle & CBRS_BORDER_3D) ? clrHilite : clrShadow);
-    if (dwStyle & CBRS_BORDER_BOTTOM)
-        pDC->FillSolidRect(rect1.left, rect1.bottom - 1, rect1.Width(), 1, (dwStyle & CBRS_BORDER_3D) ? clrHilite : clrShadow);
-    if (dwStyle & CBRS_BORDER_LEFT)
-        rect2.left++;
-    if (dwStyle & CBRS_BORDER_TOP)
-        rect2.top++;
-    if (dwStyle & CBRS_BORDER_RIGHT)
-        rect2.right--;
-    if (dwStyle & CBRS_BORDER_BOTTOM)
-        rect2.bottom--;
-    if (dwStyle & CBRS_BORDER_LEFT)
-        pDC->FillSolidRect(rect2.left, rect2.top, 1, rect2.Height(), clrHilite);
-    if (dwStyle & CBRS_BORDER_TOP)
-        pDC->FillSolidRect(rect2.left, rect2.top, rect2.Width(), 1, clrHilite);
-    if (dwStyle & CBRS_BORDER_RIGHT)
-        pDC->FillSolidRect(rect2.right - 1, rect2.top, 1, rect2.Height(), (dwStyle & CBRS_BORDER_3D) ? clrShadow : clrHilite);
-    if (dwStyle & CBRS_BORDER_BOTTOM)
-        pDC->FillSolidRect(rect2.left, rect2.bottom - 1, rect2.Width(), 1, (dwStyle & CBRS_BORDER_3D) ? clrShadow : clrHilite);
+    // The outer line in shadow, then the inner one one pixel in, in highlight;
+    // a 3D border swaps the colours of its right and bottom sides.
+    CRect line = rect;
+    for (int i = 0; i < 2; i++) {
+        const COLORREF clrNear = i == 0 ? clrShadow : clrHilite;
+        const COLORREF clrFar = (dwStyle & CBRS_BORDER_3D) ? (i == 0 ? clrHilite : clrShadow) : clrNear;
+        if (dwStyle & CBRS_BORDER_LEFT)
+            pDC->FillSolidRect(line.left, line.top, 1, line.Height(), clrNear);
+        if (dwStyle & CBRS_BORDER_TOP)
+            pDC->FillSolidRect(line.left, line.top, line.Width(), 1, clrNear);
+        if (dwStyle & CBRS_BORDER_RIGHT)
+            pDC->FillSolidRect(line.right - 1, line.top, 1, line.Height(), clrFar);
+        if (dwStyle & CBRS_BORDER_BOTTOM)
+            pDC->FillSolidRect(line.left, line.bottom - 1, line.Width(), 1, clrFar);
+        line.DeflateRect((dwStyle & CBRS_BORDER_LEFT) ? 1 : 0, (dwStyle & CBRS_BORDER_TOP) ? 1 : 0,
+                         (dwStyle & CBRS_BORDER_RIGHT) ? 1 : 0, (dwStyle & CBRS_BORDER_BOTTOM) ? 1 : 0);
+    }
 
     DeflateByBorders(rect, dwStyle);
 }
