@@ -80,8 +80,7 @@ inline bool RenameResource(const std::string& modulePath, const char* from, cons
     const Bytes image{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     // A directory string: 16-bit length, then UTF-16 characters.
     Bytes pattern = {BYTE(length), BYTE(length >> 8)}, renamed;
-    for (size_t i = 0; i < length; ++i)
-    {
+    for (size_t i = 0; i < length; ++i) {
         pattern.insert(pattern.end(), {BYTE(from[i]), 0});
         renamed.insert(renamed.end(), {BYTE(to[i]), 0});
     }
@@ -100,8 +99,7 @@ inline Bytes StoredDeflate(const Bytes& payload, bool final = true)
 {
     Bytes out;
     size_t offset = 0;
-    do
-    {
+    do {
         const size_t chunk = std::min<size_t>(payload.size() - offset, 0xFFFF);
         out.push_back(final && offset + chunk == payload.size() ? 0x01 : 0x00);   // BFINAL, BTYPE 00 (stored)
         bmp::Put16(out, WORD(chunk));
@@ -161,8 +159,7 @@ inline Bytes BuildBmp(const BmpShape& shape)
         bmp::Put32(out, mask);
     for (const RGBQUAD& q : shape.colourTable)
         out.insert(out.end(), {q.rgbBlue, q.rgbGreen, q.rgbRed, 0});
-    for (int i = 0; i < shape.height; ++i)
-    {
+    for (int i = 0; i < shape.height; ++i) {
         Bytes padded(shape.rows[shape.topDown ? i : shape.height - 1 - i]);
         padded.resize(stride, 0);
         out.insert(out.end(), padded.begin(), padded.end());

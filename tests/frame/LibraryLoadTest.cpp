@@ -48,8 +48,7 @@ void LoadUseAndFree(const std::string& path)
     ASSERT_NE(nullptr, module.get());
     LoadSharedSkinFn load = reinterpret_cast<LoadSharedSkinFn>(::GetProcAddress(module.get(), "VeluLoadSharedSkin"));
     ASSERT_NE(nullptr, load);
-    for (const LazySkin& lazy : kLazySkins)
-    {
+    for (const LazySkin& lazy : kLazySkins) {
         HBITMAP* holder = module.Data<HBITMAP>(lazy.holder);
         const HBITMAP first = load(holder, lazy.resource);
         EXPECT_NE(nullptr, first) << lazy.resource;
@@ -59,8 +58,7 @@ void LoadUseAndFree(const std::string& path)
     HBITMAP missing = NULL;
     EXPECT_EQ(nullptr, load(&missing, "NO_SUCH_XZP"));
     EXPECT_EQ(nullptr, missing);
-    for (const char* name : {"VeluCreateCtrlBarImageList", "VeluCreateButtonListImageList"})
-    {
+    for (const char* name : {"VeluCreateCtrlBarImageList", "VeluCreateButtonListImageList"}) {
         CreateListFn create = reinterpret_cast<CreateListFn>(::GetProcAddress(module.get(), name));
         ASSERT_NE(nullptr, create);
         EXPECT_TRUE(create()) << name;
@@ -99,8 +97,7 @@ TEST_F(LibraryLoad, AttachMakesTheFixedResourcesAndNoLazyOneSkipsAMissingSkinAnd
 {
     const std::string whole = Copy("velufresh.dll"), noHot = Copy("velunohot.dll");
     ASSERT_TRUE(frametest::RenameResource(noHot, VELU_XZP_BTNHOT, "IDB_BTNHOT_XZQ"));
-    for (const std::string& path : {whole, noHot})
-    {
+    for (const std::string& path : {whole, noHot}) {
         SCOPED_TRACE(path);
         const Module module = Load(path);
         ASSERT_NE(nullptr, module.get());
@@ -129,8 +126,7 @@ TEST(SharedResources, FontsAreNineAndTenPointOfTheNamedFace)
     vt::WindowDC screen(NULL);
     const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
     const struct { const CFont* font; int tenths; } fonts[] = {{&g_fontShared9, 90}, {&g_fontShared10, 100}};
-    for (const auto& shared : fonts)
-    {
+    for (const auto& shared : fonts) {
         SCOPED_TRACE(shared.tenths);
         LOGFONTA font = {};
         ASSERT_TRUE(::GetObjectA(shared.font->GetSafeHandle(), sizeof(font), &font));
@@ -163,8 +159,7 @@ TEST_F(LibraryLoad, LoadingFreeingAndARefusedLoadLeaveNoGdiObjectOrWindow)
     Load(path);
     const int gdi = vt::GdiObjectCount();
     const int windows = vt::ThreadWindowCount();
-    for (int i = 0; i < 5; ++i)
-    {
+    for (int i = 0; i < 5; ++i) {
         LoadUseAndFree(path);
         EXPECT_EQ(gdi, vt::GdiObjectCount()) << "after cycle " << i << " with every lazy skin used";
         EXPECT_NE(nullptr, Load(path).get());

@@ -79,8 +79,7 @@ std::string WriteDataCopy(frametest::TempFolder& folder, const Bytes& payload)
 TEST(XzpResource, EveryCarriedSkinInflatesToABmpFileOfItsSizeAndColours)
 {
     vt::WindowDC screen(NULL);
-    for (const CarriedSkin& skin : CarriedSkins())
-    {
+    for (const CarriedSkin& skin : CarriedSkins()) {
         SCOPED_TRACE(skin.name);
         DWORD size = 0;
         Block block(LoadBinaryResourceName(g_hVeluInstance, skin.name, &size));
@@ -126,10 +125,8 @@ TEST(XzpResource, LoaderReadsWholeStreamsAndRejectsMissingOrBrokenOnesWithoutLea
     // Warm up once so that lazily made loader state is not counted.
     FreeBinaryResource(LoadBinaryResourceName(module, "PARTIAL_THEN_BAD", NULL));
     const SIZE_T before = vt::HeapBytesInUse();
-    for (int i = 0; i < 20; ++i)
-    {
-        for (const char* name : {"NO_SUCH_XZP", "NOT_DEFLATE", "PARTIAL_THEN_BAD", "TRUNCATED"})
-        {
+    for (int i = 0; i < 20; ++i) {
+        for (const char* name : {"NO_SUCH_XZP", "NOT_DEFLATE", "PARTIAL_THEN_BAD", "TRUNCATED"}) {
             size = 99;
             EXPECT_EQ(nullptr, LoadBinaryResourceName(module, name, &size)) << name;
             EXPECT_EQ(99u, size) << name;
