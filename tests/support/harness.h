@@ -88,9 +88,6 @@ public:
     {
         HWND hwnd;
         UINT message;
-        WPARAM wParam;
-        LPARAM lParam;
-        bool posted;
     };
 
     MessageRecorder();
@@ -108,7 +105,7 @@ public:
 private:
     static LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK GetMsgProc(int code, WPARAM wParam, LPARAM lParam);
-    void Record(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool posted);
+    void Record(HWND hwnd, UINT message);
 
     HHOOK m_callHook;
     HHOOK m_getHook;
@@ -137,8 +134,6 @@ public:
     int width() const { return m_width; }
     int height() const { return m_height; }
     COLORREF At(int x, int y) const;
-    // Writes a PNG; returns false on failure.
-    bool SavePng(const std::string& path) const;
 
 private:
     int m_width = 0;
@@ -155,7 +150,6 @@ std::string DumpForCurrentTest(const Capture& capture, const char* tag = "captur
 std::string ColourText(COLORREF colour);
 
 #define EXPECT_PIXEL(capture, x, y, color) EXPECT_TRUE(::vt::PixelIs((capture), (x), (y), (color)))
-#define ASSERT_PIXEL(capture, x, y, color) ASSERT_TRUE(::vt::PixelIs((capture), (x), (y), (color)))
 
 // ---------------------------------------------------------------- leaks
 
