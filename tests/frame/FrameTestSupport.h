@@ -10,7 +10,9 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace frametest {
@@ -111,20 +113,11 @@ inline Bytes StoredDeflate(const Bytes& payload, bool final = true)
 }
 
 // A loaded module, freed when the object goes.
-class Module
+struct Module : std::unique_ptr<std::remove_pointer<HMODULE>::type, BOOL(WINAPI*)(HMODULE)>
 {
-public:
-    explicit Module(HMODULE module = NULL) : m_module(module) {}
-    ~Module() { if (m_module) ::FreeLibrary(m_module); }
-    Module(const Module&) = delete;
-    Module& operator=(const Module&) = delete;
-
-    HMODULE get() const { return m_module; }
+    explicit Module(HMODULE module) : unique_ptr(module, ::FreeLibrary) {}
     // An exported variable of the module, or null.
-    template <class T> T* Data(const char* name) const { return reinterpret_cast<T*>(::GetProcAddress(m_module, name)); }
-
-private:
-    HMODULE m_module;
+    template <class T> T* Data(const char* name) const { return reinterpret_cast<T*>(::GetProcAddress(get(), name)); }
 };
 
 // The shape of a BMP file image in memory; rows are given top row first, unpadded.

@@ -130,14 +130,7 @@ TEST(MemoryBitmap, OnlyAnImageWithAColourTableGetsAPaletteOfTheColoursItUses)
     EXPECT_EQ(0, entry.peFlags);
     // The bits sit right behind the 16 used entries: pixel (3, top row) has index 3.
     EXPECT_EQ(ColourText(ColourOf(shape.colourTable[3])), ColourText(Sample(bitmap.bitmap(), 1, 3)));
-
-    // Loading again leaves only the bitmap and the palette behind.
-    EXPECT_TRUE(vt::LeavesNothingBehind([&] {
-        HPALETTE again = NULL;
-        vt::GdiObject copy(VELULoadMemBmp(image.data(), &again, NULL));
-        vt::GdiObject copyPalette(again);
-        EXPECT_NE(nullptr, copy.get());
-    }));
+    // (That loading leaves only the bitmap and the palette behind is counted by the fuzz.)
 }
 
 // Each depth decodes its pixel as the platform's DIB layout stores it.
