@@ -182,8 +182,9 @@ CRect BoundsOf(const Capture& shot, const RECT& rc, COLORREF colour);
 // One line of text as DrawText measures it with font (null: a DC's own font).
 CSize TextExtent(HFONT font, const char* text);
 // Runs cycle a few times, so that what the platform and the library make
-// once settles, then `times` more; succeeds when GDI objects, windows and,
-// if asked, heap bytes are back where they were.
+// once settles, then `times` more (stopping at a fatal failure inside it);
+// succeeds when GDI objects, windows and, if asked, heap bytes are back
+// where they were.
 ::testing::AssertionResult LeavesNothingBehind(const std::function<void()>& cycle, int times = 20,
                                                bool heap = false);
 
