@@ -116,8 +116,8 @@ inline Bytes StoredDeflate(const Bytes& payload, bool final = true)
 struct Module : std::unique_ptr<std::remove_pointer<HMODULE>::type, BOOL(WINAPI*)(HMODULE)>
 {
     explicit Module(HMODULE module) : unique_ptr(module, ::FreeLibrary) {}
-    // An exported variable of the module, or null.
-    template <class T> T* Data(const char* name) const { return reinterpret_cast<T*>(::GetProcAddress(get(), name)); }
+    // An exported variable or function of the module, or null.
+    template <class T> T* Export(const char* name) const { return reinterpret_cast<T*>(::GetProcAddress(get(), name)); }
 };
 
 // The shape of a BMP file image in memory; rows are given top row first, unpadded.
