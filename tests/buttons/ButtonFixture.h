@@ -145,6 +145,15 @@ protected:
         return vt::PumpUntil([&] { return ctl.LastState() != kStateHot; });
     }
     bool Focus() { return vt::FocusOn(ctl); }
+    // Creates a push button kind as an application does in code, with the test font.
+    bool Make(const char* caption = "Press", DWORD extraStyle = 0)
+    {
+        if (!ctl.Create(caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | extraStyle, rect, &host, kButtonId))
+            return false;
+        ctl.SetFont(CFont::FromHandle(font), FALSE);
+        vt::PaintNow(host.m_hWnd);
+        return true;
+    }
 
     // One step of a walk through states by real input: the colour shown within
     // the walk's area, one that must not be there, and more checks of the shot.
@@ -170,17 +179,5 @@ protected:
         vt::ParkCursor();
     }
 };
-
-// Creates a push button as an application does in code.
-inline BOOL CreateButton(CButton& button, CWnd& parent, const CRect& rect, const char* caption,
-                         DWORD extraStyle = 0, HFONT hFont = NULL)
-{
-    if (!button.Create(caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | extraStyle, rect, &parent, kButtonId))
-        return FALSE;
-    if (hFont != NULL)
-        button.SendMessage(WM_SETFONT, (WPARAM)hFont, FALSE);
-    vt::PaintNow(parent.m_hWnd);
-    return TRUE;
-}
 
 }  // namespace btntest
