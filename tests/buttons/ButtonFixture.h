@@ -38,12 +38,9 @@ inline int InkLeft(HFONT hFont, const char* text)
 // Colour of one pixel of a skin bitmap (x from the left, y from the top).
 inline COLORREF SkinPixel(HBITMAP hSkin, int x, int y)
 {
-    HDC dc = ::CreateCompatibleDC(NULL);
-    HGDIOBJ old = ::SelectObject(dc, hSkin);
-    const COLORREF colour = ::GetPixel(dc, x, y);
-    ::SelectObject(dc, old);
-    ::DeleteDC(dc);
-    return colour;
+    vt::MemoryCanvas canvas(1, 1);
+    vt::SelectGuard skin(canvas, hSkin);
+    return ::GetPixel(canvas, x, y);
 }
 
 // Succeeds when pixel(x, y) holds all round the one-pixel frame of rc (inclusive right and bottom).

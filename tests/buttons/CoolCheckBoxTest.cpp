@@ -7,25 +7,19 @@ namespace {
 
 const COLORREF kBackground = RGB(40, 160, 90);
 
-// Counts the change notifications and keeps the box last named.
-struct Notifications
-{
-    int count = 0;
-    CCoolCheckBox* last = nullptr;
-    static void Note(void* self, CCoolCheckBox* box)
-    {
-        Notifications* n = static_cast<Notifications*>(self);
-        ++n->count;
-        n->last = box;
-    }
-};
-
 class CheckBoxTest : public ControlTest<CCoolCheckBox>
 {
 protected:
     CheckBoxTest() : ControlTest(CRect(20, 20, 120, 40), kBackground) {}   // 100 x 20
 
-    Notifications changes;
+    // The change notifications so far and the box they last named.
+    int notified = 0;
+    CCoolCheckBox* notifiedBox = nullptr;
+    static void Note(void* test, CCoolCheckBox* box)
+    {
+        ++static_cast<CheckBoxTest*>(test)->notified;
+        static_cast<CheckBoxTest*>(test)->notifiedBox = box;
+    }
     const CRect caption{kCheckCaptionLeft, 0, 100 - kCheckCaptionRight, 20};
 
     // A dialog-like parent that paints under its children, as the check box relies on.
@@ -35,27 +29,12 @@ protected:
     {
         if (!ctl.Create(text, WS_CHILD | WS_VISIBLE, rect, &host, kButtonId))
             return false;
-        ctl.SetChangedCallback(&changes, Notifications::Note);
+        ctl.SetChangedCallback(this, Note);
         vt::PaintNow(host.m_hWnd);
         return true;
     }
     CPoint Inside() const { return CPoint(rect.left + 6, rect.top + 10); }
     CPoint Outside() const { return CPoint(rect.left + 6, rect.bottom + 30); }
-
-    // Each step acts, then the check state and the notifications so far are as given.
-    struct Step { const char* name; std::function<void()> act; int check; int notified; };
-    void Run(const std::vector<Step>& steps)
-    {
-        for (const Step& step : steps) {
-            SCOPED_TRACE(step.name);
-            step.act();
-            vt::PumpUntil([&] { return changes.count == step.notified; });
-            vt::PumpFor(30);
-            EXPECT_EQ(step.check, ctl.GetCheck());
-            EXPECT_EQ(step.notified, changes.count);
-        }
-        EXPECT_EQ(&ctl, changes.last);
-    }
 };
 
 // Only changes between zero and nonzero are stored and notified, by the
@@ -64,7 +43,8 @@ TEST_F(CheckBoxTest, CheckChangesAsSettersClicksAndKeysAskAndIsNotifiedOncePerCh
 {
     ASSERT_TRUE(Make("Click me"));
     EXPECT_EQ(0, ctl.GetCheck());
-    Run({
+    // Each step acts, then the check state and the notifications so far are as given.
+    const struct { const char* name; std::function<void()> act; int check; int notified; } steps[] = {
         {"set 2", [&] { ctl.SetCheck(2, TRUE, TRUE); }, 2, 1},
         {"set 1 over 2", [&] { ctl.SetCheck(1, TRUE, TRUE); }, 2, 1},
         {"toggle", [&] { ctl.Toggle(TRUE); }, 0, 2},
@@ -82,7 +62,16 @@ TEST_F(CheckBoxTest, CheckChangesAsSettersClicksAndKeysAskAndIsNotifiedOncePerCh
         {"enter", [&] { vt::KeyPress(VK_RETURN); }, 1, 8},
         {"other key", [&] { vt::KeyPress('A'); }, 1, 8},
         {"toggle without callback", [&] { ctl.SetChangedCallback(nullptr, nullptr); ctl.Toggle(FALSE); }, 0, 8},
-    });
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        vt::PumpUntil([&] { return notified == step.notified; });
+        vt::PumpFor(30);
+        EXPECT_EQ(step.check, ctl.GetCheck());
+        EXPECT_EQ(step.notified, notified);
+    }
+    EXPECT_EQ(&ctl, notifiedBox);
 }
 
 TEST_F(CheckBoxTest, BoxAndCheckMarkSitWhereTheyBelongInA100By20Control)
