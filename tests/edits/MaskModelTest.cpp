@@ -114,19 +114,6 @@ TEST_F(MaskModel, ItemSettersCheckTheirRangesAndLeaveTheTextToThePaint)
     EXPECT_EQ("2014-02-30 00:00:00", TextOf(m_edit));
 }
 
-TEST_F(MaskModel, ItemsOutsideTheLayoutCannotBeSet)
-{
-    m_edit.MaskDateTime(kMaskFormatTime);
-    EXPECT_EQ(0, m_edit.SetYear(2014));
-    EXPECT_EQ(0, m_edit.GetYear());
-    m_edit.MaskDateTime(kMaskFormatDate);
-    EXPECT_EQ(0, m_edit.SetHour(3));
-    // Time arguments are ignored, even invalid ones, when the layout has no time.
-    EXPECT_EQ(1, m_edit.SetDateTime(2014, 5, 6, 99, 99, 99));
-    EXPECT_EQ("2014-05-06", TextOf(m_edit));
-    EXPECT_EQ(0, m_edit.GetHour());
-}
-
 TEST_F(MaskModel, SetTimeTakesOnlyTheFractionOfEitherForm)
 {
     m_edit.MaskDateTime(kMaskFormatDateTime);
@@ -140,10 +127,12 @@ TEST_F(MaskModel, SetTimeTakesOnlyTheFractionOfEitherForm)
     EXPECT_EQ(Stamp(2014, 5, 6, 23, 59, 59), ItemsOf(m_edit));
 }
 
-// Without a date there is no packed value, on a time-only mask or with the date still empty.
-TEST_F(MaskModel, TimeWithoutADateHasNoPackedValue)
+// Items outside the layout are neither set nor written; without a date there is no
+// packed value, on a time-only mask or with the date still empty.
+TEST_F(MaskModel, ItemsOutsideTheLayoutStayEmptyAndATimeWithoutADateHasNoPackedValue)
 {
     m_edit.MaskTime();
+    EXPECT_EQ(0, m_edit.SetYear(2014));
     ASSERT_EQ(1, m_edit.SetDateTime(0, 0, 0, 12, 30, 45));
     EXPECT_EQ("12:30:45", TextOf(m_edit));
     EXPECT_EQ(0.0, m_edit.GetTime());
@@ -151,6 +140,13 @@ TEST_F(MaskModel, TimeWithoutADateHasNoPackedValue)
     unsigned short y = 9, mo = 9, d = 9, h = 0, mi = 0, s = 0;
     EXPECT_EQ(1, m_edit.GetDateTime(&y, &mo, &d, &h, &mi, &s));
     EXPECT_EQ(Stamp(0, 0, 0, 12, 30, 45), Stamp(y, mo, d, h, mi, s));
+
+    m_edit.MaskDate();
+    EXPECT_EQ(0, m_edit.SetHour(3));
+    // Time arguments are ignored, even invalid ones, when the layout has no time.
+    EXPECT_EQ(1, m_edit.SetDateTime(2014, 5, 6, 99, 99, 99));
+    EXPECT_EQ("2014-05-06", TextOf(m_edit));
+    EXPECT_EQ(0, m_edit.GetHour());
 
     m_edit.MaskDateTime(kMaskFormatDateTime);
     EXPECT_EQ(1, m_edit.SetTime(0.123045));
