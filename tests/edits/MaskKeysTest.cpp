@@ -197,24 +197,6 @@ TEST_F(MaskKeys, OnThePlaceholderKeysStartFromTheCurrentDateAndTime)
     EXPECT_EQ(CPoint(1, 1), SelectionOf(m_edit));
 }
 
-// With Control down the platform edit takes the character and the next paint puts the
-// formatted text back; without Control the same character is swallowed.
-TEST_F(MaskKeys, ControlCopyCharactersReachTheEdit)
-{
-    Start(kExampleText, 19, 19);
-    for (const bool control : {true, false})
-    {
-        if (control)
-            vt::KeyDown(VK_CONTROL);
-        m_edit.PostMessage(WM_CHAR, 'c', 1);
-        const bool reached = vt::PumpUntil([&] { return TextOf(m_edit).find('c') != std::string::npos; }, control ? 1000 : 300);
-        vt::KeyUp(VK_CONTROL);
-        EXPECT_EQ(control, reached);
-        vt::PaintNow(m_edit.m_hWnd);
-        EXPECT_EQ(kExampleText, TextOf(m_edit));
-    }
-}
-
 // What the masked box refuses, next to a box without a mask that takes it.
 TEST_F(MaskKeys, NoContextMenuPasteCutOrQueuedTextReplacement)
 {
