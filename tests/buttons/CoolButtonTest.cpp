@@ -41,8 +41,7 @@ protected:
     void WalkStates(bool allColours)
     {
         const COLORREF plain = ::GetSysColor(COLOR_WINDOWTEXT), gray = ::GetSysColor(COLOR_GRAYTEXT);
-        struct Step { const char* name; std::function<bool()> act; HBITMAP skin; int state; };
-        const Step steps[] = {
+        const struct { const char* name; std::function<bool()> act; HBITMAP skin; int state; } steps[] = {
             {"normal", [] { return true; }, g_hSkinBtnNormal, 1},
             {"hot", [&] { return Hover(); }, g_hSkinBtnHot, 3},
             {"pressed while held", [&] { return Press(); }, g_hSkinBtnDown, 4},
@@ -55,7 +54,7 @@ protected:
         EXPECT_EQ((DWORD)BS_OWNERDRAW, ctl.GetStyle() & 0x0F);
         host.ClearReceived();
         ctl.messages.clear();
-        for (const Step& step : steps) {
+        for (const auto& step : steps) {
             SCOPED_TRACE(step.name);
             ASSERT_TRUE(step.act());
             const vt::Capture shot = Shot();

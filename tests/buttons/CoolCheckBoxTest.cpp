@@ -20,7 +20,6 @@ protected:
         ++static_cast<CheckBoxTest*>(test)->notified;
         static_cast<CheckBoxTest*>(test)->notifiedBox = box;
     }
-    const CRect caption{kCheckCaptionLeft, 0, 100 - kCheckCaptionRight, 20};
 
     // A dialog-like parent that paints under its children, as the check box relies on.
     void SetUp() override { host.ModifyStyle(WS_CLIPCHILDREN, 0); }
@@ -110,7 +109,7 @@ TEST_F(CheckBoxTest, CaptionIsAccentColouredWhileHotOrPressedAndTheBoxKeepsTheNo
             vt::MoveCursor(host.ToScreen(Outside()));
             return WaitFor(kStateDefault);
         }, RGB(0, 0, 0), kHotSpotAccent},
-    }, caption, [&](size_t i, const vt::Capture& shot) {
+    }, CRect(kCheckCaptionLeft, 0, 100 - kCheckCaptionRight, 20), [&](size_t i, const vt::Capture& shot) {
         EXPECT_PIXEL(shot, 0, 10, own);
         EXPECT_PIXEL(shot, 12, 10, own);
         EXPECT_PIXEL(shot, 5, 12, i < 3 ? own : kBackground);

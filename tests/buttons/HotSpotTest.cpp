@@ -37,7 +37,6 @@ TEST_F(HotSpotTest, CaptureWhileOverItFocusOnPressAndAPressReleasedOutsideLasts)
     vt::MouseDown();
     ASSERT_TRUE(WaitFor(kStatePressed));
     EXPECT_EQ(ctl.m_hWnd, ::GetFocus());
-    EXPECT_EQ(&ctl, g_pFocusedHotSpot);
     vt::MouseUp();
     ASSERT_TRUE(WaitFor(kStateHot));
     EXPECT_EQ(kHotSpotHot, ctl.Flags());

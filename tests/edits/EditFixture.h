@@ -14,6 +14,7 @@ using vt::BoundsOf;
 using vt::CountColour;
 
 const UINT kEditId = 100;
+const char kExampleText[] = "2014-05-06 08:03:09";   // the masked edit's own example
 const CRect kEditRect(10, 10, 210, 34);
 
 // A font with crisp (not smoothed) glyphs, so that text drawn twice over itself looks the same.

@@ -6,8 +6,6 @@ using namespace edits_test;
 
 namespace {
 
-const char kExampleText[] = "2014-05-06 08:03:09";
-
 using MaskModel = EditTest<CCoolMaskEdit>;
 
 // Every switch of the mask, to another layout or the same one, empties the values (clearing
