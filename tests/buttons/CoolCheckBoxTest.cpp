@@ -29,7 +29,6 @@ protected:
         if (!ctl.Create(text, WS_CHILD | WS_VISIBLE, rect, &host, kButtonId))
             return false;
         ctl.SetChangedCallback(this, Note);
-        vt::PaintNow(host.m_hWnd);
         return true;
     }
     CPoint Inside() const { return CPoint(rect.left + 6, rect.top + 10); }
@@ -121,8 +120,7 @@ TEST_F(CheckBoxTest, FocusFrameIsSevenPixelsWideWithoutCaptionAndTwoBeyondTheCap
     ASSERT_TRUE(Make(""));
     ASSERT_TRUE(Focus());
     const vt::Capture shot = Shot();
-    const int left = kCheckFocusLeft;
-    const int right = left + kCheckFocusExtra + kCheckFocusEmptyWidth - 1;   // 21: 7 pixels
+    const int left = kCheckFocusLeft, right = left + kCheckFocusExtra + kCheckFocusEmptyWidth - 1;   // 21: 7 pixels
     EXPECT_TRUE(FrameHolds(CRect(left, 2, right, 17), [&](int x, int y) { return IsBlackOrWhite(shot.At(x, y)); }));
     EXPECT_TRUE(FrameHolds(CRect(left - 1, 1, right + 1, 18), [&](int x, int y) { return shot.At(x, y) == kBackground; }));
     EXPECT_NE(shot.At(left, 2), shot.At(left + 1, 2));

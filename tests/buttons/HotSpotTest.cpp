@@ -14,13 +14,7 @@ class HotSpotTest : public ControlTest<CHotSpot>
 protected:
     HotSpotTest() : ControlTest(CRect(20, 20, 120, 40), kBackground) {}
 
-    bool Make()
-    {
-        if (!ctl.Create(WS_CHILD | WS_VISIBLE, rect, &host, kButtonId))
-            return false;
-        vt::PaintNow(host.m_hWnd);
-        return true;
-    }
+    bool Make() { return ctl.Create(WS_CHILD | WS_VISIBLE, rect, &host, kButtonId) != FALSE; }
 
     CPoint Below() const { return CPoint(rect.CenterPoint().x, rect.bottom + 30); }
 };
