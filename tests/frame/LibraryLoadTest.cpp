@@ -119,6 +119,19 @@ TEST(SharedResources, FontsAreNineAndTenPointOfTheNamedFace)
     }
 }
 
+// Black on even squares from the brush origin, white on odd ones.
+TEST(SharedResources, FocusBrushPaintsTheCheckerboard)
+{
+    vt::MemoryCanvas canvas(16, 16, RGB(0, 128, 255));
+    const RECT all = {0, 0, 16, 16};
+    ::FillRect(canvas, &all, g_hBrushFocus);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x)
+            EXPECT_EQ((x + y) % 2 == 0 ? RGB(0, 0, 0) : RGB(255, 255, 255), canvas.At(x, y))
+                << "at (" << x << ", " << y << ")";
+    }
+}
+
 // Loaded, used and freed again and again, and once refused by a failing MFC
 // registration (which must not leave the module mapped), the library leaves
 // no GDI object or window behind; a later load registers normally.

@@ -12,8 +12,7 @@ using vt::ColourText;
 
 namespace {
 
-const COLORREF kOrange = RGB(250, 140, 20);
-const COLORREF kTeal = RGB(10, 130, 140);
+const COLORREF kOrange = RGB(250, 140, 20), kTeal = RGB(10, 130, 140);
 
 // 48 x 4, 24 bpp: teal everywhere except column 24 of the bottom row.
 BmpShape Wide24(DWORD bitsOffsetField = 0, bool topDown = false)

@@ -132,8 +132,5 @@ TEST(XzpResource, LoaderReadsWholeStreamsAndRejectsMissingOrBrokenOnes)
     EXPECT_EQ(99u, size);
     EXPECT_EQ(nullptr, LoadBinaryResourceName(module, "EMPTY_STREAM", &size)) << "a stream of nothing";
     EXPECT_EQ(0u, size) << "a stream of nothing";
-
-    const SIZE_T beforeFree = vt::HeapBytesInUse();
-    FreeBinaryResource(NULL);
-    EXPECT_EQ(beforeFree, vt::HeapBytesInUse());
+    // (Freeing the null a refused stream gives is done for every refused input of the fuzz.)
 }

@@ -11,10 +11,7 @@ namespace {
 // within the piece, blue the line across the bar.
 enum BarPiece { kHead = 1, kMiddle = 2, kTail = 3 };
 
-const int kHeadLen = 5;
-const int kMiddleLen = 10;
-const int kTailLen = 5;
-const int kThickness = 6;
+const int kHeadLen = 5, kMiddleLen = 10, kTailLen = 5, kThickness = 6;
 const int kHeadInsets[kThickness] = { 3, 1, 0, 0, 1, 3 };
 const int kTailInsets[kThickness] = { 2, 1, 0, 0, 0, 1 };
 const COLORREF kFill = RGB(10, 200, 30);

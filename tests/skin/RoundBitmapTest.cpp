@@ -33,9 +33,7 @@ PixelFn NineGridSkin(int W, int H, int nCorner)
 // use this, painting uses the library's table.
 const int kExpectedStdInsets[4] = { 1, 0, 0, 0 };
 
-const int kSkinW = 42;
-const int kSkinH = 20;
-const int kCorner = 4;
+const int kSkinW = 42, kSkinH = 20, kCorner = 4;
 const RECT kButton = { 10, 8, 110, 38 };   // 100 x 30 from the 42 x 20 skin
 
 class RoundBitmapTest : public ::testing::Test
@@ -187,8 +185,7 @@ TEST_F(RoundBitmapTest, ButtonSkinStretchesEdgesKeepsCornersUnscaledAndDrawsTheP
 
 TEST_F(RoundBitmapTest, BalloonInsetsRoundEachCornerRowByRow)
 {
-	const int kBalloonSkinW = 60;
-	const int kBalloonSkinH = 40;
+	const int kBalloonSkinW = 60, kBalloonSkinH = 40;
 	vt::GdiObject skin(MakeBitmap(kBalloonSkinW, kBalloonSkinH, NineGridSkin(kBalloonSkinW, kBalloonSkinH, kBalloonCornerSize)));
 	const RECT rc = { 5, 2, 125, 48 };
 	CRoundBitmap painter;
