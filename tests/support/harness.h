@@ -115,10 +115,7 @@ private:
     MessageRecorder* m_previous;
 };
 
-// Compares recorded message ids with an expected list; the failure message
-// shows both sequences with names.
-::testing::AssertionResult SequenceIs(const std::vector<UINT>& actual,
-                                      const std::vector<UINT>& expected);
+// "WM_PAINT" for the messages the suites name in traces, else the number.
 std::string MessageName(UINT message);
 
 // ---------------------------------------------------------------- pixels
