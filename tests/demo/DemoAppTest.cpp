@@ -10,6 +10,11 @@
 
 #include "resource.h"
 
+inline void PrintTo(const CRect& rect, std::ostream* os)
+{
+    *os << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
+}
+
 namespace {
 
 const DWORD kStartTimeout = 15000;   // the first start of a program in a prefix is slow
@@ -54,12 +59,15 @@ struct Demo
 
     // Drags the bar docked in nDockBar by its gripper (the tool bar) or
     // caption band (the Folders bar) into the client area, where it floats;
-    // a double click on its floating frame's caption docks it again.
+    // a double click on its floating frame's caption docks it again. The
+    // Folders list fills the floating bar, and docked the working area: the
+    // bar less the caption band above and the 6-pixel frame on the other sides.
     void FloatAndDockAgain(UINT nDockBar) const
     {
         vt::Activate(hFrame);
         HWND hBar = ::GetWindow(FindChild(hFrame, nDockBar), GW_CHILD);
         ASSERT_TRUE(hBar != NULL) << "bar in " << nDockBar;
+        HWND hList = ::GetDlgItem(hBar, IDC_FOLDER_LIST);
         const CRect rcBar = WindowRect(hBar);
         const CPoint grip = nDockBar == AFX_IDW_DOCKBAR_TOP ? CPoint(rcBar.left + 3, rcBar.CenterPoint().y)
                                                            : rcBar.TopLeft() + CSize(20, 12);
@@ -72,15 +80,32 @@ struct Demo
         ASSERT_TRUE(vt::PumpUntil([&] { return (hFloating = ::GetAncestor(hBar, GA_ROOT)) != hFrame; }, kStepTimeout))
             << "bar in " << nDockBar << " floats";
         EXPECT_EQ(::GetWindow(hFloating, GW_OWNER), hFrame);
+        ExpectListFills(hBar, hList, 0, 0);
         const CRect rcFloating = WindowRect(hFloating);
         vt::DoubleClick(CPoint(rcFloating.left + 20, rcFloating.top + ::GetSystemMetrics(SM_CYSMCAPTION) / 2 + 2));
         EXPECT_TRUE(vt::PumpUntil([&] { return ::GetParent(hBar) == FindChild(hFrame, nDockBar); }, kStepTimeout))
             << "bar in " << nDockBar << " docks again";
+        ExpectListFills(hBar, hList, 22, 6);
+    }
+    // The list, if the bar has one, in the bar's client less band pixels at the top and edge pixels
+    // elsewhere, once the program's idle layout has settled.
+    static void ExpectListFills(HWND hBar, HWND hList, int band, int edge)
+    {
+        if (hList == NULL)
+            return;
+        auto work = [&] {
+            CRect rect;
+            ::GetClientRect(hBar, &rect);
+            ::MapWindowPoints(hBar, NULL, reinterpret_cast<POINT*>(&rect), 2);
+            return CRect(rect.left + edge, rect.top + band, rect.right - edge, rect.bottom - edge);
+        };
+        vt::PumpUntil([&] { return WindowRect(hList) == work(); }, kStepTimeout);
+        EXPECT_EQ(work(), WindowRect(hList)) << "the Folders list, not over the caption band";
     }
 
     // The Controls dialog opened from its tool bar button and cancelled,
-    // then the tool bar floated and docked again.
-    void DialogAndDockingRound() const
+    // then the tool bar and the Folders bar floated and docked again.
+    void Round() const
     {
         vt::Activate(hFrame);
         vt::Click(ToolBarButton(ID_DEMO_CONTROLS).CenterPoint());
@@ -92,12 +117,13 @@ struct Demo
         vt::Click(WindowRect(::GetDlgItem(hDlg, IDCANCEL)).CenterPoint());
         ASSERT_TRUE(vt::PumpUntil([&] { return !::IsWindow(hDlg) && ::IsWindowEnabled(hFrame); }, kStepTimeout));
         FloatAndDockAgain(AFX_IDW_DOCKBAR_TOP);
+        FloatAndDockAgain(AFX_IDW_DOCKBAR_LEFT);
     }
 };
 
 }  // namespace
 
-TEST(DemoApp, FrameShowsEveryBarAnswersInputAndFileExitEndsWithZero)
+TEST(DemoApp, FrameShowsEveryBarAnswersInputLeavesNothingBehindAndFileExitEndsWithZero)
 {
     Demo demo;
     ASSERT_TRUE(demo.hFrame != NULL && demo.hToolBar != NULL);
@@ -136,14 +162,9 @@ TEST(DemoApp, FrameShowsEveryBarAnswersInputAndFileExitEndsWithZero)
         return ready[0] != '\0' && strcmp(prompt, ready) == 0;
     })) << "prompt '" << prompt << "', idle string '" << ready << "'";
 
-    // The mouse resting on a tool bar button makes it the hot one; a click
-    // points a balloon at the find box, and a click elsewhere takes it down.
-    const CRect rcBalloon = demo.ToolBarButton(ID_DEMO_BALLOON);
-    vt::MoveCursor(rcBalloon.CenterPoint());
-    EXPECT_TRUE(vt::PumpUntil([&] {
-        return ::SendMessage(hToolBar, TB_GETHOTITEM, 0, 0) == ::SendMessage(hToolBar, TB_COMMANDTOINDEX, ID_DEMO_BALLOON, 0);
-    }));
-    vt::Click(rcBalloon.CenterPoint());
+    // A click on a tool bar button points a balloon at the find box, and a
+    // click elsewhere takes it down.
+    vt::Click(demo.ToolBarButton(ID_DEMO_BALLOON).CenterPoint());
     HWND hBalloon = demo.program.WaitForWindow(NULL, "Static", kStepTimeout);   // the library's tips
     ASSERT_TRUE(hBalloon != NULL);
     const CRect rcTip = WindowRect(hBalloon), rcFind = WindowRect(hFindBox);
@@ -151,39 +172,25 @@ TEST(DemoApp, FrameShowsEveryBarAnswersInputAndFileExitEndsWithZero)
     vt::Click(WindowRect(FindChild(hFrame, IDC_ACTIVITY)).CenterPoint());
     EXPECT_TRUE(vt::PumpUntil([&] { return !::IsWindowVisible(hBalloon); }, kStepTimeout));
 
-    // The Folders bar floats and docks again, twice.
-    for (int round = 0; round < 2; round++)
-        demo.FloatAndDockAgain(AFX_IDW_DOCKBAR_LEFT);
-
-    // File > Exit from the keyboard.
-    vt::KeyDown(VK_MENU);
-    vt::KeyPress('F');
-    vt::KeyUp(VK_MENU);
-    ASSERT_TRUE(demo.program.WaitForWindow(NULL, "#32768", kStepTimeout) != NULL);
-    vt::KeyPress('X');
-    EXPECT_EQ(demo.program.ExitCode(kStepTimeout), 0u);
-}
-
-TEST(DemoApp, DialogAndDockingRoundsLeaveNoWindowOrGdiObjectBehind)
-{
-    Demo demo;
-    ASSERT_TRUE(demo.hFrame != NULL && demo.hToolBar != NULL);
-
     // The first round makes what the library keeps for the process's life
-    // (the dialog skin, the tooltip skin, the floating frame).
-    demo.DialogAndDockingRound();
+    // (the dialog skin, the tooltip skin, the floating frames); two more
+    // leave no window or GDI object behind.
+    demo.Round();
     const std::pair<int, int> before = demo.program.SettledCounts(kStepTimeout);
     ASSERT_GT(before.first, 0);
     for (int round = 0; round < 2; round++)
-        demo.DialogAndDockingRound();
+        demo.Round();
     const std::pair<int, int> after = demo.program.SettledCounts(kStepTimeout);
     std::printf("veludemo: %d GDI objects, %d windows; two rounds later %d and %d\n", before.first, before.second,
                 after.first, after.second);
     EXPECT_EQ(after, before) << "GDI objects and windows";
 
-    vt::Activate(demo.hFrame);
+    // File > Exit from the keyboard.
+    vt::Activate(hFrame);
     vt::KeyDown(VK_MENU);
-    vt::KeyPress(VK_F4);
+    vt::KeyPress('F');
     vt::KeyUp(VK_MENU);
+    ASSERT_TRUE(demo.program.WaitForWindow(NULL, "#32768", kStepTimeout) != NULL);
+    vt::KeyPress('X');
     EXPECT_EQ(demo.program.ExitCode(kStepTimeout), 0u);
 }
