@@ -12,7 +12,14 @@ const COLORREF kGlyph = RGB(194, 208, 239), kHotGlyph = RGB(192, 192, 192);
 class FloatBar : public ::testing::Test
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(AddFloatBar(frame.get(), bar)); }
+    // Added as an application's OnCreate adds it, docked at the left.
+    void SetUp() override
+    {
+        ASSERT_TRUE(frame.get() != NULL && bar.Create(frame.get(), 0xE900, _T("Workspace"), CSize(0, 0)));
+        bar.SetBarStyle(bar.GetBarStyle() | CBRS_SIZE_DYNAMIC);
+        bar.EnableDocking(CBRS_ALIGN_ANY);
+        frame->Dock(bar, AFX_IDW_DOCKBAR_LEFT);
+    }
     void TearDown() override { vt::ParkCursor(); }
 
     CRect Client() { CRect rc; bar.GetClientRect(&rc); return rc; }

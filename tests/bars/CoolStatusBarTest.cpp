@@ -23,8 +23,11 @@ class StatusBar : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(AddStatusBar(frame.get(), bar));
+        static const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+        ASSERT_TRUE(frame.get() != NULL && bar.Create(frame.get()) && bar.SetIndicators(indicators, 4));
         bar.SetPaneText(0, "Ready");
+        frame->RecalcLayout();
+        vt::PumpPending();
     }
 
     vt::Capture Shot() { bar.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW); return vt::Capture::FromWindow(bar.m_hWnd); }

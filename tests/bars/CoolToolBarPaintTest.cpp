@@ -26,19 +26,6 @@ protected:
                     return CPoint(x, y);
         return CPoint(-1, -1);
     }
-    void Activate(bool bFrame)
-    {
-        if (!bFrame) {
-            m_other.CreateEx(0, AfxRegisterWndClass(0), "other", WS_POPUP | WS_VISIBLE, 880, 620, 100, 80, NULL, NULL);
-            vt::Activate(m_other.m_hWnd);
-            return;
-        }
-        if (m_other.m_hWnd != NULL)
-            m_other.DestroyWindow();
-        vt::Activate(Frame()->m_hWnd);
-        Frame()->m_wndView.SetFocus();
-    }
-    CWnd m_other;   // another application's window
 };
 
 // Column 1 of a button's skin rectangle (left of any image) shows the skin,
@@ -139,25 +126,30 @@ TEST_F(ToolBarPaintTest, SkinFollowsPressedHotAndCheckedAndHotNeedsTheActiveAppl
     ASSERT_TRUE(g_hSkinBtnHot && g_hSkinBtnDown && g_hSkinCheck);
     Frame()->m_checked = {kIdFirst + 1, kIdFirst + 3};
     Frame()->m_disabled = {kIdFirst + 3, kIdFirst + 4};
-    struct Case { int nIndex; bool bOn, bActive; HBITMAP hSkin; } cases[] = {
-        {0, false, true, NULL}, {0, true, true, g_hSkinBtnHot}, {0, true, false, NULL},
-        {1, false, true, g_hSkinCheck}, {1, true, true, g_hSkinBtnHot}, {1, true, false, g_hSkinCheck},
-        {3, true, true, g_hSkinCheck}, {4, true, true, NULL},   // disabled: checked or nothing
+    struct Case { int nIndex; bool bOn; HBITMAP hSkin; } cases[] = {
+        {0, false, NULL}, {0, true, g_hSkinBtnHot}, {1, false, g_hSkinCheck}, {1, true, g_hSkinBtnHot},
+        {3, true, g_hSkinCheck}, {4, true, NULL},   // disabled: checked or nothing
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "button " << c.nIndex << (c.bOn ? ", cursor on it" : "") << (c.bActive ? "" : ", inactive"));
-        Activate(c.bActive);
+        SCOPED_TRACE(testing::Message() << "button " << c.nIndex << (c.bOn ? ", cursor on it" : ""));
         c.bOn ? vt::MoveCursor(Frame()->ButtonCenter(c.nIndex)) : vt::ParkCursor();
         EXPECT_TRUE(ShowsSkin(Shot(), ItemInWindow(c.nIndex), c.hSkin));
     }
     // Held down with the real mouse: the down skin; released there: hot again, the command ran.
-    Activate(true);
     vt::MoveCursor(Frame()->ButtonCenter(2));
     vt::MouseDown();
     EXPECT_TRUE(ShowsSkin(Shot(), ItemInWindow(2), g_hSkinBtnDown));
     vt::MouseUp();
     EXPECT_TRUE(ShowsSkin(Shot(), ItemInWindow(2), g_hSkinBtnHot));
     EXPECT_EQ(std::vector<UINT>{kIdFirst + 2}, Frame()->m_commands);
+    // Another application active: the hot button goes out, the cursor lights
+    // no other, the checked one stays checked.
+    vt::HostWnd other(40, 40);
+    vt::Activate(other.m_hWnd);
+    for (int nIndex : {2, 0, 1}) {
+        vt::MoveCursor(Frame()->ButtonCenter(nIndex));
+        EXPECT_TRUE(ShowsSkin(Shot(), ItemInWindow(nIndex), nIndex == 1 ? g_hSkinCheck : NULL)) << "button " << nIndex;
+    }
 }
 
 TEST_F(ToolBarPaintTest, EachPaintedButtonTakesTheNextImageAndDisabledOnesAreGray)

@@ -22,6 +22,15 @@ const DWORD kStepTimeout = 4000;
 
 CRect WindowRect(HWND hwnd) { CRect rect; ::GetWindowRect(hwnd, &rect); return rect; }
 
+// A docked float bar's working area on the screen.
+CRect WorkingArea(HWND hBar)
+{
+    CRect rect;
+    ::GetClientRect(hBar, &rect);
+    ::MapWindowPoints(hBar, NULL, reinterpret_cast<POINT*>(&rect), 2);
+    return CRect(rect.left + 6, rect.top + 22, rect.right - 6, rect.bottom - 6);
+}
+
 BOOL CALLBACK MatchChild(HWND hwnd, LPARAM lParam)
 {
     auto* s = reinterpret_cast<std::pair<UINT, HWND>*>(lParam);
@@ -59,9 +68,10 @@ struct Demo
 
     // Drags the bar docked in nDockBar by its gripper (the tool bar) or
     // caption band (the Folders bar) into the client area, where it floats;
-    // a double click on its floating frame's caption docks it again. The
-    // Folders list fills the floating bar, and docked the working area: the
-    // bar less the caption band above and the 6-pixel frame on the other sides.
+    // a double click on its floating frame's caption docks it again. Docked
+    // again, the Folders list fills the working area (the bar less the caption
+    // band above and the 6-pixel frame on the other sides), once the
+    // program's idle layout has settled.
     void FloatAndDockAgain(UINT nDockBar) const
     {
         vt::Activate(hFrame);
@@ -80,29 +90,15 @@ struct Demo
         ASSERT_TRUE(vt::PumpUntil([&] { return (hFloating = ::GetAncestor(hBar, GA_ROOT)) != hFrame; }, kStepTimeout))
             << "bar in " << nDockBar << " floats";
         EXPECT_EQ(::GetWindow(hFloating, GW_OWNER), hFrame);
-        ExpectListFills(hBar, hList, 0, 0);
         const CRect rcFloating = WindowRect(hFloating);
         vt::DoubleClick(CPoint(rcFloating.left + 20, rcFloating.top + ::GetSystemMetrics(SM_CYSMCAPTION) / 2 + 2));
         EXPECT_TRUE(vt::PumpUntil([&] { return ::GetParent(hBar) == FindChild(hFrame, nDockBar); }, kStepTimeout))
             << "bar in " << nDockBar << " docks again";
-        ExpectListFills(hBar, hList, 22, 6);
+        if (hList != NULL) {
+            vt::PumpUntil([&] { return WindowRect(hList) == WorkingArea(hBar); }, kStepTimeout);
+            EXPECT_EQ(WorkingArea(hBar), WindowRect(hList)) << "the Folders list, not over the caption band";
+        }
     }
-    // The list, if the bar has one, in the bar's client less band pixels at the top and edge pixels
-    // elsewhere, once the program's idle layout has settled.
-    static void ExpectListFills(HWND hBar, HWND hList, int band, int edge)
-    {
-        if (hList == NULL)
-            return;
-        auto work = [&] {
-            CRect rect;
-            ::GetClientRect(hBar, &rect);
-            ::MapWindowPoints(hBar, NULL, reinterpret_cast<POINT*>(&rect), 2);
-            return CRect(rect.left + edge, rect.top + band, rect.right - edge, rect.bottom - edge);
-        };
-        vt::PumpUntil([&] { return WindowRect(hList) == work(); }, kStepTimeout);
-        EXPECT_EQ(work(), WindowRect(hList)) << "the Folders list, not over the caption band";
-    }
-
     // The Controls dialog opened from its tool bar button and cancelled,
     // then the tool bar and the Folders bar floated and docked again.
     void Round() const
