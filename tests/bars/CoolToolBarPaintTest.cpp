@@ -26,6 +26,18 @@ protected:
                     return CPoint(x, y);
         return CPoint(-1, -1);
     }
+    // Where a button's image interior (inside its keyed ring) belongs: centred across; down, centred
+    // with no text on the bar (mode 0), 1 below the top under its own text (1), a quarter of the
+    // slack down under another button's (2).
+    CPoint ImageAt(int nIndex, int nMode)
+    {
+        CRect k = ItemInWindow(nIndex);
+        k.bottom = std::min(k.bottom, Client().bottom);
+        k.DeflateRect(2, 2);
+        const int slack = (k.Height() - kImage.cy) / 2;
+        const int top = nMode == 0 ? k.top + slack : nMode == 1 ? k.top + 1 : k.top + slack / 2 + 1;
+        return CPoint(k.left + (k.Width() - kImage.cx) / 2, top) + CSize(1, 1);
+    }
 };
 
 // Column 1 of a button's skin rectangle (left of any image) shows the skin,
@@ -152,7 +164,7 @@ TEST_F(ToolBarPaintTest, SkinFollowsPressedHotAndCheckedAndHotNeedsTheActiveAppl
     }
 }
 
-TEST_F(ToolBarPaintTest, EachPaintedButtonTakesTheNextImageAndDisabledOnesAreGray)
+TEST_F(ToolBarPaintTest, EachPaintedButtonTakesTheNextImageCentredAndDisabledOnesAreGray)
 {
     // Button 1 hidden, a blank button and one more appended: the painted ones close up on the strip.
     Bar().SetButtonStyle(1, Bar().GetButtonStyle(1) | TBBS_HIDDEN);
@@ -167,35 +179,21 @@ TEST_F(ToolBarPaintTest, EachPaintedButtonTakesTheNextImageAndDisabledOnesAreGra
         const std::pair<int, int> expects[] = {{0, 0}, {2, 1}, {3, 2}, {4, 3}, {6, 4}, {7, 5}, {9, 6}};
         for (auto e : expects) {
             const COLORREF cr = e.first == 2 && bGraySet ? Gray(ImageColour(e.second)) : ImageColour(e.second);
-            const CPoint at = Find(shot, e.first, cr);
-            EXPECT_NE(CPoint(-1, -1), at) << "button " << e.first << " shows no image " << e.second;
+            const CPoint at = ImageAt(e.first, 0);
+            EXPECT_EQ(at, Find(shot, e.first, cr)) << "button " << e.first << ", image " << e.second;
             EXPECT_PIXEL(shot, at.x - 1, at.y - 1, kBarBackground);   // its keyed ring, gray or not
         }
     }
 }
 
-TEST_F(ToolBarPaintTest, ImagesCentreWithoutTextAndMakeRoomForItWithText)
+TEST_F(ToolBarPaintTest, TextOnTheBarMakesRoomBelowTheImages)
 {
-    // Mode 0: no text on the bar, 1: the button's own text, 2: another button's.
-    auto expectAt = [&](const vt::Capture& shot, int nIndex, int nMode) {
-        CRect k = ItemInWindow(nIndex);
-        k.bottom = std::min(k.bottom, Client().bottom);
-        k.DeflateRect(2, 2);
-        const int slack = (k.Height() - kImage.cy) / 2;
-        const int top = nMode == 0 ? k.top + slack : nMode == 1 ? k.top + 1 : k.top + slack / 2 + 1;
-        EXPECT_EQ(CPoint(k.left + (k.Width() - kImage.cx) / 2, top) + CSize(1, 1), Find(shot, nIndex, ImageColour(nIndex)))
-            << "button " << nIndex << ", mode " << nMode;
-    };
-    vt::Capture shot = Shot();
-    expectAt(shot, 0, 0);
-    expectAt(shot, 1, 0);
     ASSERT_TRUE(Bar().SetButtonText(0, "Open"));
     Frame()->RecalcLayout();
-    shot = Shot();
-    expectAt(shot, 0, 1);
-    expectAt(shot, 1, 2);
-    // The text sits below its own image only.
+    const vt::Capture shot = Shot();
+    // The images move up, the button's own the most; its text sits below it, and only there.
     for (int i : {0, 1}) {
+        EXPECT_EQ(ImageAt(i, i + 1), Find(shot, i, ImageColour(i))) << "button " << i;
         const CRect item = ItemInWindow(i);
         const CRect band(item.left + 1, item.top + 2 + kImage.cy + 1, item.right - 1, item.bottom - 2);
         EXPECT_EQ(i == 0, vt::CountColour(shot, band, RGB(0, 0, 0)) > 0) << i;
