@@ -119,8 +119,7 @@ TEST_F(ToolBarPaintTest, EachSideDocksTheBarAndDrawsStripGripperAndEdgeLinesFaci
     CProbeToolBar lower;
     const UINT ids[] = {kIdFirst + 10, kIdFirst + 11};
     ASSERT_TRUE(lower.CreateEx(Frame(), TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER) && lower.SetButtons(ids, 2));
-    CRect upper;
-    Bar().GetWindowRect(&upper);
+    const CRect upper = WindowRectOf(Bar());
     const CRect below(upper.left, upper.bottom + 2, upper.left + 80, upper.bottom + 2 + upper.Height());
     lower.EnableDocking(CBRS_ALIGN_ANY);
     Frame()->DockControlBar(&lower, AFX_IDW_DOCKBAR_TOP, &below);

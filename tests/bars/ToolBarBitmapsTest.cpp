@@ -26,30 +26,18 @@ void Paint(vt::MemoryCanvas& canvas, const std::function<COLORREF(int, int)>& fn
             ::SetPixel(canvas, x, y, fn(x, y));
 }
 
-// The pixels of a bitmap the utilities made, shown on a canvas.
-vt::Capture Show(HBITMAP hBitmap, int cx, int cy)
-{
-    vt::MemoryCanvas out(cx, cy, kBackground);
-    HDC hDC = ::CreateCompatibleDC(out);
-    {
-        vt::SelectGuard select(hDC, hBitmap);
-        ::BitBlt(out, 0, 0, cx, cy, hDC, 0, 0, SRCCOPY);
-    }
-    ::DeleteDC(hDC);
-    return out.Snapshot();
-}
-
 }  // namespace
 
 // Gray copies are read back where the tool bar paints a disabled button.
 TEST(ToolBarBitmaps, RecolouredCopyChangesOnlyExactMatches)
 {
-    vt::MemoryCanvas ref(8, 8), src(24, 20);
+    vt::MemoryCanvas ref(24, 20), src(24, 20);
     // A colour one off the key stays; the key into itself is a plain copy.
     Paint(src, [](int x, int y) { return (x + y) % 3 == 0 ? kKey : (x + y) % 3 == 1 ? RGB(254, 0, 255) : Glyph(x, y); });
     for (COLORREF to : {kBarBackground, kKey}) {
         vt::GdiObject copy(CCoolToolBar::MakeTransparentBitmap(ref, src, 24, 20, kKey, to));
-        EXPECT_TRUE(RegionMatches(Show(copy.bitmap(), 24, 20), {0, 0, 24, 20}, [&](int x, int y, COLORREF cr) {
+        vt::SelectGuard select(ref, copy);   // read back through the reference context
+        EXPECT_TRUE(RegionMatches(vt::Capture::FromDC(ref, {0, 0, 24, 20}), {0, 0, 24, 20}, [&](int x, int y, COLORREF cr) {
             return cr == (src.At(x, y) == kKey ? to : src.At(x, y));
         }));
     }

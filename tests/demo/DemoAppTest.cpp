@@ -60,7 +60,6 @@ struct Demo
         std::printf("veludemo: frame shown %lu ms after CreateProcess\n", ::GetTickCount() - program.startTick());
         vt::Activate(hFrame);
     }
-    ~Demo() { vt::ParkCursor(); }
 
     CRect ToolBarButton(UINT nID) const
     {
