@@ -40,14 +40,8 @@ protected:
             columns.push_back(right -= vt::TextExtent((HFONT)bar.GetFont()->GetSafeHandle(), text).cx + 6);
         return columns;
     }
-    static int FirstInk(const vt::Capture& shot)
-    {
-        for (int x = 0; x < shot.width(); x++)
-            for (int y = 1; y < shot.height() - 1; y++)
-                if (shot.At(x, y) != kBack && shot.At(x, y) != kRed)
-                    return x;
-        return -1;
-    }
+    // Where the first pane's text starts.
+    int TextAt(const vt::Capture& shot) { return vt::BoundsOf(shot, {0, 1, shot.width(), shot.height() - 1}, bar.GetTextColor()).left; }
 
     FrameHolder frame{StandardIds()};
     CCoolStatusBar bar;
@@ -83,7 +77,7 @@ TEST_F(StatusBar, IconsWidenTheirPanesAndPushTheFirstPanesText)
     HICON colour = MakeIcon(true), mono = MakeIcon(false);
     ASSERT_EQ(bar.GetPanes(), 4);
     const vt::Capture plain = Shot();
-    const int sep1 = Separators(plain.width() - 14)[2], textAt = FirstInk(plain);
+    const int sep1 = Separators(plain.width() - 14)[2], textAt = TextAt(plain);
     struct Case { const char* name; int index; HICON icon; BOOL result; int shift; };
     const Case cases[] = {
         {"colour icon: 16 + 2 wider", 1, colour, TRUE, 18}, {"monochrome icon ignored", 1, mono, TRUE, 0},
@@ -97,13 +91,13 @@ TEST_F(StatusBar, IconsWidenTheirPanesAndPushTheFirstPanesText)
         const int iconY = 1 + (shot.height() - 16) / 2 + 8;
         EXPECT_PIXEL(shot, sep1 - c.shift, shot.height() / 2, ::GetSysColor(COLOR_BTNSHADOW));
         EXPECT_EQ(shot.At(sep1 - c.shift + 9, iconY) == kRed, c.shift != 0);
-        EXPECT_EQ(FirstInk(shot), textAt);
+        EXPECT_EQ(TextAt(shot), textAt);
     }
     // In the first pane the text starts 2 pixels after the icon.
     EXPECT_TRUE(bar.SetPaneIcon(0, colour));
     const vt::Capture shot = Shot();
     EXPECT_PIXEL(shot, 8, 1 + (shot.height() - 16) / 2 + 8, kRed);
-    EXPECT_EQ(FirstInk(shot), textAt + 18);
+    EXPECT_EQ(TextAt(shot), textAt + 18);
     bar.SetPaneIcon(0, NULL);
     ::DestroyIcon(colour);
     ::DestroyIcon(mono);
