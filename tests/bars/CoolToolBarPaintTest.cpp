@@ -16,16 +16,8 @@ protected:
     void SetUp() override { Make(); }
     CRect ItemInWindow(int nIndex) { return Bar().Item(nIndex) + Bar().ClientOrigin(); }
     CRect Client() { CRect rect; Bar().GetClientRect(&rect); return rect + Bar().ClientOrigin(); }
-    // The first pixel (row by row) of a button in colour cr: an image's interior starts there.
-    CPoint Find(const vt::Capture& shot, int nIndex, COLORREF cr)
-    {
-        const CRect item = ItemInWindow(nIndex);
-        for (int y = item.top; y < item.bottom; y++)
-            for (int x = item.left; x < item.right; x++)
-                if (shot.At(x, y) == cr)
-                    return CPoint(x, y);
-        return CPoint(-1, -1);
-    }
+    // The top-left corner of what a button shows in colour cr: an image's interior starts there.
+    CPoint Find(const vt::Capture& shot, int nIndex, COLORREF cr) { return vt::BoundsOf(shot, ItemInWindow(nIndex), cr).TopLeft(); }
     // Where a button's image interior (inside its keyed ring) belongs: centred across; down, centred
     // with no text on the bar (mode 0), 1 below the top under its own text (1), a quarter of the
     // slack down under another button's (2).
