@@ -1,8 +1,9 @@
 // Command routing and command UI: one handler reached by a tool bar click,
 // the menu, the accelerator and a dialog bar button; update handlers that
 // grey, check, mark and rename tool bar buttons and menu items; range and
-// _EX handlers; ContinueRouting; tool tips, flyby and menu prompts; the
-// lock-key panes.
+// _EX handlers; ContinueRouting; tool tips on and off, flyby and menu
+// prompts; the lock-key panes. (A window's own tools and their texts asked
+// for with TTN_NEEDTEXT: the list bar's tip test.)
 #include "frame/TestFrame.h"
 
 namespace {
@@ -125,22 +126,31 @@ TEST(CmdUI, PromptsShowInTheStatusBarWhileAMenuItemOrAButtonIsPointedAt)
     EXPECT_STREQ(status.GetPaneText(0), strReady);
 
     // The mouse resting on a tool bar button (flyby), and its tool tip.
-    vt::MoveCursor(frame->ButtonCenter(ID_TEST_ALPHA));
-    vt::MoveCursor(frame->ButtonCenter(ID_TEST_ALPHA) + CSize(1, 0));
+    const auto rest = [](CPoint at) {
+        vt::MoveCursor(at);
+        vt::MoveCursor(at + CSize(1, 0));
+    };
+    const auto tipShows = [](const char* text) {
+        CToolTipCtrl* pTip = AfxGetThreadState()->m_pToolTip;
+        CString shown;
+        if (pTip != NULL && pTip->IsWindowVisible())
+            pTip->GetWindowText(shown);
+        return shown == text;
+    };
+    rest(frame->ButtonCenter(ID_TEST_ALPHA));
     EXPECT_TRUE(vt::PumpUntil([&] { return status.GetPaneText(0) == TEST_ALPHA_PROMPT; }, 3000));
     EXPECT_STREQ(ShownPaneText(status, 0), TEST_ALPHA_PROMPT);
-    CToolTipCtrl* pTip = AfxGetThreadState()->m_pToolTip;
-    ASSERT_TRUE(pTip != NULL);
-    EXPECT_TRUE(vt::PumpUntil([&] { return pTip->IsWindowVisible() != FALSE; }, 3000));
-    TOOLINFO ti = {sizeof(TOOLINFO)};
-    char text[80] = "";
-    ASSERT_TRUE(pTip->SendMessage(TTM_GETCURRENTTOOL, 0, (LPARAM)&ti));
-    ti.lpszText = text;
-    pTip->SendMessage(TTM_GETTEXT, 0, (LPARAM)&ti);
-    EXPECT_STREQ(text, TEST_ALPHA_TIP);
+    EXPECT_TRUE(vt::PumpUntil([&] { return tipShows(TEST_ALPHA_TIP); }, 3000));
 
     vt::ParkCursor();
     EXPECT_TRUE(vt::PumpUntil([&] { return status.GetPaneText(0) == strReady; }, 3000));
+    // With the bar's tips off, resting on the button shows none within twice
+    // the tip's initial delay.
+    frame->m_wndToolBar.EnableToolTips(FALSE);
+    rest(frame->ButtonCenter(ID_TEST_ALPHA));
+    vt::PumpFor(2 * ::GetDoubleClickTime());
+    EXPECT_TRUE(tipShows(""));
+    vt::ParkCursor();
 }
 
 TEST(CmdUI, LockKeyPanesFollowTheLocks)
