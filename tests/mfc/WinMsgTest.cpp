@@ -1,6 +1,7 @@
 // Message maps: handlers reached by signature with MFC's argument unpacking,
-// commands and ranges, and notifications, commands and colour queries
-// reflected to the child control first. (Command-UI routing: CmdUITest;
+// command ranges, and notifications, commands and colour queries reflected
+// to the child control first. (Command-UI routing and single commands:
+// CmdUITest; messages by number: the push buttons' hover and leave;
 // creation, focus, timers, dialog codes, moves and sizes reach the controls'
 // and bars' handlers in their suites; owner drawing: the push buttons paint
 // through the reflected WM_DRAWITEM.)
@@ -13,7 +14,6 @@
 namespace {
 
 UINT s_nRegisteredProbe = ::RegisterWindowMessage("VeluCtrl.MfcTest.Probe");
-const UINT kProbeMessage = WM_APP + 7;
 std::string g_log;   // each handler's name and unpacked arguments, in order
 
 void Log(const char* format, ...)
@@ -88,13 +88,11 @@ protected:
         Log("hit %d,%d", point.x, point.y);
         return HTCAPTION;
     }
-    afx_msg LRESULT OnProbe(WPARAM wParam, LPARAM lParam)
+    afx_msg LRESULT OnRegisteredProbe(WPARAM wParam, LPARAM lParam)
     {
-        Log("probe %d %d", int(wParam), int(lParam));
-        return 1234;
+        Log("registered %d %d", int(wParam), int(lParam));
+        return 77;
     }
-    afx_msg LRESULT OnRegisteredProbe(WPARAM, LPARAM) { return 77; }
-    afx_msg void OnCommand42() { Log("command 42"); }
     afx_msg void OnCommandRange(UINT nID) { Log("command %u", nID); }
     afx_msg void OnClick(NMHDR*, LRESULT*) { Log("parent click"); }
     afx_msg void OnDblClick(NMHDR*, LRESULT*) { Log("parent dblclk"); }
@@ -114,9 +112,7 @@ BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
     ON_WM_SETCURSOR()
     ON_WM_CAPTURECHANGED()
     ON_WM_NCHITTEST()
-    ON_MESSAGE(kProbeMessage, OnProbe)
     ON_REGISTERED_MESSAGE(s_nRegisteredProbe, OnRegisteredProbe)
-    ON_COMMAND(42, OnCommand42)
     ON_COMMAND_RANGE(100, 110, OnCommandRange)
     ON_NOTIFY(NM_CLICK, 5, OnClick)
     ON_NOTIFY(NM_DBLCLK, 5, OnDblClick)
@@ -181,9 +177,7 @@ TEST_F(WinMsg, HandlersGetTheirArgumentsUnpackedAndAnswerTheMessage)
         {"set cursor", send(WM_SETCURSOR, (WPARAM)m_probe.m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE,
          "cursor self 1 200"},
         {"hit test", send(WM_NCHITTEST, 0, MAKELPARAM(65, 70)), HTCAPTION, "hit 65,70"},
-        {"user message", send(kProbeMessage, 11, 22), 1234, "probe 11 22"},
-        {"registered message", send(s_nRegisteredProbe, 0, 0), 77, ""},
-        {"command", send(WM_COMMAND, MAKEWPARAM(42, 0), 0), 1, "command 42"},
+        {"registered message", send(s_nRegisteredProbe, 11, 22), 77, "registered 11 22"},
         {"command in range", send(WM_COMMAND, MAKEWPARAM(107, 0), 0), 1, "command 107"},
         {"command past the range", send(WM_COMMAND, MAKEWPARAM(111, 0), 0), 0, ""},
         {"capture taken away",
