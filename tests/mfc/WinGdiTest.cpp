@@ -2,13 +2,14 @@
 // selection, and drag frames. (Solid fills and 3D frames are checked pixel
 // by pixel in the controls' suites, the status bar's pane frames among them;
 // memory DCs, bitmaps, regions and drag frames painted many times are counted
-// by the soak and the split bar's drag walk. The controls delete what they
+// by the soak and the demo's docking rounds. The controls delete what they
 // make themselves, so the wrappers' destructors are checked here.)
 #include "support/harness.h"
 
 // Tenths of a point to the given DC's logical units, truncated in device
-// pixels, negative for the character height. (Without a DC: the library's
-// shared fonts, checked in the frame suite.)
+// pixels, negative for the character height. (Without a DC, and the face,
+// weight and slant kept: the library's shared fonts, checked in the frame
+// suite.)
 TEST(WinGdi, PointFontHeightFollowsTheResolutionInTheGivenDCsUnits)
 {
     vt::MemoryCanvas canvas(8, 8);
@@ -21,8 +22,6 @@ TEST(WinGdi, PointFontHeightFollowsTheResolutionInTheGivenDCsUnits)
     LOGFONT lf = {};
     font.GetLogFont(&lf);
     EXPECT_EQ(-2 * (pDC->GetDeviceCaps(LOGPIXELSY) * 100 / 720), lf.lfHeight);
-    EXPECT_STREQ("MS San Serif", lf.lfFaceName);
-    EXPECT_EQ(0, lf.lfWeight + lf.lfItalic);
     pDC->SetMapMode(MM_TEXT);
 }
 
