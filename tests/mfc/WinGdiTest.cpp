@@ -22,7 +22,6 @@ TEST(WinGdi, PointFontHeightFollowsTheResolutionInTheGivenDCsUnits)
     LOGFONT lf = {};
     font.GetLogFont(&lf);
     EXPECT_EQ(-2 * (pDC->GetDeviceCaps(LOGPIXELSY) * 100 / 720), lf.lfHeight);
-    pDC->SetMapMode(MM_TEXT);
 }
 
 TEST(WinGdi, WrappersOwnTheirHandlesAndSelectionGivesBackWhatItReplaced)
@@ -35,14 +34,13 @@ TEST(WinGdi, WrappersOwnTheirHandlesAndSelectionGivesBackWhatItReplaced)
         CDC memDC;   // the controls delete theirs themselves
         ASSERT_TRUE(memDC.CreateCompatibleDC(NULL));
         EXPECT_EQ(nStart + 2, vt::GdiObjectCount());
-        EXPECT_EQ(&brush, CBrush::FromHandle((HBRUSH)hBrush));
         vt::MemoryCanvas canvas(8, 8);
         CDC* pDC = CDC::FromHandle(canvas.dc());
         const HGDIOBJ hOriginal = ::GetCurrentObject(canvas.dc(), OBJ_BRUSH);
         CBrush* pOld = pDC->SelectObject(&brush);
         ASSERT_TRUE(pOld != NULL);
         EXPECT_EQ(hOriginal, pOld->m_hObject);
-        EXPECT_EQ(&brush, pDC->SelectObject(pOld));
+        EXPECT_EQ(&brush, pDC->SelectObject(pOld));   // the permanent object of the handle
         EXPECT_EQ(hOriginal, ::GetCurrentObject(canvas.dc(), OBJ_BRUSH));
     }
     EXPECT_EQ(nStart, vt::GdiObjectCount());

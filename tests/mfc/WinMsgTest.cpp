@@ -120,19 +120,6 @@ BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
     ON_BN_CLICKED(5, OnClicked)
 END_MESSAGE_MAP()
 
-class WinMsg : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        g_log.clear();
-        ASSERT_TRUE(m_probe.Create(NULL, "probe", WS_VISIBLE, CRect(10, 10, 110, 60), &m_host, 1));
-    }
-
-    vt::HostWnd m_host;
-    CProbeWnd m_probe;
-};
-
 }  // namespace
 
 // Each row sends or causes one message; the handlers' unpacked arguments and
@@ -140,20 +127,23 @@ protected:
 // goes to the child first, and the child's answer is returned; one the child
 // declines, or a window without a reflection handler, reaches the parent;
 // range handlers get the sender's id.
-TEST_F(WinMsg, HandlersGetTheirArgumentsUnpackedAndAnswerTheMessage)
+TEST(WinMsg, HandlersGetTheirArgumentsUnpackedAndAnswerTheMessage)
 {
+    vt::HostWnd host;
+    CProbeWnd probe;
+    ASSERT_TRUE(probe.Create(NULL, "probe", WS_VISIBLE, CRect(10, 10, 110, 60), &host, 1));
     CNotifyingCtrl ctrl;
     CWnd plain, inRange, outside;
     for (auto child : {std::make_pair((CWnd*)&ctrl, 5), std::make_pair(&plain, 5), std::make_pair(&inRange, 14),
                        std::make_pair(&outside, 21)})
-        ASSERT_TRUE(child.first->Create(NULL, NULL, 0, CRect(0, 0, 10, 10), &m_probe, child.second));
+        ASSERT_TRUE(child.first->Create(NULL, NULL, 0, CRect(0, 0, 10, 10), &probe, child.second));
     const auto send = [&](UINT message, WPARAM wParam, LPARAM lParam) {
-        return [this, message, wParam, lParam] { return m_probe.SendMessage(message, wParam, lParam); };
+        return [&probe, message, wParam, lParam] { return probe.SendMessage(message, wParam, lParam); };
     };
     const auto notify = [&](CWnd& from, UINT code) {
-        return [this, &from, code] {
+        return [&probe, &from, code] {
             NMHDR nmhdr = {from.m_hWnd, UINT_PTR(from.GetDlgCtrlID()), code};
-            return m_probe.SendMessage(WM_NOTIFY, nmhdr.idFrom, (LPARAM)&nmhdr);
+            return probe.SendMessage(WM_NOTIFY, nmhdr.idFrom, (LPARAM)&nmhdr);
         };
     };
     const auto clicked = [&](CWnd& from) { return send(WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), (LPARAM)from.m_hWnd); };
@@ -161,11 +151,11 @@ TEST_F(WinMsg, HandlersGetTheirArgumentsUnpackedAndAnswerTheMessage)
     vt::GdiObject brush(::CreateSolidBrush(RGB(1, 2, 3)));
     vt::WindowDC dc(ctrl.m_hWnd);
     s_hQueryDC = dc;
-    const LRESULT lDefault = ::DefWindowProc(m_probe.m_hWnd, WM_CTLCOLOREDIT, (WPARAM)(HDC)dc, (LPARAM)ctrl.m_hWnd);
+    const LRESULT lDefault = ::DefWindowProc(probe.m_hWnd, WM_CTLCOLOREDIT, (WPARAM)(HDC)dc, (LPARAM)ctrl.m_hWnd);
     const auto colour = [&](UINT message, HBRUSH hBrush) {
-        return [this, &ctrl, &dc, message, hBrush] {
+        return [&probe, &ctrl, &dc, message, hBrush] {
             ctrl.m_hBrush = hBrush;
-            return m_probe.SendMessage(message, (WPARAM)(HDC)dc, (LPARAM)ctrl.m_hWnd);
+            return probe.SendMessage(message, (WPARAM)(HDC)dc, (LPARAM)ctrl.m_hWnd);
         };
     };
     const struct { const char* name; std::function<LRESULT()> act; LRESULT result; const char* log; } rows[] = {
@@ -174,14 +164,14 @@ TEST_F(WinMsg, HandlersGetTheirArgumentsUnpackedAndAnswerTheMessage)
         {"key down", send(WM_KEYDOWN, VK_F5, 3 | (0x3F << 16) | (1 << 24) | (1 << 30)), 0, "key 116 3 413F"},
         {"wheel, signed delta", send(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, -240), MAKELPARAM(200, 150)), TRUE,
          "wheel 8 -240 200,150"},
-        {"set cursor", send(WM_SETCURSOR, (WPARAM)m_probe.m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE,
+        {"set cursor", send(WM_SETCURSOR, (WPARAM)probe.m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE,
          "cursor self 1 200"},
         {"hit test", send(WM_NCHITTEST, 0, MAKELPARAM(65, 70)), HTCAPTION, "hit 65,70"},
         {"registered message", send(s_nRegisteredProbe, 11, 22), 77, "registered 11 22"},
         {"command in range", send(WM_COMMAND, MAKEWPARAM(107, 0), 0), 1, "command 107"},
         {"command past the range", send(WM_COMMAND, MAKEWPARAM(111, 0), 0), 0, ""},
         {"capture taken away",
-         [&] { m_probe.SetCapture(); m_host.SetCapture(); ::ReleaseCapture(); return LRESULT(0); }, 0, "capture parent"},
+         [&] { probe.SetCapture(); host.SetCapture(); ::ReleaseCapture(); return LRESULT(0); }, 0, "capture parent"},
         {"notification", notify(ctrl, NM_CLICK), 7, "child click"},
         {"notification declined", notify(ctrl, NM_DBLCLK), 0, "child dblclk, parent dblclk"},
         {"notification in the range", notify(inRange, NM_RCLICK), 3, "parent range 14"},
