@@ -48,8 +48,8 @@ private:
 }  // namespace
 
 // The target, then each parent is offered the message until one consumes it
-// or the given top is reached. (A consumed message is not dispatched, and the
-// walk answers TRUE: the masked edit's swallowed cut.)
+// or the given top is reached. (The walk answering TRUE for a consumed
+// message, FALSE for one nobody takes: the masked edit's refused messages.)
 TEST(WinCore, PreTranslateOffersTheTargetThenEachParentUntilOneConsumesIt)
 {
     vt::HostWnd host;
