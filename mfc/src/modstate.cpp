@@ -229,13 +229,6 @@ void AFXAPI FailExtensionInit(BOOL bFail)
     afxFailExtensionInit = bFail;
 }
 
-int AFXAPI TemporaryObjectCount()
-{
-    return afxMapHWND()->TemporaryCount() + afxMapHDC()->TemporaryCount() +
-           afxMapHGDIOBJ()->TemporaryCount() + afxMapHMENU()->TemporaryCount() +
-           afxMapHIMAGELIST()->TemporaryCount();
-}
-
 BOOL AFXAPI PreTranslate(MSG* pMsg)
 {
     CWinThread* pThread = AfxGetThread();
