@@ -229,18 +229,4 @@ void AFXAPI FailExtensionInit(BOOL bFail)
     afxFailExtensionInit = bFail;
 }
 
-BOOL AFXAPI PreTranslate(MSG* pMsg)
-{
-    CWinThread* pThread = AfxGetThread();
-    if (pThread != NULL)
-        return pThread->PreTranslateMessage(pMsg);
-    return CWnd::WalkPreTranslateTree(NULL, pMsg);
-}
-
-void AFXAPI RunIdle()
-{
-    AfxLockTempMaps();
-    AfxUnlockTempMaps(TRUE);
-}
-
 }  // namespace mfcx
