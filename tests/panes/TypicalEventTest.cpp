@@ -61,6 +61,7 @@ TEST(TypicalEvent, RestingOnAButtonTurnsItHotAndShowsItsTipUntilTheCursorLeaves)
 
     // Onto the button: hover turns it hot long before the tip's delay is up.
     const CPoint onButton = dlg.ScreenCentreOf(kButtonId);
+    const DWORD rested = ::GetTickCount();
     vt::MoveCursor(onButton);
     EXPECT_TRUE(vt::PumpUntil([&] { return ShowsSkin(button, hot); }, kToolTipDelay - 50));
     EXPECT_GT(CountPixels(button, kHotCaption), 0);
@@ -68,6 +69,10 @@ TEST(TypicalEvent, RestingOnAButtonTurnsItHotAndShowsItsTipUntilTheCursorLeaves)
 
     // The delay runs out: the tip shows beside the cursor with the registered text.
     ASSERT_TRUE(vt::PumpUntil([&] { return dlg.TipVisible(); }, 4 * kToolTipDelay));
+    // GetTickCount moves in steps of up to about 16 ms; a busy machine only delays.
+    const DWORD waited = ::GetTickCount() - rested;
+    EXPECT_GE(waited, DWORD(kToolTipDelay - 20));
+    EXPECT_LT(waited, DWORD(kToolTipDelay + 400));
     CRect tip;
     ::GetWindowRect(dlg.TipWnd(), &tip);
     EXPECT_EQ(onButton + CPoint(10, 10), tip.TopLeft());

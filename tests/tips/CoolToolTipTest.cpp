@@ -4,31 +4,17 @@
 namespace tips_test {
 namespace {
 
-// Real timers, measured against the clock: the tip appears beside the cursor
-// 400 ms after it came to rest, holding the capture, and a tip shown for
-// 300 ms goes after 300 ms, giving the capture back.
-TEST_F(ToolTipTest, RestingOnToolShowsTipAfterTheDelayForTheShowTime)
+// A real timer, measured against the clock (the delay's is the typical
+// event's): a tip shown for 300 ms goes after 300 ms, giving the capture back.
+TEST_F(ToolTipTest, TipGoesAfterItsShowTime)
 {
-    ASSERT_TRUE(m_tip.AddTool(m_toolA, "On time"));
-    const auto elapsed = [](DWORD start) { return ::GetTickCount() - start; };
-    DWORD start = ::GetTickCount();
-    RestOn(m_toolA);
-    EXPECT_FALSE(TipVisible());
-    EXPECT_EQ(kToolTipDelayTimerId, m_tip.RunningTimer());
-    ASSERT_TRUE(vt::PumpUntil([&] { return TipVisible(); }, 3000));
-    // GetTickCount moves in steps of up to about 16 ms; a busy machine only delays.
-    EXPECT_GE(elapsed(start), DWORD(kToolTipDelay - 20));
-    EXPECT_LT(elapsed(start), DWORD(kToolTipDelay + 400));
-    EXPECT_EQ(CentreOf(m_toolA) + CPoint(10, 10), TipRect().TopLeft());
-    EXPECT_EQ(m_tip.m_hWnd, ::GetCapture());
-    EXPECT_EQ(kToolTipHideTimerId, m_tip.RunningTimer());
-    m_tip.HideMe();
-    start = ::GetTickCount();
+    const DWORD start = ::GetTickCount();
     m_tip.ShowMe("Briefly", 300, 50, 50);
     ASSERT_TRUE(TipVisible());
     ASSERT_TRUE(vt::PumpUntil([&] { return !TipVisible(); }, 3000));
-    EXPECT_GE(elapsed(start), DWORD(300 - 20));
-    EXPECT_LT(elapsed(start), DWORD(300 + 400));
+    // GetTickCount moves in steps of up to about 16 ms; a busy machine only delays.
+    EXPECT_GE(::GetTickCount() - start, DWORD(300 - 20));
+    EXPECT_LT(::GetTickCount() - start, DWORD(300 + 400));
     EXPECT_NE(m_tip.m_hWnd, ::GetCapture());
     EXPECT_EQ(0u, m_tip.RunningTimer());
 }
