@@ -54,26 +54,20 @@ TEST_F(ToolTipTest, ToolSlotsGrowBySixteenAndAreReusedButNeverShrink)
 TEST_F(ToolTipTest, ToolRecordsAndSlotsGiveTheirHeapBack)
 {
     unsigned char data[40] = {};
-    const auto cycle = [&](bool clear) {
-        ProbeToolTip tip;
-        ASSERT_TRUE(tip.Create());
-        for (int i = 0; i < 40; ++i)   // slots grow at 16 and 32
-            ASSERT_TRUE(i % 2 ? tip.AddTool(m_toolA, std::string(i + 1, 'x').c_str()) : tip.AddTool(m_toolB, RecordingCallback, data, i));
-        const SIZE_T full = vt::HeapBytesInUse();
-        for (int i = 0; i < 40 && !clear; ++i)
-            ASSERT_TRUE(tip.DelTool(i % 2 ? m_toolA : m_toolB));
-        if (clear)
-            tip.Clear();
-        EXPECT_LT(vt::HeapBytesInUse(), full);
-    };
-    // Idle time frees the framework's temporary objects, as in an application.
-    cycle(false);
-    vt::PumpPending();
-    const SIZE_T before = vt::HeapBytesInUse();
     for (bool clear : {false, true}) {
-        cycle(clear);
-        vt::PumpPending();
-        EXPECT_EQ(before, vt::HeapBytesInUse()) << (clear ? "cleared" : "deleted one by one");
+        SCOPED_TRACE(clear ? "cleared" : "deleted one by one");
+        EXPECT_TRUE(vt::LeavesNothingBehind([&] {
+            ProbeToolTip tip;
+            ASSERT_TRUE(tip.Create());
+            for (int i = 0; i < 40; ++i)   // slots grow at 16 and 32
+                ASSERT_TRUE(i % 2 ? tip.AddTool(m_toolA, std::string(i + 1, 'x').c_str()) : tip.AddTool(m_toolB, RecordingCallback, data, i));
+            const SIZE_T full = vt::HeapBytesInUse();
+            for (int i = 0; i < 40 && !clear; ++i)
+                ASSERT_TRUE(tip.DelTool(i % 2 ? m_toolA : m_toolB));
+            if (clear)
+                tip.Clear();
+            EXPECT_LT(vt::HeapBytesInUse(), full);
+        }, 2, true));
     }
 }
 
