@@ -98,7 +98,7 @@ TEST_F(CoolDialogTest, ToolTipsAreAddedForKnownControlsDeletedByIdAndGoWithTheDi
     EXPECT_FALSE(m_dlg.Tip().IsTool(button, nullptr));
     EXPECT_TRUE(m_dlg.Tip().IsTool(edit, nullptr));
 
-    const HWND tip = m_dlg.TipWnd();
+    const HWND tip = m_dlg.Tip().m_hWnd;
     m_dlg.Tip().ShowMe("Going down with the dialog", 5000, 100, 300);
     m_dlg.Close();
     EXPECT_FALSE(::IsWindow(tip));

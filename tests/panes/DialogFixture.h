@@ -53,7 +53,6 @@ public:
         vt::PumpPending();
     }
 
-    HWND TipWnd() const { return m_toolTip.m_hWnd; }
     CCoolToolTip& Tip() { return m_toolTip; }
     bool TipVisible() const { return ::IsWindowVisible(m_toolTip.m_hWnd) != FALSE; }
     CPoint ScreenCentreOf(UINT id) { CRect rc; GetDlgItem(id)->GetWindowRect(&rc); return rc.CenterPoint(); }

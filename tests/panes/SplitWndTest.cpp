@@ -44,10 +44,6 @@ struct AnyBar
 
     CWnd& Wnd() { return vertical ? (CWnd&)v : (CWnd&)h; }
     int Bind(CWnd* parent, UINT id) { return vertical ? v.BindWithControl(parent, id) : h.BindWithControl(parent, id); }
-    int Create(const CRect& rc, CWnd* parent)
-    {
-        return vertical ? v.Create(WS_CHILD | WS_VISIBLE, rc, parent, kBarId) : h.Create(WS_CHILD | WS_VISIBLE, rc, parent, kBarId);
-    }
     void Panes() { vertical ? (v.AttachAsLeftPane(kBeforeId), v.AttachAsRightPane(kAfterId))
                             : (h.AttachAsAbovePane(kBeforeId), h.AttachAsBelowPane(kAfterId)); }
     void Min(int before, int after) { vertical ? v.SetMinWidth(before, after) : h.SetMinHeight(before, after); }
@@ -195,7 +191,8 @@ TEST_P(SplitBar, ACreatedBarDragsAsABoundOneAndBadIdsAreSkipped)
     EXPECT_EQ(0, made.Bind(&host, kNoSuchId));
     bar.Unbind();
     ::DestroyWindow(plain);
-    ASSERT_TRUE(made.Create(Along(100, 104), &host));
+    const DWORD style = WS_CHILD | WS_VISIBLE;
+    ASSERT_TRUE(made.vertical ? made.v.Create(style, Along(100, 104), &host, kBarId) : made.h.Create(style, Along(100, 104), &host, kBarId));
     plain = made.Wnd().m_hWnd;
     made.Panes();
     ASSERT_TRUE(Drag({162}));
