@@ -102,11 +102,8 @@ TEST_F(ListBarMouse, ArrowsScrollOneButtonAtATimeAndTheLeadingOneGoesOnceLeft)
     EXPECT_EQ(kListNoArrow, bar.ScrollItemFromPt(up));
     EXPECT_EQ(groups, Item(0).top);
     MoveTo(down);
-    {
-        const vt::Capture hot = Shot();
-        EXPECT_PIXEL(hot, 99, kTallBar.Height() - 1, Sys(COLOR_3DDKSHADOW));
-        EXPECT_PIXEL(hot, 0, kTallBar.Height() - kListArrowBand, Sys(COLOR_WINDOW));
-    }
+    ExpectFrame(Shot(), CRect(0, kTallBar.Height() - kListArrowBand, 100, kTallBar.Height()), Sys(COLOR_WINDOW),
+                Sys(COLOR_3DDKSHADOW));
 
     // The last trailing click has nowhere to go; the leading arrow stays while hot at 0.
     const struct { CPoint at; int first; } steps[] = {

@@ -1,7 +1,6 @@
 // Skinned dialog: background painting, tooltips by control id, relaying, activation and resizing
 // (its create, paint, hover and destroy cycles are counted by the soak).
 #include "DialogFixture.h"
-#include "tips/TipMeasure.h"
 
 namespace panes_test {
 namespace {
