@@ -78,7 +78,15 @@ protected:
         return CPoint(leading ? Groups().right + half : client.right - half, client.bottom / 2);
     }
 
-    int Clicks() const { return host.CountReceived(kListClickMessage); }
+    // The positions the owner was told were clicked, in order.
+    std::vector<LPARAM> Clicked() const
+    {
+        std::vector<LPARAM> indices;
+        for (const vt::HostWnd::Msg& m : host.received())
+            if (m.message == kListClickMessage && m.wParam == kListClickWParam)
+                indices.push_back(m.lParam);
+        return indices;
+    }
 
     void TearDown() override { vt::MouseUp(); ::ReleaseCapture(); vt::ParkCursor(); }
 };

@@ -171,7 +171,7 @@ TEST_F(ListBarLayout, AOneButtonGroupShowsNoArrowsAndAnEmptyBarHitsNothing)
     EXPECT_EQ(-1, bar.GroupButtonFromPt(CPoint(5, 5)));
     EXPECT_PIXEL(Shot(), 50, 30, kBarColour);
     ClickAt(CPoint(50, 30));
-    EXPECT_EQ(0, Clicks());
+    EXPECT_TRUE(Clicked().empty());
     ASSERT_TRUE(bar.AddButton("Solo", 0, "Only one", NULL, 0));
     const vt::Capture shot = Shot();
     ASSERT_GE(Item(0).bottom, 60);

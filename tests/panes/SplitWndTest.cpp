@@ -77,6 +77,8 @@ protected:
     CRect RectOf(HWND wnd) const { CRect r; ::GetWindowRect(wnd, &r); host.ScreenToClient(&r); return r; }
     int Near(HWND wnd) const { return bar.vertical ? RectOf(wnd).left : RectOf(wnd).top; }
     int Far(HWND wnd) const { return bar.vertical ? RectOf(wnd).right : RectOf(wnd).bottom; }
+    // The bar's near edge, the near pane's far edge and the far pane's near edge.
+    std::vector<int> Edges() const { return {Near(plain), Far(before), Near(after)}; }
     Step MoveTo(int along) const
     {
         return [this, along] { const CPoint p = host.ToScreen(bar.vertical ? CPoint(along, m_across) : CPoint(m_across, along));
@@ -178,9 +180,7 @@ TEST_P(SplitBar, HoverShowsTheSplitCursorAndUnbindGivesTheControlItsOwnProcedure
     // Bound again without panes, a drag moves the bar alone.
     ASSERT_EQ(1, bar.Bind(&host, kBarId));
     ASSERT_TRUE(Drag({132}));
-    EXPECT_EQ(130, Near(plain));
-    EXPECT_EQ(99, Far(before));
-    EXPECT_EQ(105, Near(after));
+    EXPECT_EQ((std::vector<int>{130, 99, 105}), Edges());
 }
 
 TEST_P(SplitBar, ACreatedBarDragsAsABoundOneAndBadIdsAreSkipped)
@@ -196,9 +196,7 @@ TEST_P(SplitBar, ACreatedBarDragsAsABoundOneAndBadIdsAreSkipped)
     plain = made.Wnd().m_hWnd;
     made.Panes();
     ASSERT_TRUE(Drag({162}));
-    EXPECT_EQ(160, Near(plain));
-    EXPECT_EQ(159, Far(before));
-    EXPECT_EQ(165, Near(after));
+    EXPECT_EQ((std::vector<int>{160, 159, 165}), Edges());
     // An id that names no child and a pane destroyed while bound are passed over.
     made.vertical ? made.v.AttachAsLeftPane(kNoSuchId) : made.h.AttachAsAbovePane(kNoSuchId);
     ::DestroyWindow(before);
