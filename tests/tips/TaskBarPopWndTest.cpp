@@ -99,8 +99,8 @@ TEST_F(TaskBarPopTest, PressAndReleaseOnTheCloseButtonEndsEveryPhaseForGood)
         m_pop.ClickClose();
         EXPECT_FALSE(m_pop.Visible());
         EXPECT_EQ(0u, m_pop.RunningTimer());
-        vt::PumpFor(60);
-        EXPECT_FALSE(m_pop.Visible()) << "came back after closing";
+        for (UINT id : {kTaskBarPopShowTimerId, kTaskBarPopStayTimerId, kTaskBarPopHideTimerId})
+            EXPECT_FALSE(::KillTimer(m_pop.m_hWnd, id)) << "timer " << id << " still set: it would come back";
     }
 }
 
