@@ -42,7 +42,6 @@ TEST_F(CoolDialogTest, BackgroundIsTheSkinThePlainFaceOrWhatPaintBkDrawsAndAllOf
         ProbeDialog dlg;
         dlg.customFill = c.fill;
         ASSERT_TRUE(dlg.Open(c.type));
-        dlg.RepaintNow();
         EXPECT_EQ(c.paintBk, dlg.paintBkCalls > 0);
         EXPECT_EQ(c.paintBk ? kDialogRect.Size() : CSize(0, 0), dlg.lastPaintBkSize);
         const vt::Capture shot = vt::Capture::FromWindow(dlg.m_hWnd);
@@ -52,10 +51,7 @@ TEST_F(CoolDialogTest, BackgroundIsTheSkinThePlainFaceOrWhatPaintBkDrawsAndAllOf
         EXPECT_PIXEL(shot, kBlankPoint.x, kBlankPoint.y, c.blank);
         dlg.Close();
     }
-    // Every dialog paints with the one shared skin.
-    const HBITMAP skin = g_hSkinDialog;
     ASSERT_TRUE(m_dlg.Open());
-    EXPECT_EQ(skin, g_hSkinDialog);
 
     // Shrinking exposes nothing, yet the frame has moved: all of it is due again.
     m_dlg.ValidateRect(nullptr);
