@@ -20,7 +20,7 @@ public:
     void Mouse(UINT message, CPoint client) { SendMessage(message, 0, MAKELPARAM(client.x, client.y)); }
     void ClickClose() { Mouse(WM_LBUTTONDOWN, CloseRect().CenterPoint()); Mouse(WM_LBUTTONUP, CloseRect().CenterPoint()); }
     // All the way out (7 steps for 100 pixels), with a stay nobody waits for.
-    void ShowFully(int cx = 200, int cy = 100) { ShowMe(cx, cy, 60000); Tick(kTaskBarPopShowTimerId, 7); UpdateWindow(); }
+    void ShowFully() { ShowMe(200, 100, 60000); Tick(kTaskBarPopShowTimerId, 7); UpdateWindow(); }
 };
 
 // No task bar shows here: each side is simulated by giving up a band of the
@@ -174,7 +174,7 @@ TEST(PopUpTipLeaks, ClosedNotifiersAndSkinnedBalloonsLeaveNothingBehind)
         ProbeBitmapBalloon skinned;
         ASSERT_TRUE(pop.Create() && skinned.Create());
         pop.SetWindowText("Leak check message");
-        pop.ShowFully(180, 90);
+        pop.ShowFully();
         pop.Mouse(WM_MOUSEMOVE, pop.CloseRect().CenterPoint());
         pop.UpdateWindow();
         pop.ClickClose();
