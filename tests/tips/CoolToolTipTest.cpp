@@ -1,4 +1,5 @@
-// Tooltip manager window: delay and hide timing, placement, capture hand-back, painting and leaks.
+// Tooltip manager window: delay and hide timers, placement, capture hand-back and painting
+// (the real delay is timed by the typical event, in the panes suite).
 #include "ToolTipFixture.h"
 
 namespace tips_test {
