@@ -71,10 +71,9 @@ public:
         lastPaintBkSize = CSize(bm.bmWidth, bm.bmHeight);
         if (customFill == CLR_INVALID)
             return CCoolDialog::PaintBk(hDC);
-        vt::GdiObject brush(::CreateSolidBrush(customFill));
         CRect rc;
         GetClientRect(&rc);
-        ::FillRect(hDC, &rc, brush.brush());
+        CDC::FromHandle(hDC)->FillSolidRect(&rc, customFill);
     }
 
     int paintBkCalls = 0;

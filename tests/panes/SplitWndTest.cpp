@@ -46,7 +46,6 @@ struct AnyBar
     int Bind(CWnd* parent, UINT id) { return vertical ? v.BindWithControl(parent, id) : h.BindWithControl(parent, id); }
     void Panes() { vertical ? (v.AttachAsLeftPane(kBeforeId), v.AttachAsRightPane(kAfterId))
                             : (h.AttachAsAbovePane(kBeforeId), h.AttachAsBelowPane(kAfterId)); }
-    void Min(int before, int after) { vertical ? v.SetMinWidth(before, after) : h.SetMinHeight(before, after); }
     void Unbind() { vertical ? v.Unbind() : h.Unbind(); }
 };
 
@@ -128,7 +127,7 @@ TEST_P(SplitBar, DragMovesTheBarWithinItsLimitsFitsThePanesAndTellsTheParentOnce
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        bar.Min(row.minimum, row.minimum);
+        bar.vertical ? bar.v.SetMinWidth(row.minimum, row.minimum) : bar.h.SetMinHeight(row.minimum, row.minimum);
         bool captured = false;
         ASSERT_TRUE(Drag(row.places, row.end, [&] { captured = ::GetCapture() == bar.Wnd().m_hWnd; }));
         EXPECT_EQ(row.minimum < 150, captured);
