@@ -38,12 +38,9 @@ inline int InkLeft(HFONT hFont, const char* text)
 // Colour of one pixel of a skin bitmap (x from the left, y from the top).
 inline COLORREF SkinPixel(HBITMAP hSkin, int x, int y)
 {
-    HDC dc = ::CreateCompatibleDC(NULL);
-    HGDIOBJ old = ::SelectObject(dc, hSkin);
-    const COLORREF colour = ::GetPixel(dc, x, y);
-    ::SelectObject(dc, old);
-    ::DeleteDC(dc);
-    return colour;
+    vt::MemoryCanvas canvas(1, 1);
+    vt::SelectGuard skin(canvas, hSkin);
+    return ::GetPixel(canvas, x, y);
 }
 
 // Succeeds when pixel(x, y) holds all round the one-pixel frame of rc (inclusive right and bottom).
@@ -145,6 +142,15 @@ protected:
         return vt::PumpUntil([&] { return ctl.LastState() != kStateHot; });
     }
     bool Focus() { return vt::FocusOn(ctl); }
+    // Creates a push button kind as an application does in code, with the test font.
+    bool Make(const char* caption = "Press", DWORD extraStyle = 0)
+    {
+        if (!ctl.Create(caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | extraStyle, rect, &host, kButtonId))
+            return false;
+        ctl.SetFont(CFont::FromHandle(font), FALSE);
+        vt::PaintNow(host.m_hWnd);
+        return true;
+    }
 
     // One step of a walk through states by real input: the colour shown within
     // the walk's area, one that must not be there, and more checks of the shot.
@@ -170,17 +176,5 @@ protected:
         vt::ParkCursor();
     }
 };
-
-// Creates a push button as an application does in code.
-inline BOOL CreateButton(CButton& button, CWnd& parent, const CRect& rect, const char* caption,
-                         DWORD extraStyle = 0, HFONT hFont = NULL)
-{
-    if (!button.Create(caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | extraStyle, rect, &parent, kButtonId))
-        return FALSE;
-    if (hFont != NULL)
-        button.SendMessage(WM_SETFONT, (WPARAM)hFont, FALSE);
-    vt::PaintNow(parent.m_hWnd);
-    return TRUE;
-}
 
 }  // namespace btntest

@@ -10,7 +10,6 @@ class HelpButtonTest : public ControlTest<CCoolHelpButton>
 protected:
     HelpButtonTest() : ControlTest(CRect(40, 20, 200, 48), RGB(255, 255, 255)) {}
 
-    bool Make(const char* caption = "Help me") { return CreateButton(ctl, host, rect, caption, 0, font) != FALSE; }
     CRect InHost() const
     {
         CRect rc;

@@ -1,4 +1,4 @@
-// The flat combo box: drop button hot tracking and press, frame, glyph, hint, read-only look and leaks.
+// The flat combo box: drop button hot tracking and press, frame, glyph, hint and read-only look.
 #include "EditFixture.h"
 
 using namespace edits_test;
@@ -19,41 +19,34 @@ const Kind kKinds[] = {
     {"drop-down list of a dialog template, with a client edge", CBS_DROPDOWNLIST, true},
 };
 
-// A modeless dialog at the host origin holding one combo box with a client edge.
-class ComboDialog : public CDialog
-{
-public:
-    bool Open(DWORD type)
-    {
-        const DWORD dlg = WS_POPUP | WS_VISIBLE, item = WS_CHILD | WS_VISIBLE | WS_VSCROLL | type;
-        const WORD words[] = {LOWORD(dlg), HIWORD(dlg), 0, 0, 1, 0, 0, 200, 100, 0, 0, 0, LOWORD(item), HIWORD(item),
-                              LOWORD(WS_EX_CLIENTEDGE), HIWORD(WS_EX_CLIENTEDGE), 4, 4, 100, 60, (WORD)kComboId,
-                              0xFFFF, 0x0085, 0, 0, 0};
-        return CreateIndirect(reinterpret_cast<LPCDLGTEMPLATE>(words), NULL) &&
-               SetWindowPos(NULL, vt::kHostOrigin.x, vt::kHostOrigin.y, 320, 200, SWP_NOZORDER);
-    }
-};
-
 class FlatCombo : public ::testing::Test
 {
 protected:
     FlatCombo() { vt::ParkCursor(); }
     ~FlatCombo() override { vt::MouseUp(); vt::ParkCursor(); }
 
-    bool Make(const Kind& kind, CCoolComboBox& box)
+    // A modeless dialog at the host origin holding one combo box with a client edge.
+    bool OpenDialog(DWORD type)
     {
-        if (kind.fromTemplate ? !dialog.Open(kind.type) || !box.SubclassDlgItem(kComboId, &dialog)
-                              : !box.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | kind.type, kComboRect, &host, kComboId))
+        vt::DialogTemplate t(WS_POPUP | WS_VISIBLE);
+        t.AddItem(kComboId, 0x0085, WS_VSCROLL | type, "");
+        return dialog.CreateIndirect(t.Get(), NULL) &&
+               dialog.GetDlgItem(kComboId)->ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED) &&
+               dialog.SetWindowPos(NULL, vt::kHostOrigin.x, vt::kHostOrigin.y, 320, 200, SWP_NOZORDER);
+    }
+    bool Make(const Kind& kind)
+    {
+        if (kind.fromTemplate ? !OpenDialog(kind.type) || !combo.SubclassDlgItem(kComboId, &dialog)
+                              : !combo.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | kind.type, kComboRect, &host, kComboId))
             return false;
-        box.SetFont(CFont::FromHandle(font));
-        box.MoveWindow(&kComboRect);
+        combo.SetFont(CFont::FromHandle(font));
+        combo.MoveWindow(&kComboRect);
         for (const char* item : {"Red", "Green", "Blue"})
-            box.AddString(item);
+            combo.AddString(item);
         ::SetFocus(NULL);
-        Settle(box);
+        Settle(combo);
         return true;
     }
-    bool Make(const Kind& kind) { return Make(kind, combo); }
     static void Settle(CWnd& box)
     {
         box.GetParent()->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -83,7 +76,7 @@ protected:
     vt::HostWnd host{320, 200, RGB(255, 255, 255)};
     vt::GdiObject fontObject{MakeCrispFont()};
     const HFONT font = static_cast<HFONT>(fontObject.get());
-    ComboDialog dialog;
+    CDialog dialog;
     CCoolComboBox combo;
 };
 
@@ -134,13 +127,10 @@ TEST_F(FlatCombo, FrameBandsAndACentredArrowOrNoneWithoutTheGlyphStrip)
         shot = Now();
     }
     ExpectFlatFrame(shot, Size(), edge, band);
-    // A 13-pixel glyph on a 17-pixel button lands 2 pixels in; on any other, as near the centre.
+    // The 13-pixel glyph as near the button's centre as whole pixels allow (2 pixels in on a 17-pixel button).
     EXPECT_EQ(kArrowInk + GlyphAt(), BoundsOf(shot, Button(), kBlack));
     // Pointing down: the top row of ink is the widest one.
     EXPECT_PIXEL(shot, GlyphAt().x + kArrowInk.left, GlyphAt().y + kArrowInk.top, kBlack);
-    if (Button().Size() == CSize(17, 17)) {
-        EXPECT_EQ(Button().TopLeft() + CSize(2, 2), GlyphAt());
-    }
 
     // The strip has been tried once now; a list that holds nothing gives no arrow.
     HIMAGELIST strip = g_imlCtrlBar.Detach();
@@ -208,6 +198,17 @@ TEST_F(FlatCombo, ReadOnlyDisablesHidesTheEditAndDrawsTheTextInTheNormalColourOn
         EXPECT_EQ(0, CountColour(Now(), inside, kReadOnlyBackground));
         combo.DestroyWindow();
     }
+}
+
+// Calls on edit-family controls never made. (Made, used and destroyed many
+// times, long hints and read-only looks included, they are counted by the soak.)
+TEST(EditFamily, UnmadeControlsTakeCallsHarmlessly)
+{
+    CCoolComboBox unmadeCombo;
+    unmadeCombo.SetReadOnly(1);
+    unmadeCombo.ForceRepaint();
+    EXPECT_EQ(nullptr, unmadeCombo.GetDrawIcon(NULL));
+    CCoolLabel().SetWideText(NULL);
 }
 
 } // namespace

@@ -61,11 +61,7 @@ TEST_F(FlatEdit, HintShowsInItalicOnlyInAnEmptyBoxAndWhileFocusedOnlyWhenAsked)
 // Every letter of both cases and the other keys of the main block, typed.
 TEST_F(FlatEdit, CaseModesChangeTypedLettersOnly)
 {
-    std::string lower, upper;
-    for (char c = 'a'; c <= 'z'; ++c) {
-        lower += c;
-        upper += char(c - 'a' + 'A');
-    }
+    const std::string lower = "abcdefghijklmnopqrstuvwxyz", upper = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     const std::string rest = " 0123456789-=[];',./`", typed = lower + upper + rest;
     const struct { int mode; std::string expected; } cases[] = {
         {kEditCaseUpper, upper + upper + rest}, {kEditCaseLower, lower + lower + rest},
@@ -89,17 +85,14 @@ TEST_F(FlatEdit, CaseModesChangeTypedLettersOnly)
 
 TEST_F(FlatEdit, ReadOnlyBoxHasThePaleBackgroundUntilTheStyleIsCleared)
 {
-    CCoolEdit readOnly;
-    ASSERT_TRUE(CreateEdit(readOnly, m_host, ES_READONLY, 1));
-    readOnly.SetWindowText("Fixed");
-    EXPECT_EQ(1, readOnly.CheckReadonly());
-    EXPECT_EQ(0, m_edit.CheckReadonly());
+    m_edit.SetWindowText("Fixed");
     // A spot right of the text, inside the bands: only background is painted there.
     const CPoint spot(kEditRect.Width() - 20, kEditRect.Height() / 2);
-    EXPECT_PIXEL(Shot(readOnly), spot.x, spot.y, kReadOnlyBackground);
-    readOnly.SetReadOnly(FALSE);
-    EXPECT_EQ(0, readOnly.CheckReadonly());
-    EXPECT_PIXEL(Shot(readOnly), spot.x, spot.y, ::GetSysColor(COLOR_WINDOW));
+    for (const BOOL readOnly : {TRUE, FALSE}) {
+        m_edit.SetReadOnly(readOnly);
+        EXPECT_EQ(readOnly, m_edit.CheckReadonly());
+        EXPECT_PIXEL(Shot(m_edit), spot.x, spot.y, readOnly ? kReadOnlyBackground : ::GetSysColor(COLOR_WINDOW));
+    }
 }
 
 // The frame paints its bands with whatever brush the edit class has: the test swaps in its own.

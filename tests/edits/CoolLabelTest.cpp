@@ -1,5 +1,4 @@
 // The label: default look, colours once set, format flags, wide text over the window text, text limits.
-#include <functional>
 #include "EditFixture.h"
 
 using namespace edits_test;

@@ -12,9 +12,9 @@ namespace edits_test {
 
 using vt::BoundsOf;
 using vt::CountColour;
-using vt::LeavesNothingBehind;
 
 const UINT kEditId = 100;
+const char kExampleText[] = "2014-05-06 08:03:09";   // the masked edit's own example
 const CRect kEditRect(10, 10, 210, 34);
 
 // A font with crisp (not smoothed) glyphs, so that text drawn twice over itself looks the same.
@@ -26,9 +26,9 @@ inline HFONT MakeCrispFont()
 
 // Creates a borderless single-line edit in the host with the GUI font; each
 // further row sits below the previous one so that boxes never overlap.
-inline BOOL CreateEdit(CEdit& edit, CWnd& host, DWORD extraStyle = 0, int row = 0)
+inline BOOL CreateEdit(CEdit& edit, CWnd& host, int row = 0)
 {
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | extraStyle;
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
     if (!edit.Create(style, kEditRect + CPoint(0, row * (kEditRect.Height() + 10)), &host, kEditId + row))
         return FALSE;
     edit.SendMessage(WM_SETFONT, (WPARAM)::GetStockObject(DEFAULT_GUI_FONT), TRUE);
@@ -61,9 +61,6 @@ inline std::string ItemsOf(CCoolMaskEdit& edit)
 {
     return Stamp(edit.GetYear(), edit.GetMonth(), edit.GetDay(), edit.GetHour(), edit.GetMin(), edit.GetSec());
 }
-
-// Paints whatever is invalid now and lets the resulting messages through.
-inline void PaintNow(CWnd& wnd) { vt::PaintNow(wnd.m_hWnd); }
 
 // Lets every key and mouse message that real input queued be read and
 // handled, the characters translated from the keys included.
