@@ -9,15 +9,4 @@ namespace mfcx {
 // the module record, so a DLL's refusal to load can be exercised.
 AFX_CORE_API void AFXAPI FailExtensionInit(BOOL bFail);
 
-// Number of temporary CWnd, CDC, CGdiObject, CMenu and CImageList objects alive.
-AFX_CORE_API int AFXAPI TemporaryObjectCount();
-
-// Offers msg to the pre-translate walk as the running thread would (the
-// thread object's PreTranslateMessage, or the walk up from msg.hwnd when
-// there is no thread object); returns TRUE when something consumed it.
-AFX_CORE_API BOOL AFXAPI PreTranslate(MSG* pMsg);
-
-// One round of idle processing: frees the temporary objects.
-AFX_CORE_API void AFXAPI RunIdle();
-
 }  // namespace mfcx

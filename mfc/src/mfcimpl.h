@@ -32,7 +32,6 @@ public:
     void SetPermanent(HANDLE h, CObject* permOb) { m_permanentMap[h] = permOb; }
     void RemoveHandle(HANDLE h);
     void DeleteTemp();
-    int TemporaryCount() const { return (int)m_temporaryMap.size(); }
 
 private:
     Factory m_create;

@@ -229,25 +229,4 @@ void AFXAPI FailExtensionInit(BOOL bFail)
     afxFailExtensionInit = bFail;
 }
 
-int AFXAPI TemporaryObjectCount()
-{
-    return afxMapHWND()->TemporaryCount() + afxMapHDC()->TemporaryCount() +
-           afxMapHGDIOBJ()->TemporaryCount() + afxMapHMENU()->TemporaryCount() +
-           afxMapHIMAGELIST()->TemporaryCount();
-}
-
-BOOL AFXAPI PreTranslate(MSG* pMsg)
-{
-    CWinThread* pThread = AfxGetThread();
-    if (pThread != NULL)
-        return pThread->PreTranslateMessage(pMsg);
-    return CWnd::WalkPreTranslateTree(NULL, pMsg);
-}
-
-void AFXAPI RunIdle()
-{
-    AfxLockTempMaps();
-    AfxUnlockTempMaps(TRUE);
-}
-
 }  // namespace mfcx

@@ -42,26 +42,6 @@ std::vector<UINT> StandardIds()
     return {kIdFirst, kIdFirst + 1, kIdFirst + 2, kIdFirst + 3, kIdFirst + 4, 0, kIdFirst + 5, kIdFirst + 6};
 }
 
-bool AddFloatBar(CBarFrame* pFrame, CCoolFloatBar& bar, UINT nDockBarId)
-{
-    if (pFrame == NULL || !bar.Create(pFrame, kFloatBarId, _T("Workspace"), CSize(0, 0)))
-        return false;
-    bar.SetBarStyle(bar.GetBarStyle() | CBRS_SIZE_DYNAMIC);
-    bar.EnableDocking(CBRS_ALIGN_ANY);
-    pFrame->Dock(bar, nDockBarId);
-    return true;
-}
-
-bool AddStatusBar(CBarFrame* pFrame, CCoolStatusBar& bar)
-{
-    static const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
-    if (pFrame == NULL || !bar.Create(pFrame) || !bar.SetIndicators(indicators, 4))
-        return false;
-    pFrame->RecalcLayout();
-    vt::PumpPending();
-    return true;
-}
-
 // ---------------------------------------------------------------- probe
 void CProbeToolBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle)
 {
@@ -73,20 +53,6 @@ void CProbeToolBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle)
 BEGIN_MESSAGE_MAP(CBarFrame, CFrameWnd)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
-
-CBarFrame* CBarFrame::Make(const std::vector<UINT>& ids)
-{
-    CBarFrame* pFrame = new CBarFrame;
-    pFrame->m_ids = ids;
-    if (!pFrame->Create(NULL, "Bars", WS_OVERLAPPEDWINDOW, CRect(300, 120, 820, 520)))
-        return NULL;   // it has deleted itself
-    pFrame->ShowWindow(SW_SHOW);
-    pFrame->RecalcLayout();
-    vt::Activate(pFrame->m_hWnd);
-    pFrame->m_wndView.SetFocus();
-    vt::PumpPending();
-    return pFrame;
-}
 
 // No tool tips: a tip window resting over the bar would clip its paint.
 int CBarFrame::OnCreate(LPCREATESTRUCT lpcs)
@@ -128,6 +94,20 @@ BOOL CBarFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
             ((CCmdUI*)pExtra)->SetCheck(1);
     }
     return TRUE;
+}
+
+FrameHolder::FrameHolder(const std::vector<UINT>& ids) : m_pFrame(new CBarFrame)
+{
+    m_pFrame->m_ids = ids;
+    if (!m_pFrame->Create(NULL, "Bars", WS_OVERLAPPEDWINDOW, CRect(300, 120, 820, 520))) {
+        m_pFrame = NULL;   // it has deleted itself
+        return;
+    }
+    m_pFrame->ShowWindow(SW_SHOW);
+    m_pFrame->RecalcLayout();
+    vt::Activate(m_pFrame->m_hWnd);
+    m_pFrame->m_wndView.SetFocus();
+    vt::PumpPending();
 }
 
 FrameHolder::~FrameHolder()

@@ -56,8 +56,6 @@ public:
 class CBarFrame : public CFrameWnd
 {
 public:
-    static CBarFrame* Make(const std::vector<UINT>& ids);
-
     CProbeToolBar m_wndToolBar;
     CEdit m_wndView;
     std::vector<UINT> m_ids, m_commands;
@@ -79,12 +77,12 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-// Owns a bar frame for a test that adds bars of its own; destroys it (the
-// frame deletes itself) at scope end.
+// Makes, shows and activates a bar frame with the focus in its view; destroys
+// it (the frame deletes itself) at scope end.
 class FrameHolder
 {
 public:
-    explicit FrameHolder(const std::vector<UINT>& ids) : m_pFrame(CBarFrame::Make(ids)) {}
+    explicit FrameHolder(const std::vector<UINT>& ids);
     ~FrameHolder();
     FrameHolder(const FrameHolder&) = delete;
     FrameHolder& operator=(const FrameHolder&) = delete;
@@ -97,11 +95,6 @@ private:
 
 // Five buttons, a separator, two more.
 std::vector<UINT> StandardIds();
-
-// The floating bar and the status bar, added as an application's OnCreate adds them.
-const UINT kFloatBarId = 0xE900;
-bool AddFloatBar(CBarFrame* pFrame, CCoolFloatBar& bar, UINT nDockBarId = AFX_IDW_DOCKBAR_LEFT);
-bool AddStatusBar(CBarFrame* pFrame, CCoolStatusBar& bar);
 
 // A test with a fresh frame, made again by each Make.
 class BarTest : public ::testing::Test

@@ -23,8 +23,11 @@ class StatusBar : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(AddStatusBar(frame.get(), bar));
+        static const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+        ASSERT_TRUE(frame.get() != NULL && bar.Create(frame.get()) && bar.SetIndicators(indicators, 4));
         bar.SetPaneText(0, "Ready");
+        frame->RecalcLayout();
+        vt::PumpPending();
     }
 
     vt::Capture Shot() { bar.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW); return vt::Capture::FromWindow(bar.m_hWnd); }
@@ -37,14 +40,8 @@ protected:
             columns.push_back(right -= vt::TextExtent((HFONT)bar.GetFont()->GetSafeHandle(), text).cx + 6);
         return columns;
     }
-    static int FirstInk(const vt::Capture& shot)
-    {
-        for (int x = 0; x < shot.width(); x++)
-            for (int y = 1; y < shot.height() - 1; y++)
-                if (shot.At(x, y) != kBack && shot.At(x, y) != kRed)
-                    return x;
-        return -1;
-    }
+    // Where the first pane's text starts.
+    int TextAt(const vt::Capture& shot) { return vt::BoundsOf(shot, {0, 1, shot.width(), shot.height() - 1}, bar.GetTextColor()).left; }
 
     FrameHolder frame{StandardIds()};
     CCoolStatusBar bar;
@@ -61,11 +58,9 @@ TEST_F(StatusBar, PanesStartFromTheRightEdgeBesideTheGripOrMaximisedWithout)
         const vt::Capture shot = Shot();
         const int w = shot.width(), h = shot.height();
         EXPECT_PIXEL(shot, w / 2, 0, kEdge);
-        for (int x : Separators(w - (maximised ? 0 : 14))) {
-            EXPECT_PIXEL(shot, x, 1, kBack);
-            EXPECT_PIXEL(shot, x, 2, shadow);
-            EXPECT_PIXEL(shot, x, h - 3, shadow);
-            EXPECT_PIXEL(shot, x, h - 2, kBack);
+        for (int x : Separators(w - (maximised ? 0 : 14))) {   // a line from row 2 to 3 above the bottom
+            EXPECT_TRUE(RegionMatches(shot, {x, 1, x + 1, h - 1},
+                                      [&](int, int y, COLORREF cr) { return cr == (y == 1 || y == h - 2 ? kBack : shadow); }));
         }
         // Each dot: a light square with a shadow square one up and left over it.
         for (CPoint dot : {CPoint(3, 3), CPoint(7, 3), CPoint(11, 3), CPoint(3, 7), CPoint(7, 7), CPoint(3, 11)}) {
@@ -80,7 +75,7 @@ TEST_F(StatusBar, IconsWidenTheirPanesAndPushTheFirstPanesText)
     HICON colour = MakeIcon(true), mono = MakeIcon(false);
     ASSERT_EQ(bar.GetPanes(), 4);
     const vt::Capture plain = Shot();
-    const int sep1 = Separators(plain.width() - 14)[2], textAt = FirstInk(plain);
+    const int sep1 = Separators(plain.width() - 14)[2], textAt = TextAt(plain);
     struct Case { const char* name; int index; HICON icon; BOOL result; int shift; };
     const Case cases[] = {
         {"colour icon: 16 + 2 wider", 1, colour, TRUE, 18}, {"monochrome icon ignored", 1, mono, TRUE, 0},
@@ -94,13 +89,13 @@ TEST_F(StatusBar, IconsWidenTheirPanesAndPushTheFirstPanesText)
         const int iconY = 1 + (shot.height() - 16) / 2 + 8;
         EXPECT_PIXEL(shot, sep1 - c.shift, shot.height() / 2, ::GetSysColor(COLOR_BTNSHADOW));
         EXPECT_EQ(shot.At(sep1 - c.shift + 9, iconY) == kRed, c.shift != 0);
-        EXPECT_EQ(FirstInk(shot), textAt);
+        EXPECT_EQ(TextAt(shot), textAt);
     }
     // In the first pane the text starts 2 pixels after the icon.
     EXPECT_TRUE(bar.SetPaneIcon(0, colour));
     const vt::Capture shot = Shot();
     EXPECT_PIXEL(shot, 8, 1 + (shot.height() - 16) / 2 + 8, kRed);
-    EXPECT_EQ(FirstInk(shot), textAt + 18);
+    EXPECT_EQ(TextAt(shot), textAt + 18);
     bar.SetPaneIcon(0, NULL);
     ::DestroyIcon(colour);
     ::DestroyIcon(mono);
@@ -126,11 +121,7 @@ TEST_F(StatusBar, CapsLockRepaintsOnceAndIdleUpdatesWithoutChangeRepaintNothing)
         EXPECT_PIXEL(shot, 80, 8, kBack);
         const COLORREF ink = wasOn ? bar.GetDisabledTextColor() : bar.GetTextColor();
         const std::vector<int> seps = Separators(shot.width() - 14);
-        int inked = 0;
-        for (int x = seps[2]; x < seps[1]; x++)
-            for (int y = 0; y < shot.height(); y++)
-                inked += shot.At(x, y) == ink;
-        EXPECT_GT(inked, 0);
+        EXPECT_GT(vt::CountColour(shot, CRect(seps[2], 0, seps[1], shot.height()), ink), 0);
         recorder.Clear();
         vt::PumpFor(50);
         EXPECT_EQ(recorder.Messages().size(), 0u);

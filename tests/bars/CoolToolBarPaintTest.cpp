@@ -16,29 +16,20 @@ protected:
     void SetUp() override { Make(); }
     CRect ItemInWindow(int nIndex) { return Bar().Item(nIndex) + Bar().ClientOrigin(); }
     CRect Client() { CRect rect; Bar().GetClientRect(&rect); return rect + Bar().ClientOrigin(); }
-    // The first pixel (row by row) of a button in colour cr: an image's interior starts there.
-    CPoint Find(const vt::Capture& shot, int nIndex, COLORREF cr)
+    // The top-left corner of what a button shows in colour cr: an image's interior starts there.
+    CPoint Find(const vt::Capture& shot, int nIndex, COLORREF cr) { return vt::BoundsOf(shot, ItemInWindow(nIndex), cr).TopLeft(); }
+    // Where a button's image interior (inside its keyed ring) belongs: centred across; down, centred
+    // with no text on the bar (mode 0), 1 below the top under its own text (1), a quarter of the
+    // slack down under another button's (2).
+    CPoint ImageAt(int nIndex, int nMode)
     {
-        const CRect item = ItemInWindow(nIndex);
-        for (int y = item.top; y < item.bottom; y++)
-            for (int x = item.left; x < item.right; x++)
-                if (shot.At(x, y) == cr)
-                    return CPoint(x, y);
-        return CPoint(-1, -1);
+        CRect k = ItemInWindow(nIndex);
+        k.bottom = std::min(k.bottom, Client().bottom);
+        k.DeflateRect(2, 2);
+        const int slack = (k.Height() - kImage.cy) / 2;
+        const int top = nMode == 0 ? k.top + slack : nMode == 1 ? k.top + 1 : k.top + slack / 2 + 1;
+        return CPoint(k.left + (k.Width() - kImage.cx) / 2, top) + CSize(1, 1);
     }
-    void Activate(bool bFrame)
-    {
-        if (!bFrame) {
-            m_other.CreateEx(0, AfxRegisterWndClass(0), "other", WS_POPUP | WS_VISIBLE, 880, 620, 100, 80, NULL, NULL);
-            vt::Activate(m_other.m_hWnd);
-            return;
-        }
-        if (m_other.m_hWnd != NULL)
-            m_other.DestroyWindow();
-        vt::Activate(Frame()->m_hWnd);
-        Frame()->m_wndView.SetFocus();
-    }
-    CWnd m_other;   // another application's window
 };
 
 // Column 1 of a button's skin rectangle (left of any image) shows the skin,
@@ -120,8 +111,7 @@ TEST_F(ToolBarPaintTest, EachSideDocksTheBarAndDrawsStripGripperAndEdgeLinesFaci
     CProbeToolBar lower;
     const UINT ids[] = {kIdFirst + 10, kIdFirst + 11};
     ASSERT_TRUE(lower.CreateEx(Frame(), TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER) && lower.SetButtons(ids, 2));
-    CRect upper;
-    Bar().GetWindowRect(&upper);
+    const CRect upper = WindowRectOf(Bar());
     const CRect below(upper.left, upper.bottom + 2, upper.left + 80, upper.bottom + 2 + upper.Height());
     lower.EnableDocking(CBRS_ALIGN_ANY);
     Frame()->DockControlBar(&lower, AFX_IDW_DOCKBAR_TOP, &below);
@@ -139,28 +129,33 @@ TEST_F(ToolBarPaintTest, SkinFollowsPressedHotAndCheckedAndHotNeedsTheActiveAppl
     ASSERT_TRUE(g_hSkinBtnHot && g_hSkinBtnDown && g_hSkinCheck);
     Frame()->m_checked = {kIdFirst + 1, kIdFirst + 3};
     Frame()->m_disabled = {kIdFirst + 3, kIdFirst + 4};
-    struct Case { int nIndex; bool bOn, bActive; HBITMAP hSkin; } cases[] = {
-        {0, false, true, NULL}, {0, true, true, g_hSkinBtnHot}, {0, true, false, NULL},
-        {1, false, true, g_hSkinCheck}, {1, true, true, g_hSkinBtnHot}, {1, true, false, g_hSkinCheck},
-        {3, true, true, g_hSkinCheck}, {4, true, true, NULL},   // disabled: checked or nothing
+    struct Case { int nIndex; bool bOn; HBITMAP hSkin; } cases[] = {
+        {0, false, NULL}, {0, true, g_hSkinBtnHot}, {1, false, g_hSkinCheck}, {1, true, g_hSkinBtnHot},
+        {3, true, g_hSkinCheck}, {4, true, NULL},   // disabled: checked or nothing
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "button " << c.nIndex << (c.bOn ? ", cursor on it" : "") << (c.bActive ? "" : ", inactive"));
-        Activate(c.bActive);
+        SCOPED_TRACE(testing::Message() << "button " << c.nIndex << (c.bOn ? ", cursor on it" : ""));
         c.bOn ? vt::MoveCursor(Frame()->ButtonCenter(c.nIndex)) : vt::ParkCursor();
         EXPECT_TRUE(ShowsSkin(Shot(), ItemInWindow(c.nIndex), c.hSkin));
     }
     // Held down with the real mouse: the down skin; released there: hot again, the command ran.
-    Activate(true);
     vt::MoveCursor(Frame()->ButtonCenter(2));
     vt::MouseDown();
     EXPECT_TRUE(ShowsSkin(Shot(), ItemInWindow(2), g_hSkinBtnDown));
     vt::MouseUp();
     EXPECT_TRUE(ShowsSkin(Shot(), ItemInWindow(2), g_hSkinBtnHot));
     EXPECT_EQ(std::vector<UINT>{kIdFirst + 2}, Frame()->m_commands);
+    // Another application active: the hot button goes out, the cursor lights
+    // no other, the checked one stays checked.
+    vt::HostWnd other(40, 40);
+    vt::Activate(other.m_hWnd);
+    for (int nIndex : {2, 0, 1}) {
+        vt::MoveCursor(Frame()->ButtonCenter(nIndex));
+        EXPECT_TRUE(ShowsSkin(Shot(), ItemInWindow(nIndex), nIndex == 1 ? g_hSkinCheck : NULL)) << "button " << nIndex;
+    }
 }
 
-TEST_F(ToolBarPaintTest, EachPaintedButtonTakesTheNextImageAndDisabledOnesAreGray)
+TEST_F(ToolBarPaintTest, EachPaintedButtonTakesTheNextImageCentredAndDisabledOnesAreGray)
 {
     // Button 1 hidden, a blank button and one more appended: the painted ones close up on the strip.
     Bar().SetButtonStyle(1, Bar().GetButtonStyle(1) | TBBS_HIDDEN);
@@ -175,35 +170,21 @@ TEST_F(ToolBarPaintTest, EachPaintedButtonTakesTheNextImageAndDisabledOnesAreGra
         const std::pair<int, int> expects[] = {{0, 0}, {2, 1}, {3, 2}, {4, 3}, {6, 4}, {7, 5}, {9, 6}};
         for (auto e : expects) {
             const COLORREF cr = e.first == 2 && bGraySet ? Gray(ImageColour(e.second)) : ImageColour(e.second);
-            const CPoint at = Find(shot, e.first, cr);
-            EXPECT_NE(CPoint(-1, -1), at) << "button " << e.first << " shows no image " << e.second;
+            const CPoint at = ImageAt(e.first, 0);
+            EXPECT_EQ(at, Find(shot, e.first, cr)) << "button " << e.first << ", image " << e.second;
             EXPECT_PIXEL(shot, at.x - 1, at.y - 1, kBarBackground);   // its keyed ring, gray or not
         }
     }
 }
 
-TEST_F(ToolBarPaintTest, ImagesCentreWithoutTextAndMakeRoomForItWithText)
+TEST_F(ToolBarPaintTest, TextOnTheBarMakesRoomBelowTheImages)
 {
-    // Mode 0: no text on the bar, 1: the button's own text, 2: another button's.
-    auto expectAt = [&](const vt::Capture& shot, int nIndex, int nMode) {
-        CRect k = ItemInWindow(nIndex);
-        k.bottom = std::min(k.bottom, Client().bottom);
-        k.DeflateRect(2, 2);
-        const int slack = (k.Height() - kImage.cy) / 2;
-        const int top = nMode == 0 ? k.top + slack : nMode == 1 ? k.top + 1 : k.top + slack / 2 + 1;
-        EXPECT_EQ(CPoint(k.left + (k.Width() - kImage.cx) / 2, top) + CSize(1, 1), Find(shot, nIndex, ImageColour(nIndex)))
-            << "button " << nIndex << ", mode " << nMode;
-    };
-    vt::Capture shot = Shot();
-    expectAt(shot, 0, 0);
-    expectAt(shot, 1, 0);
     ASSERT_TRUE(Bar().SetButtonText(0, "Open"));
     Frame()->RecalcLayout();
-    shot = Shot();
-    expectAt(shot, 0, 1);
-    expectAt(shot, 1, 2);
-    // The text sits below its own image only.
+    const vt::Capture shot = Shot();
+    // The images move up, the button's own the most; its text sits below it, and only there.
     for (int i : {0, 1}) {
+        EXPECT_EQ(ImageAt(i, i + 1), Find(shot, i, ImageColour(i))) << "button " << i;
         const CRect item = ItemInWindow(i);
         const CRect band(item.left + 1, item.top + 2 + kImage.cy + 1, item.right - 1, item.bottom - 2);
         EXPECT_EQ(i == 0, vt::CountColour(shot, band, RGB(0, 0, 0)) > 0) << i;

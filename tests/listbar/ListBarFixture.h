@@ -12,19 +12,15 @@ const UINT kBarId = 1200;
 const COLORREF kBarColour = RGB(40, 160, 90);   // no system colour uses it
 const CRect kTallBar(10, 10, 110, 230);          // vertical: three groups of five overflow it
 
-// Text height and width as the bar measures them: the shared 10-point font in a screen-compatible DC.
-inline SIZE Measure(const char* text)
+// The bar's text height, as it measures it: the shared font's height and its internal leading.
+inline int TextHeight()
 {
     vt::MemoryCanvas canvas(8, 8);
-    vt::SelectGuard font(canvas.dc(), g_fontShared10.GetSafeHandle());
+    vt::SelectGuard font(canvas, g_fontShared10.GetSafeHandle());
     TEXTMETRICA tm;
-    ::GetTextMetricsA(canvas.dc(), &tm);
-    SIZE size = {};
-    ::GetTextExtentPoint32A(canvas.dc(), text, lstrlenA(text), &size);
-    size.cy = tm.tmHeight + tm.tmInternalLeading;
-    return size;
+    ::GetTextMetricsA(canvas, &tm);
+    return tm.tmHeight + tm.tmInternalLeading;
 }
-inline int TextHeight() { return Measure("").cy; }
 
 // Parks the cursor before the host appears, so no stale move reaches a new bar.
 struct CursorParked { CursorParked() { vt::ParkCursor(); } };
@@ -82,7 +78,15 @@ protected:
         return CPoint(leading ? Groups().right + half : client.right - half, client.bottom / 2);
     }
 
-    int Clicks() const { return host.CountReceived(kListClickMessage); }
+    // The positions the owner was told were clicked, in order.
+    std::vector<LPARAM> Clicked() const
+    {
+        std::vector<LPARAM> indices;
+        for (const vt::HostWnd::Msg& m : host.received())
+            if (m.message == kListClickMessage && m.wParam == kListClickWParam)
+                indices.push_back(m.lParam);
+        return indices;
+    }
 
     void TearDown() override { vt::MouseUp(); ::ReleaseCapture(); vt::ParkCursor(); }
 };

@@ -145,7 +145,8 @@ TEST_F(ListBarLayout, HorizontalWidthsComeFromCaptionsAndNamesWithinTheirCaps)
     for (const char* caption : {"Go", "A caption much wider than the cap", ""})
         ASSERT_TRUE(bar.AddButton("Mail", 0, caption, NULL, 0));
     ASSERT_TRUE(bar.AddButton("A group name far too long to fit", 0, "x", NULL, 0));
-    const int mail = std::min<int>(Measure("Mail").cx + 8, 66), go = Measure("Go").cx, th = TextHeight();
+    const int mail = std::min<int>(vt::TextExtent(g_fontShared10, "Mail").cx + 8, 66);
+    const int go = vt::TextExtent(g_fontShared10, "Go").cx, th = TextHeight();
     EXPECT_EQ(CRect(0, 0, mail, 80), Group(0));
     EXPECT_EQ(CRect(mail, 0, mail + 66, 80), Group(1));
     const struct { int mode; int content; int widths[3]; } modes[] = {
@@ -170,7 +171,7 @@ TEST_F(ListBarLayout, AOneButtonGroupShowsNoArrowsAndAnEmptyBarHitsNothing)
     EXPECT_EQ(-1, bar.GroupButtonFromPt(CPoint(5, 5)));
     EXPECT_PIXEL(Shot(), 50, 30, kBarColour);
     ClickAt(CPoint(50, 30));
-    EXPECT_EQ(0, Clicks());
+    EXPECT_TRUE(Clicked().empty());
     ASSERT_TRUE(bar.AddButton("Solo", 0, "Only one", NULL, 0));
     const vt::Capture shot = Shot();
     ASSERT_GE(Item(0).bottom, 60);

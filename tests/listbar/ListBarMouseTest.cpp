@@ -15,14 +15,6 @@ COLORREF Sys(int index) { return ::GetSysColor(index); }
 class ListBarMouse : public ListBarTest
 {
 protected:
-    std::vector<LPARAM> Clicked() const
-    {
-        std::vector<LPARAM> indices;
-        for (const vt::HostWnd::Msg& m : host.received())
-            if (m.message == kListClickMessage && m.wParam == kListClickWParam)
-                indices.push_back(m.lParam);
-        return indices;
-    }
     // The top-left and bottom-right pixels of a button: the two colours of its frame.
     void ExpectFrame(const vt::Capture& shot, const CRect& rc, COLORREF topLeft, COLORREF bottomRight)
     {
@@ -50,7 +42,7 @@ TEST_F(ListBarMouse, HotAndPressedButtonsAreFramedRaisedThenSunkenWhileTheBarHol
         ExpectFrame(Shot(), step.rc, step.topLeft, step.bottomRight);
         EXPECT_EQ(step.captured, ::GetCapture() == bar.m_hWnd);
     }
-    EXPECT_EQ(1, Clicks());
+    EXPECT_EQ(std::vector<LPARAM>{0}, Clicked());
 
     // Selecting by hand repaints the old and the new button at once, without a paint cycle.
     EXPECT_EQ(-1, bar.SetCurSel(1, TRUE));
@@ -84,14 +76,11 @@ TEST_F(ListBarMouse, OnlyAReleaseOnThePressedButtonNotifiesTheOwner)
 TEST_F(ListBarMouse, DoubleClickFlashesTheButtonAndNotifiesForBothReleases)
 {
     ASSERT_TRUE(Make(kTallBar, kListVertical, 5));
-    vt::MessageRecorder recorder;
-    recorder.Watch(bar.m_hWnd);
-    recorder.Only({WM_LBUTTONDBLCLK});
     const DWORD start = ::GetTickCount();
     vt::DoubleClick(Screen(Item(1).CenterPoint()));
     ASSERT_TRUE(vt::PumpUntil([&] { return Clicked().size() >= 2; }));
     vt::PumpPending();
-    EXPECT_EQ(1u, recorder.entries().size());
+    // Only the double click flashes: time enough for it says the second press was one.
     EXPECT_GE(::GetTickCount() - start, kListFlashTime - 20);   // GetTickCount steps by up to ~16 ms
     EXPECT_EQ((std::vector<LPARAM>{3, 3}), Clicked());
 }
@@ -105,11 +94,8 @@ TEST_F(ListBarMouse, ArrowsScrollOneButtonAtATimeAndTheLeadingOneGoesOnceLeft)
     EXPECT_EQ(kListNoArrow, bar.ScrollItemFromPt(up));
     EXPECT_EQ(groups, Item(0).top);
     MoveTo(down);
-    {
-        const vt::Capture hot = Shot();
-        EXPECT_PIXEL(hot, 99, kTallBar.Height() - 1, Sys(COLOR_3DDKSHADOW));
-        EXPECT_PIXEL(hot, 0, kTallBar.Height() - kListArrowBand, Sys(COLOR_WINDOW));
-    }
+    ExpectFrame(Shot(), CRect(0, kTallBar.Height() - kListArrowBand, 100, kTallBar.Height()), Sys(COLOR_WINDOW),
+                Sys(COLOR_3DDKSHADOW));
 
     // The last trailing click has nowhere to go; the leading arrow stays while hot at 0.
     const struct { CPoint at; int first; } steps[] = {
@@ -160,13 +146,11 @@ TEST_F(ListBarMouse, TheSelectedGroupNameIsBoldAtNineTenthsOfTheFontAndOthersAre
         ::DrawTextA(expected.dc(), "Mail", -1, &rc, kListTextFormat);
         ::GdiFlush();
     }
-    int ink = 0, mismatches = 0;
+    int mismatches = 0;
     for (int y = 0; y < text.Height(); ++y)
-        for (int x = 0; x < text.Width(); ++x) {
-            ink += expected.At(x, y) == 0;
+        for (int x = 0; x < text.Width(); ++x)
             mismatches += shot.At(text.left + x, text.top + y) != expected.At(x, y);
-        }
-    EXPECT_GT(ink, 0);
+    EXPECT_GT(vt::CountColour(expected.Snapshot(), CRect(0, 0, text.Width(), text.Height()), RGB(0, 0, 0)), 0) << "no ink";
     EXPECT_EQ(0, mismatches);
     EXPECT_GT(vt::CountColour(shot, other, Sys(COLOR_APPWORKSPACE)), 0);
 }

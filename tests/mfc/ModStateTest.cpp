@@ -2,7 +2,6 @@
 #include "support/harness.h"
 
 #include <afxext.h>
-#include <afxcmn.h>
 
 #include "ExtFixture.h"
 
@@ -38,7 +37,7 @@ CDynLinkLibrary* FindLibrary(HMODULE hModule)
 
 }  // namespace
 
-// Loaded, the library joins the chain: its bitmap, image list, string and
+// Loaded, the library joins the chain: its bitmap, string and
 // dialog template are found, its classes stay its own; unloaded, it leaves the
 // chain and a resource found nowhere falls back to the application.
 TEST(ModuleState, ExtensionLibraryLendsItsResourcesWhileLoaded)
@@ -47,8 +46,6 @@ TEST(ModuleState, ExtensionLibraryLendsItsResourcesWhileLoaded)
     ASSERT_TRUE(hFixture != NULL);
     CDynLinkLibrary* pDLL = FindLibrary(hFixture);
     ASSERT_TRUE(pDLL != NULL);
-    EXPECT_EQ(pDLL->m_hResource, hFixture);
-    EXPECT_FALSE(pDLL->m_bSystem);
     EXPECT_EQ(AfxFindResourceHandle(FIXTURE_STRIP_NAME, RT_BITMAP), (HINSTANCE)hFixture);
     {
         CBitmap bitmap;
@@ -56,12 +53,9 @@ TEST(ModuleState, ExtensionLibraryLendsItsResourcesWhileLoaded)
         CString text;
         EXPECT_TRUE(text.LoadString(FIXTURE_STRING_ID));
         EXPECT_STREQ((LPCTSTR)text, FIXTURE_STRING_TEXT);
-
-        // Masked strips from the library: the combo box's arrow glyph is checked in its suite.
-        CImageList images;
-        ASSERT_TRUE(images.Create(FIXTURE_STRIP_NAME, FIXTURE_STRIP_HEIGHT, 0, RGB(0, 255, 0)));
-        EXPECT_EQ(images.GetImageCount(), FIXTURE_STRIP_WIDTH / FIXTURE_STRIP_HEIGHT);
-
+        // (Masked strips from a library: the combo box's arrow glyph, checked in
+        // its suite; their image lists made and freed with each load:
+        // LibraryLoad's leak walk.)
         vt::HostWnd host;
         CDialog dialog;
         ASSERT_TRUE(dialog.Create(FIXTURE_DIALOG_NAME, &host));
@@ -72,11 +66,6 @@ TEST(ModuleState, ExtensionLibraryLendsItsResourcesWhileLoaded)
     EXPECT_FALSE(ListHasClass(pDLL->m_classList, "CHostShape"));
     EXPECT_TRUE(ListHasClass(AfxGetModuleState()->m_classList, "CHostShape"));
     EXPECT_FALSE(ListHasClass(AfxGetModuleState()->m_classList, FIXTURE_SHAPE_CLASS));
-    EXPECT_TRUE(vt::LeavesNothingBehind([] {
-        CImageList images;
-        images.Create(FIXTURE_STRIP_NAME, FIXTURE_STRIP_HEIGHT, 0, RGB(0, 255, 0));
-        ::DestroyIcon(images.ExtractIcon(1));
-    }, 30));
 
     ::FreeLibrary(hFixture);
     EXPECT_TRUE(FindLibrary(hFixture) == NULL);

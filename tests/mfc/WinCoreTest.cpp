@@ -5,31 +5,21 @@
 // the frame finding its status bar for the prompts.)
 #include "support/harness.h"
 
-#include <afxx_test.h>
-
 #include <string>
 
-// Temporary objects stand for handles nobody mapped and go at idle time;
-// permanent ones stay.
-TEST(WinCore, TemporaryObjectsGoAtIdlePermanentOnesStay)
+// A temporary object stands for a handle nobody mapped, the same one each
+// time; permanent ones are found as they are. (Temporaries going at idle time
+// without taking their handles along: the soak's heap counts, and every
+// control that reaches its children through temporaries.)
+TEST(WinCore, TemporaryObjectsStandForUnmappedHandlesAndPermanentOnesAreFound)
 {
     vt::HostWnd host;
     HWND hEdit = ::CreateWindowEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 10, 10, 120, 24, host.m_hWnd, NULL, NULL, NULL);
-    vt::PumpPending();
-    const int nBefore = mfcx::TemporaryObjectCount();
     CWnd* pTemp = CWnd::FromHandle(hEdit);
     EXPECT_EQ(hEdit, pTemp->m_hWnd);
     EXPECT_EQ(pTemp, CWnd::FromHandle(hEdit));
     EXPECT_TRUE(CWnd::FromHandlePermanent(hEdit) == NULL);
-    HDC hDC = ::GetDC(hEdit);
-    CDC::FromHandle(hDC);
-    EXPECT_EQ(::GetStockObject(GRAY_BRUSH), CGdiObject::FromHandle(::GetStockObject(GRAY_BRUSH))->m_hObject);
-    EXPECT_EQ(nBefore + 3, mfcx::TemporaryObjectCount());
-    ::ReleaseDC(hEdit, hDC);
-    vt::PumpPending();
-    EXPECT_EQ(0, mfcx::TemporaryObjectCount());
     EXPECT_EQ(&host, CWnd::FromHandle(host.m_hWnd));
-    EXPECT_TRUE(::IsWindow(hEdit));
 }
 
 // ---------------------------------------------------------------- pre-translate walk
@@ -51,14 +41,6 @@ public:
         return m_bConsume;
     }
 
-protected:
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        if (message == WM_KEYDOWN && wParam == VK_F7)
-            g_offered += '!';   // dispatched
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-
 private:
     char m_name;
 };
@@ -66,7 +48,8 @@ private:
 }  // namespace
 
 // The target, then each parent is offered the message until one consumes it
-// (which also keeps it from being dispatched) or the given top is reached.
+// or the given top is reached. (The walk answering TRUE for a consumed
+// message, FALSE for one nobody takes: the masked edit's refused messages.)
 TEST(WinCore, PreTranslateOffersTheTargetThenEachParentUntilOneConsumesIt)
 {
     vt::HostWnd host;
@@ -79,7 +62,7 @@ TEST(WinCore, PreTranslateOffersTheTargetThenEachParentUntilOneConsumesIt)
         middle.m_bConsume = bConsume;
         inner.PostMessage(WM_KEYDOWN, VK_F7, 1);
         vt::PumpPending();
-        EXPECT_EQ(bConsume ? "im" : "imo!", g_offered);
+        EXPECT_EQ(bConsume ? "im" : "imo", g_offered);
     }
     g_offered.clear();
     middle.m_bConsume = FALSE;

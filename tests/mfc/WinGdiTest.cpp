@@ -1,11 +1,15 @@
 // GDI wrappers and device contexts: point fonts, ownership of handles,
 // selection, and drag frames. (Solid fills and 3D frames are checked pixel
-// by pixel in the controls' suites, the status bar's pane frames among them.)
+// by pixel in the controls' suites, the status bar's pane frames among them;
+// memory DCs, bitmaps, regions and drag frames painted many times are counted
+// by the soak and the demo's docking rounds. The controls delete what they
+// make themselves, so the wrappers' destructors are checked here.)
 #include "support/harness.h"
 
 // Tenths of a point to the given DC's logical units, truncated in device
-// pixels, negative for the character height. (Without a DC: the library's
-// shared fonts, checked in the frame suite.)
+// pixels, negative for the character height. (Without a DC, and the face,
+// weight and slant kept: the library's shared fonts, checked in the frame
+// suite.)
 TEST(WinGdi, PointFontHeightFollowsTheResolutionInTheGivenDCsUnits)
 {
     vt::MemoryCanvas canvas(8, 8);
@@ -18,9 +22,6 @@ TEST(WinGdi, PointFontHeightFollowsTheResolutionInTheGivenDCsUnits)
     LOGFONT lf = {};
     font.GetLogFont(&lf);
     EXPECT_EQ(-2 * (pDC->GetDeviceCaps(LOGPIXELSY) * 100 / 720), lf.lfHeight);
-    EXPECT_STREQ("MS San Serif", lf.lfFaceName);
-    EXPECT_EQ(0, lf.lfWeight + lf.lfItalic);
-    pDC->SetMapMode(MM_TEXT);
 }
 
 TEST(WinGdi, WrappersOwnTheirHandlesAndSelectionGivesBackWhatItReplaced)
@@ -30,15 +31,16 @@ TEST(WinGdi, WrappersOwnTheirHandlesAndSelectionGivesBackWhatItReplaced)
     {
         CBrush brush(RGB(10, 20, 30));
         hBrush = brush.m_hObject;
-        EXPECT_EQ(nStart + 1, vt::GdiObjectCount());
-        EXPECT_EQ(&brush, CBrush::FromHandle((HBRUSH)hBrush));
+        CDC memDC;   // the controls delete theirs themselves
+        ASSERT_TRUE(memDC.CreateCompatibleDC(NULL));
+        EXPECT_EQ(nStart + 2, vt::GdiObjectCount());
         vt::MemoryCanvas canvas(8, 8);
         CDC* pDC = CDC::FromHandle(canvas.dc());
         const HGDIOBJ hOriginal = ::GetCurrentObject(canvas.dc(), OBJ_BRUSH);
         CBrush* pOld = pDC->SelectObject(&brush);
         ASSERT_TRUE(pOld != NULL);
         EXPECT_EQ(hOriginal, pOld->m_hObject);
-        EXPECT_EQ(&brush, pDC->SelectObject(pOld));
+        EXPECT_EQ(&brush, pDC->SelectObject(pOld));   // the permanent object of the handle
         EXPECT_EQ(hOriginal, ::GetCurrentObject(canvas.dc(), OBJ_BRUSH));
     }
     EXPECT_EQ(nStart, vt::GdiObjectCount());
@@ -51,32 +53,9 @@ TEST(WinGdi, WrappersOwnTheirHandlesAndSelectionGivesBackWhatItReplaced)
     ::DeleteObject(hPen);
 }
 
-// (Fonts, pens, brushes and memory DCs selected and deleted by the controls:
-// the soak counts them.) What the controls leave out, here.
-TEST(WinGdi, CreateDestroyAndPaintManyTimesLeaksNothing)
-{
-    vt::MemoryCanvas canvas(64, 64);
-    CDC* pCanvas = CDC::FromHandle(canvas.dc());
-    EXPECT_TRUE(vt::LeavesNothingBehind([&] {
-        CDC memDC;
-        memDC.CreateCompatibleDC(pCanvas);
-        CBitmap bitmap;
-        bitmap.CreateCompatibleBitmap(pCanvas, 32, 32);
-        CBitmap* pOldBitmap = memDC.SelectObject(&bitmap);
-        memDC.Rectangle(0, 0, 20, 20);
-        CRgn rgn;
-        rgn.CreateRoundRectRgn(0, 0, 30, 30, 5, 5);
-        memDC.SelectClipRgn(&rgn);
-        memDC.FillSolidRect(0, 0, 32, 32, RGB(9, 9, 9));
-        memDC.SelectClipRgn(NULL);
-        memDC.DrawDragRect(CRect(2, 2, 30, 30), CSize(2, 2), NULL, CSize(0, 0));
-        pCanvas->BitBlt(0, 0, 32, 32, &memDC, 0, 0, SRCCOPY);
-        memDC.SelectObject(pOldBitmap);
-    }, 50));
-}
-
-// The frame is inverted in a halftone, so drawing it again over itself (or
-// as the last frame when moving) erases it.
+// Only the frame is inverted, so drawing it again over itself (or as the last
+// frame when moving) erases it. (The halftone's every other pixel, and the
+// old place erased while moving: the split bar's drag block.)
 TEST(WinGdi, DragRectInvertsOnlyTheFrameInAHalftoneAndMovingItErasesTheOldOne)
 {
     const COLORREF kWhite = RGB(255, 255, 255);
@@ -84,12 +63,10 @@ TEST(WinGdi, DragRectInvertsOnlyTheFrameInAHalftoneAndMovingItErasesTheOldOne)
     CDC* pDC = CDC::FromHandle(canvas.dc());
     const CRect first(10, 10, 60, 60), second(20, 20, 70, 70);
     pDC->DrawDragRect(first, CSize(4, 4), NULL, CSize(0, 0));
-    vt::Capture shot = canvas.Snapshot();
-    EXPECT_EQ(25, vt::CountColour(shot, CRect(10, 11, 60, 12), RGB(0, 0, 0)));   // every other pixel of a row
+    const vt::Capture shot = canvas.Snapshot();
     EXPECT_EQ(50 * 50 - 42 * 42, 2 * vt::CountColour(shot, first, RGB(0, 0, 0)));  // only the frame
     EXPECT_EQ(CRect(10, 10, 60, 60), vt::BoundsOf(shot, CRect(0, 0, 80, 80), RGB(0, 0, 0)));
     pDC->DrawDragRect(second, CSize(4, 4), first, CSize(4, 4));
-    EXPECT_EQ(CRect(20, 20, 70, 70), vt::BoundsOf(canvas.Snapshot(), CRect(0, 0, 80, 80), RGB(0, 0, 0)));
     pDC->DrawDragRect(second, CSize(4, 4), NULL, CSize(0, 0));
     EXPECT_EQ(80 * 80, vt::CountColour(canvas.Snapshot(), CRect(0, 0, 80, 80), kWhite));
 }

@@ -1,6 +1,7 @@
 // Message maps: handlers reached by signature with MFC's argument unpacking,
-// commands and ranges, and notifications, commands and colour queries
-// reflected to the child control first. (Command-UI routing: CmdUITest;
+// command ranges, and notifications, commands and colour queries reflected
+// to the child control first. (Command-UI routing and single commands:
+// CmdUITest; messages by number: the push buttons' hover and leave;
 // creation, focus, timers, dialog codes, moves and sizes reach the controls'
 // and bars' handlers in their suites; owner drawing: the push buttons paint
 // through the reflected WM_DRAWITEM.)
@@ -13,7 +14,6 @@
 namespace {
 
 UINT s_nRegisteredProbe = ::RegisterWindowMessage("VeluCtrl.MfcTest.Probe");
-const UINT kProbeMessage = WM_APP + 7;
 std::string g_log;   // each handler's name and unpacked arguments, in order
 
 void Log(const char* format, ...)
@@ -26,20 +26,19 @@ void Log(const char* format, ...)
     g_log += (g_log.empty() ? "" : ", ") + std::string(text);
 }
 
+HDC s_hQueryDC = NULL;   // the DC every colour query names
+
 // A control that answers its own notifications, command and colour queries
 // (with its brush, or leaving them to its parent with none).
 class CNotifyingCtrl : public CWnd
 {
 public:
     HBRUSH m_hBrush = NULL;
-    UINT m_nCtlType = 0xFFFF;
-    HDC m_hDC = NULL;
 
 protected:
     afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor)
     {
-        m_hDC = pDC->m_hDC;
-        m_nCtlType = nCtlColor;
+        Log("child colour %u%s", nCtlColor, pDC->m_hDC == s_hQueryDC ? "" : " in another DC");
         return m_hBrush;
     }
     afx_msg void OnClickReflect(NMHDR*, LRESULT* pResult)
@@ -89,13 +88,11 @@ protected:
         Log("hit %d,%d", point.x, point.y);
         return HTCAPTION;
     }
-    afx_msg LRESULT OnProbe(WPARAM wParam, LPARAM lParam)
+    afx_msg LRESULT OnRegisteredProbe(WPARAM wParam, LPARAM lParam)
     {
-        Log("probe %d %d", int(wParam), int(lParam));
-        return 1234;
+        Log("registered %d %d", int(wParam), int(lParam));
+        return 77;
     }
-    afx_msg LRESULT OnRegisteredProbe(WPARAM, LPARAM) { return 77; }
-    afx_msg void OnCommand42() { Log("command 42"); }
     afx_msg void OnCommandRange(UINT nID) { Log("command %u", nID); }
     afx_msg void OnClick(NMHDR*, LRESULT*) { Log("parent click"); }
     afx_msg void OnDblClick(NMHDR*, LRESULT*) { Log("parent dblclk"); }
@@ -115,28 +112,13 @@ BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
     ON_WM_SETCURSOR()
     ON_WM_CAPTURECHANGED()
     ON_WM_NCHITTEST()
-    ON_MESSAGE(kProbeMessage, OnProbe)
     ON_REGISTERED_MESSAGE(s_nRegisteredProbe, OnRegisteredProbe)
-    ON_COMMAND(42, OnCommand42)
     ON_COMMAND_RANGE(100, 110, OnCommandRange)
     ON_NOTIFY(NM_CLICK, 5, OnClick)
     ON_NOTIFY(NM_DBLCLK, 5, OnDblClick)
     ON_NOTIFY_RANGE(NM_RCLICK, 10, 20, OnRange)
     ON_BN_CLICKED(5, OnClicked)
 END_MESSAGE_MAP()
-
-class WinMsg : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        g_log.clear();
-        ASSERT_TRUE(m_probe.Create(NULL, "probe", WS_VISIBLE, CRect(10, 10, 110, 60), &m_host, 1));
-    }
-
-    vt::HostWnd m_host;
-    CProbeWnd m_probe;
-};
 
 }  // namespace
 
@@ -145,74 +127,65 @@ protected:
 // goes to the child first, and the child's answer is returned; one the child
 // declines, or a window without a reflection handler, reaches the parent;
 // range handlers get the sender's id.
-TEST_F(WinMsg, HandlersGetTheirArgumentsUnpackedAndAnswerTheMessage)
+TEST(WinMsg, HandlersGetTheirArgumentsUnpackedAndAnswerTheMessage)
 {
+    vt::HostWnd host;
+    CProbeWnd probe;
+    ASSERT_TRUE(probe.Create(NULL, "probe", WS_VISIBLE, CRect(10, 10, 110, 60), &host, 1));
     CNotifyingCtrl ctrl;
     CWnd plain, inRange, outside;
     for (auto child : {std::make_pair((CWnd*)&ctrl, 5), std::make_pair(&plain, 5), std::make_pair(&inRange, 14),
                        std::make_pair(&outside, 21)})
-        ASSERT_TRUE(child.first->Create(NULL, NULL, 0, CRect(0, 0, 10, 10), &m_probe, child.second));
+        ASSERT_TRUE(child.first->Create(NULL, NULL, 0, CRect(0, 0, 10, 10), &probe, child.second));
     const auto send = [&](UINT message, WPARAM wParam, LPARAM lParam) {
-        return [this, message, wParam, lParam] { return m_probe.SendMessage(message, wParam, lParam); };
+        return [&probe, message, wParam, lParam] { return probe.SendMessage(message, wParam, lParam); };
     };
     const auto notify = [&](CWnd& from, UINT code) {
-        return [this, &from, code] {
+        return [&probe, &from, code] {
             NMHDR nmhdr = {from.m_hWnd, UINT_PTR(from.GetDlgCtrlID()), code};
-            return m_probe.SendMessage(WM_NOTIFY, nmhdr.idFrom, (LPARAM)&nmhdr);
+            return probe.SendMessage(WM_NOTIFY, nmhdr.idFrom, (LPARAM)&nmhdr);
         };
     };
     const auto clicked = [&](CWnd& from) { return send(WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), (LPARAM)from.m_hWnd); };
+    // The child's brush, or none: the parent's default.
+    vt::GdiObject brush(::CreateSolidBrush(RGB(1, 2, 3)));
+    vt::WindowDC dc(ctrl.m_hWnd);
+    s_hQueryDC = dc;
+    const LRESULT lDefault = ::DefWindowProc(probe.m_hWnd, WM_CTLCOLOREDIT, (WPARAM)(HDC)dc, (LPARAM)ctrl.m_hWnd);
+    const auto colour = [&](UINT message, HBRUSH hBrush) {
+        return [&probe, &ctrl, &dc, message, hBrush] {
+            ctrl.m_hBrush = hBrush;
+            return probe.SendMessage(message, (WPARAM)(HDC)dc, (LPARAM)ctrl.m_hWnd);
+        };
+    };
     const struct { const char* name; std::function<LRESULT()> act; LRESULT result; const char* log; } rows[] = {
         {"mouse move, signed point", send(WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-5, 300)), 0, "move 5 -5,300"},
         // Repeat count 3, scan code 0x3F, extended key, previous state down.
         {"key down", send(WM_KEYDOWN, VK_F5, 3 | (0x3F << 16) | (1 << 24) | (1 << 30)), 0, "key 116 3 413F"},
         {"wheel, signed delta", send(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, -240), MAKELPARAM(200, 150)), TRUE,
          "wheel 8 -240 200,150"},
-        {"set cursor", send(WM_SETCURSOR, (WPARAM)m_probe.m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE,
+        {"set cursor", send(WM_SETCURSOR, (WPARAM)probe.m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE,
          "cursor self 1 200"},
         {"hit test", send(WM_NCHITTEST, 0, MAKELPARAM(65, 70)), HTCAPTION, "hit 65,70"},
-        {"user message", send(kProbeMessage, 11, 22), 1234, "probe 11 22"},
-        {"registered message", send(s_nRegisteredProbe, 0, 0), 77, ""},
-        {"command", send(WM_COMMAND, MAKEWPARAM(42, 0), 0), 1, "command 42"},
+        {"registered message", send(s_nRegisteredProbe, 11, 22), 77, "registered 11 22"},
         {"command in range", send(WM_COMMAND, MAKEWPARAM(107, 0), 0), 1, "command 107"},
         {"command past the range", send(WM_COMMAND, MAKEWPARAM(111, 0), 0), 0, ""},
         {"capture taken away",
-         [&] { m_probe.SetCapture(); m_host.SetCapture(); ::ReleaseCapture(); return LRESULT(0); }, 0, "capture parent"},
+         [&] { probe.SetCapture(); host.SetCapture(); ::ReleaseCapture(); return LRESULT(0); }, 0, "capture parent"},
         {"notification", notify(ctrl, NM_CLICK), 7, "child click"},
         {"notification declined", notify(ctrl, NM_DBLCLK), 0, "child dblclk, parent dblclk"},
         {"notification in the range", notify(inRange, NM_RCLICK), 3, "parent range 14"},
         {"notification past the range", notify(outside, NM_RCLICK), 0, ""},
         {"control's command", clicked(ctrl), 1, "child clicked"},
         {"plain window's command", clicked(plain), 1, "parent clicked"},
+        {"edit's colour", colour(WM_CTLCOLOREDIT, brush.brush()), (LRESULT)brush.brush(), "child colour 1"},
+        {"read-only edit's colour", colour(WM_CTLCOLORSTATIC, brush.brush()), (LRESULT)brush.brush(), "child colour 6"},
+        {"colour left to the parent", colour(WM_CTLCOLOREDIT, NULL), lDefault, "child colour 1"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         g_log.clear();
         EXPECT_EQ(row.result, row.act());
         EXPECT_EQ(row.log, g_log);
-    }
-}
-
-// The child's brush answers the colour query, with the DC and the control
-// type the message names; no brush leaves the parent's default.
-TEST_F(WinMsg, ColourQueryIsAnsweredByTheChildWithTheTypeTheMessageNames)
-{
-    CNotifyingCtrl edit;
-    ASSERT_TRUE(edit.Create(NULL, NULL, WS_VISIBLE, CRect(10, 20, 90, 40), &m_probe, 3));
-    vt::GdiObject brush(::CreateSolidBrush(RGB(1, 2, 3)));
-    vt::WindowDC dc(edit.m_hWnd);
-    const LRESULT lDefault = ::DefWindowProc(m_probe.m_hWnd, WM_CTLCOLOREDIT, (WPARAM)(HDC)dc, (LPARAM)edit.m_hWnd);
-    const struct { HBRUSH child; UINT message; LRESULT result; UINT type; } cases[] = {
-        {brush.brush(), WM_CTLCOLOREDIT, (LRESULT)brush.brush(), CTLCOLOR_EDIT},
-        {brush.brush(), WM_CTLCOLORSTATIC, (LRESULT)brush.brush(), CTLCOLOR_STATIC},   // as a read-only edit asks
-        {NULL, WM_CTLCOLOREDIT, lDefault, CTLCOLOR_EDIT},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.type);
-        edit.m_hBrush = c.child;
-        edit.m_hDC = NULL;
-        EXPECT_EQ(c.result, m_probe.SendMessage(c.message, (WPARAM)(HDC)dc, (LPARAM)edit.m_hWnd));
-        EXPECT_EQ(c.type, edit.m_nCtlType);
-        EXPECT_EQ((HDC)dc, edit.m_hDC);
     }
 }

@@ -1,7 +1,6 @@
 // Skinned dialog: background painting, tooltips by control id, relaying, activation and resizing
 // (its create, paint, hover and destroy cycles are counted by the soak).
 #include "DialogFixture.h"
-#include "tips/TipMeasure.h"
 
 namespace panes_test {
 namespace {
@@ -43,7 +42,6 @@ TEST_F(CoolDialogTest, BackgroundIsTheSkinThePlainFaceOrWhatPaintBkDrawsAndAllOf
         ProbeDialog dlg;
         dlg.customFill = c.fill;
         ASSERT_TRUE(dlg.Open(c.type));
-        dlg.RepaintNow();
         EXPECT_EQ(c.paintBk, dlg.paintBkCalls > 0);
         EXPECT_EQ(c.paintBk ? kDialogRect.Size() : CSize(0, 0), dlg.lastPaintBkSize);
         const vt::Capture shot = vt::Capture::FromWindow(dlg.m_hWnd);
@@ -53,10 +51,7 @@ TEST_F(CoolDialogTest, BackgroundIsTheSkinThePlainFaceOrWhatPaintBkDrawsAndAllOf
         EXPECT_PIXEL(shot, kBlankPoint.x, kBlankPoint.y, c.blank);
         dlg.Close();
     }
-    // Every dialog paints with the one shared skin.
-    const HBITMAP skin = g_hSkinDialog;
     ASSERT_TRUE(m_dlg.Open());
-    EXPECT_EQ(skin, g_hSkinDialog);
 
     // Shrinking exposes nothing, yet the frame has moved: all of it is due again.
     m_dlg.ValidateRect(nullptr);
@@ -98,7 +93,7 @@ TEST_F(CoolDialogTest, ToolTipsAreAddedForKnownControlsDeletedByIdAndGoWithTheDi
     EXPECT_FALSE(m_dlg.Tip().IsTool(button, nullptr));
     EXPECT_TRUE(m_dlg.Tip().IsTool(edit, nullptr));
 
-    const HWND tip = m_dlg.TipWnd();
+    const HWND tip = m_dlg.Tip().m_hWnd;
     m_dlg.Tip().ShowMe("Going down with the dialog", 5000, 100, 300);
     m_dlg.Close();
     EXPECT_FALSE(::IsWindow(tip));

@@ -53,7 +53,6 @@ public:
         vt::PumpPending();
     }
 
-    HWND TipWnd() const { return m_toolTip.m_hWnd; }
     CCoolToolTip& Tip() { return m_toolTip; }
     bool TipVisible() const { return ::IsWindowVisible(m_toolTip.m_hWnd) != FALSE; }
     CPoint ScreenCentreOf(UINT id) { CRect rc; GetDlgItem(id)->GetWindowRect(&rc); return rc.CenterPoint(); }
@@ -72,10 +71,9 @@ public:
         lastPaintBkSize = CSize(bm.bmWidth, bm.bmHeight);
         if (customFill == CLR_INVALID)
             return CCoolDialog::PaintBk(hDC);
-        vt::GdiObject brush(::CreateSolidBrush(customFill));
         CRect rc;
         GetClientRect(&rc);
-        ::FillRect(hDC, &rc, brush.brush());
+        CDC::FromHandle(hDC)->FillSolidRect(&rc, customFill);
     }
 
     int paintBkCalls = 0;

@@ -1,62 +1,43 @@
-// Tooltip manager window: delay and hide timing, placement, capture hand-back, painting and leaks.
+// Tooltip manager window: delay and hide timers, placement, capture hand-back and painting
+// (the real delay is timed by the typical event, in the panes suite).
 #include "ToolTipFixture.h"
 
 namespace tips_test {
 namespace {
 
-// Real timers, measured against the clock: the tip appears beside the cursor
-// 400 ms after it came to rest, holding the capture, and a tip shown for
-// 300 ms goes after 300 ms, giving the capture back.
-TEST_F(ToolTipTest, RestingOnToolShowsTipAfterTheDelayForTheShowTime)
+// A real timer, measured against the clock (the delay's is the typical
+// event's): a tip shown for 300 ms goes after 300 ms, giving the capture back.
+TEST_F(ToolTipTest, TipGoesAfterItsShowTime)
 {
-    ASSERT_TRUE(m_tip.AddTool(m_toolA, "On time"));
-    const auto elapsed = [](DWORD start) { return ::GetTickCount() - start; };
-    DWORD start = ::GetTickCount();
-    RestOn(m_toolA);
-    EXPECT_FALSE(TipVisible());
-    EXPECT_EQ(kToolTipDelayTimerId, m_tip.RunningTimer());
-    ASSERT_TRUE(vt::PumpUntil([&] { return TipVisible(); }, 3000));
-    // GetTickCount moves in steps of up to about 16 ms; a busy machine only delays.
-    EXPECT_GE(elapsed(start), DWORD(kToolTipDelay - 20));
-    EXPECT_LT(elapsed(start), DWORD(kToolTipDelay + 400));
-    EXPECT_EQ(CentreOf(m_toolA) + CPoint(10, 10), TipRect().TopLeft());
-    EXPECT_EQ(m_tip.m_hWnd, ::GetCapture());
-    EXPECT_EQ(kToolTipHideTimerId, m_tip.RunningTimer());
-    m_tip.HideMe();
-    start = ::GetTickCount();
+    const DWORD start = ::GetTickCount();
     m_tip.ShowMe("Briefly", 300, 50, 50);
     ASSERT_TRUE(TipVisible());
     ASSERT_TRUE(vt::PumpUntil([&] { return !TipVisible(); }, 3000));
-    EXPECT_GE(elapsed(start), DWORD(300 - 20));
-    EXPECT_LT(elapsed(start), DWORD(300 + 400));
+    // GetTickCount moves in steps of up to about 16 ms; a busy machine only delays.
+    EXPECT_GE(::GetTickCount() - start, DWORD(300 - 20));
+    EXPECT_LT(::GetTickCount() - start, DWORD(300 + 400));
     EXPECT_NE(m_tip.m_hWnd, ::GetCapture());
     EXPECT_EQ(0u, m_tip.RunningTimer());
 }
 
-// A cursor that left during the delay, relayed or not, shows nothing; a tip
-// that timed out comes back only after the cursor left the tool and returned.
+// A cursor that left during the delay shows nothing when the delay runs
+// out; a tip that timed out comes back only after the cursor left the tool
+// and returned.
 TEST_F(ToolTipTest, TipShowsOncePerVisitAndNotAfterTheCursorLeftDuringTheDelay)
 {
     ASSERT_TRUE(m_tip.AddTool(m_toolA, "Once per visit"));
-    for (bool relayLeave : {false, true}) {
-        SCOPED_TRACE(relayLeave ? "leave relayed" : "leave not relayed");
-        RestOn(m_toolA);
-        vt::MoveCursor(m_host.ToScreen(kHostBlankPoint));
-        if (relayLeave)
-            Relay(WM_MOUSEMOVE);
-        FireTimer(kToolTipDelayTimerId);
-        EXPECT_FALSE(TipVisible());
-        EXPECT_NE(m_tip.m_hWnd, ::GetCapture());
-        LeaveTools();
-    }
+    RestOn(m_toolA);
+    vt::MoveCursor(m_host.ToScreen(kHostBlankPoint));   // not relayed: the expiry itself must look
+    FireTimer(kToolTipDelayTimerId);
+    EXPECT_FALSE(TipVisible());
+    EXPECT_NE(m_tip.m_hWnd, ::GetCapture());
+    LeaveTools();
     ShowFor(m_toolA);
     FireTimer(kToolTipHideTimerId);
     vt::MoveCursor(CentreOf(m_toolA) + CPoint(5, 3));
     Relay(WM_MOUSEMOVE);
     Relay(WM_LBUTTONUP);
-    EXPECT_EQ(0u, m_tip.RunningTimer());
-    vt::PumpFor(2 * kToolTipDelay);
-    EXPECT_FALSE(TipVisible());
+    EXPECT_EQ(0u, m_tip.RunningTimer()) << "no delay runs, so no tip comes";
     LeaveTools();
     RestOn(m_toolA);
     EXPECT_EQ(kToolTipDelayTimerId, m_tip.RunningTimer());
@@ -174,7 +155,8 @@ TEST_F(ToolTipTest, TipOfADestroyedToolStaysUntilItsTimerOrAPress)
 
 TEST_F(ToolTipTest, TipPaintsItsTextOnTheTooltipSkin)
 {
-    m_tip.SetTipColor(RGB(200, 0, 0));
+    const COLORREF kInk = RGB(200, 0, 0);
+    m_tip.SetTipColor(kInk);
     m_tip.ShowMe("Skin", 3000, 60, 60);
     m_tip.UpdateWindow();
     const vt::Capture shot = vt::Capture::FromWindow(m_tip.m_hWnd);
@@ -184,15 +166,11 @@ TEST_F(ToolTipTest, TipPaintsItsTextOnTheTooltipSkin)
     EXPECT_PIXEL(shot, w / 2, 0, RGB(0, 60, 115));
     EXPECT_PIXEL(shot, w - 3, h / 2, RGB(255, 255, 231)); // face, in the right margin
     EXPECT_PIXEL(shot, w / 2, h - 4, RGB(255, 255, 231)); // face, in the bottom margin
-    // Ink (dark or saturated: green well below the pale face's 255) only inside the margins, and some of it there.
+    // The text's colour only inside the margins, and some of it there.
     const CRect text(kToolTipMargin, kToolTipMargin, w - kToolTipMargin, h - kToolTipMargin);
-    int inside = 0, outside = 0;
-    for (int y = 2; y < h - 2; y++)
-        for (int x = 2; x < w - 2; x++)
-            if (GetGValue(shot.At(x, y)) < 160)
-                ++(text.PtInRect(CPoint(x, y)) ? inside : outside);
-    EXPECT_GT(inside, 0);
-    EXPECT_EQ(0, outside);
+    const CRect ink = vt::BoundsOf(shot, CRect(0, 0, w, h), kInk);
+    EXPECT_FALSE(ink.IsRectEmpty());
+    EXPECT_EQ(ink, ink & text) << "ink outside the margins";
     if (HasFailure())
         vt::DumpForCurrentTest(shot, "tip");
 }

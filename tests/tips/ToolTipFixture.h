@@ -16,7 +16,6 @@ class ProbeToolTip : public CCoolToolTip
 {
 public:
     int Capacity() const { return m_nToolCapacity; }
-    HWND SlotWindow(int slot) const { return m_phToolWnds[slot]; }
     std::string Text() const { return m_szText; }
     UINT RunningTimer() const { return m_nTimerId; }
 };

@@ -79,10 +79,9 @@ bool CTestFrame::OpenMenu(UINT nID, int nPopup)
     m_strPromptWhileOpen.Empty();
     SetTimer(kMenuFailSafeTimer, kMenuFailSafeMs, NULL);
     vt::Activate(m_hWnd);
-    std::vector<WORD> keys = {VK_F10};
-    keys.insert(keys.end(), nPopup, VK_RIGHT);
-    keys.push_back(VK_DOWN);
-    QueueKeys(keys);
+    QueueKeys({VK_F10});
+    QueueKeys(std::vector<WORD>(nPopup, VK_RIGHT));
+    QueueKeys({VK_DOWN});
     vt::PumpPending();
     return m_nCaptureMenuFor == 0;
 }
