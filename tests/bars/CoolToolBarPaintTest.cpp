@@ -291,7 +291,7 @@ TEST_F(ToolBarPaintTest, DockBarMovedOrShrunkRepaintsAllOfItWithoutAnErase)
         ASSERT_TRUE(pDock->GetUpdateRect(&update, FALSE));
         EXPECT_EQ(client, update);
         vt::PumpUntil([&] { return !pDock->GetUpdateRect(NULL, FALSE); });
-        EXPECT_TRUE(vt::SequenceIs(recorder.Messages(pDock->m_hWnd), {WM_PAINT}));
+        EXPECT_EQ(std::vector<UINT>{WM_PAINT}, recorder.Messages(pDock->m_hWnd));
         const CRect free(WindowRectOf(Bar()).right - WindowRectOf(*pDock).left, 0, INT_MAX, INT_MAX);   // clipped to the picture
         EXPECT_TRUE(RegionMatches(vt::Capture::FromWindow(pDock->m_hWnd, true), free,
                                   [](int, int, COLORREF cr) { return cr == kBarBackground || cr == kBarEdge; }));

@@ -10,7 +10,9 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace frametest {
@@ -80,8 +82,7 @@ inline bool RenameResource(const std::string& modulePath, const char* from, cons
     const Bytes image{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     // A directory string: 16-bit length, then UTF-16 characters.
     Bytes pattern = {BYTE(length), BYTE(length >> 8)}, renamed;
-    for (size_t i = 0; i < length; ++i)
-    {
+    for (size_t i = 0; i < length; ++i) {
         pattern.insert(pattern.end(), {BYTE(from[i]), 0});
         renamed.insert(renamed.end(), {BYTE(to[i]), 0});
     }
@@ -100,8 +101,7 @@ inline Bytes StoredDeflate(const Bytes& payload, bool final = true)
 {
     Bytes out;
     size_t offset = 0;
-    do
-    {
+    do {
         const size_t chunk = std::min<size_t>(payload.size() - offset, 0xFFFF);
         out.push_back(final && offset + chunk == payload.size() ? 0x01 : 0x00);   // BFINAL, BTYPE 00 (stored)
         bmp::Put16(out, WORD(chunk));
@@ -113,20 +113,11 @@ inline Bytes StoredDeflate(const Bytes& payload, bool final = true)
 }
 
 // A loaded module, freed when the object goes.
-class Module
+struct Module : std::unique_ptr<std::remove_pointer<HMODULE>::type, BOOL(WINAPI*)(HMODULE)>
 {
-public:
-    explicit Module(HMODULE module = NULL) : m_module(module) {}
-    ~Module() { if (m_module) ::FreeLibrary(m_module); }
-    Module(const Module&) = delete;
-    Module& operator=(const Module&) = delete;
-
-    HMODULE get() const { return m_module; }
-    // An exported variable of the module, or null.
-    template <class T> T* Data(const char* name) const { return reinterpret_cast<T*>(::GetProcAddress(m_module, name)); }
-
-private:
-    HMODULE m_module;
+    explicit Module(HMODULE module) : unique_ptr(module, ::FreeLibrary) {}
+    // An exported variable or function of the module, or null.
+    template <class T> T* Export(const char* name) const { return reinterpret_cast<T*>(::GetProcAddress(get(), name)); }
 };
 
 // The shape of a BMP file image in memory; rows are given top row first, unpadded.
@@ -161,8 +152,7 @@ inline Bytes BuildBmp(const BmpShape& shape)
         bmp::Put32(out, mask);
     for (const RGBQUAD& q : shape.colourTable)
         out.insert(out.end(), {q.rgbBlue, q.rgbGreen, q.rgbRed, 0});
-    for (int i = 0; i < shape.height; ++i)
-    {
+    for (int i = 0; i < shape.height; ++i) {
         Bytes padded(shape.rows[shape.topDown ? i : shape.height - 1 - i]);
         padded.resize(stride, 0);
         out.insert(out.end(), padded.begin(), padded.end());

@@ -109,8 +109,8 @@ TEST_F(WndForXCtrlTest, ClickTakesTheFocusAndOtherMouseInputChangesNothing)
     ASSERT_TRUE(Received(WM_RBUTTONUP, 2));
     vt::PumpFor(50);
     ::KillTimer(NULL, escape);
-    EXPECT_TRUE(vt::SequenceIs(m_recorder.Messages(m_control.m_hWnd),
-                               {WM_LBUTTONUP, WM_MOUSEWHEEL, WM_RBUTTONUP, WM_RBUTTONUP}))
+    EXPECT_EQ((std::vector<UINT>{WM_LBUTTONUP, WM_MOUSEWHEEL, WM_RBUTTONUP, WM_RBUTTONUP}),
+              m_recorder.Messages(m_control.m_hWnd))
         << "no focus change and no context menu";
     EXPECT_EQ(0, m_host.CountReceived(WM_MOUSEWHEEL));
     EXPECT_EQ(0, m_host.CountReceived(WM_CONTEXTMENU));

@@ -16,30 +16,25 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <random>
 #include <string>
 
 namespace {
 
 typedef std::vector<BYTE> Bytes;
 
-// splitmix64: the seed and the input's index alone make the input.
-class Rng
-{
-public:
-    explicit Rng(uint64_t seed) : m_state(seed) {}
-    uint64_t Next()
-    {
-        uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    uint32_t Below(size_t n) { return n ? uint32_t(Next() % n) : 0; }
-    bool Chance(uint32_t outOf) { return Below(outOf) == 0; }
+// Seeded with the seed and the input's index alone, which make the input.
+typedef std::mt19937_64 Rng;
 
-private:
-    uint64_t m_state;
-};
+uint32_t Below(Rng& rng, size_t n)
+{
+    return n ? uint32_t(rng() % n) : 0;
+}
+
+bool Chance(Rng& rng, uint32_t outOf)
+{
+    return Below(rng, outOf) == 0;
+}
 
 // ---------------------------------------------------------------- the bases
 
@@ -176,13 +171,13 @@ const uint32_t kEdges[] = {
 
 uint32_t Lie(Rng& rng, uint32_t old)
 {
-    switch (rng.Below(6)) {
-    case 0: return kEdges[rng.Below(std::size(kEdges))];
-    case 1: return old + rng.Below(7) - 3;
-    case 2: return old << (1 + rng.Below(8));
+    switch (Below(rng, 6)) {
+    case 0: return kEdges[Below(rng, std::size(kEdges))];
+    case 1: return old + Below(rng, 7) - 3;
+    case 2: return old << (1 + Below(rng, 8));
     case 3: return 0u - old;
-    case 4: return uint32_t(rng.Next());
-    default: return old ^ (1u << rng.Below(32));
+    case 4: return uint32_t(rng());
+    default: return old ^ (1u << Below(rng, 32));
     }
 }
 
@@ -206,42 +201,42 @@ uint32_t Load(const Bytes& b, size_t at, int size)
 // anywhere, the end cut off or grown by a slice of itself or by junk.
 void Mutate(Rng& rng, const Base& base, Bytes& b)
 {
-    switch (rng.Below(10)) {
+    switch (Below(rng, 10)) {
     case 0: case 1: case 2: case 3:
-        for (uint32_t n = 1 + rng.Below(3); n > 0; --n) {
-            const Field f = base.fields[rng.Below(base.fields.size())];
+        for (uint32_t n = 1 + Below(rng, 3); n > 0; --n) {
+            const Field f = base.fields[Below(rng, base.fields.size())];
             if (f.size != 0) {
                 Store(b, f.at, f.size, Lie(rng, Load(b, f.at, f.size)));
-            } else if (rng.Chance(2)) {   // another block type, final or not
-                b[f.at] = BYTE((b[f.at] & ~7) | rng.Below(8));
+            } else if (Chance(rng, 2)) {   // another block type, final or not
+                b[f.at] = BYTE((b[f.at] & ~7) | Below(rng, 8));
             } else if (f.at + 5 <= b.size()) {   // a stored block whose lengths lie
                 b[f.at] = BYTE(b[f.at] & ~6);
-                const uint32_t len = rng.Chance(2) ? Lie(rng, Load(b, f.at + 1, 2)) : rng.Below(0x10000);
+                const uint32_t len = Chance(rng, 2) ? Lie(rng, Load(b, f.at + 1, 2)) : Below(rng, 0x10000);
                 Store(b, f.at + 1, 2, len);
-                Store(b, f.at + 3, 2, rng.Chance(3) ? uint32_t(rng.Next()) : ~len);
+                Store(b, f.at + 3, 2, Chance(rng, 3) ? uint32_t(rng()) : ~len);
             }
         }
         break;
     case 4: case 5: {
-        const size_t span = rng.Chance(2) ? std::min<size_t>(b.size(), 54 + 1024) : b.size();
-        for (uint32_t n = 1 + rng.Below(span == b.size() ? 8 : 2); n > 0; --n)
-            b[rng.Below(span)] ^= BYTE(1u << rng.Below(8));
+        const size_t span = Chance(rng, 2) ? std::min<size_t>(b.size(), 54 + 1024) : b.size();
+        for (uint32_t n = 1 + Below(rng, span == b.size() ? 8 : 2); n > 0; --n)
+            b[Below(rng, span)] ^= BYTE(1u << Below(rng, 8));
         break;
     }
     case 6: case 7: {   // past an image's headers, where RLE escapes and runs live
         const size_t first = base.fields[0].size != 0 && b.size() > 56 ? 54 : 0;
-        for (uint32_t n = 1 + rng.Below(4); n > 0; --n)
-            Store(b, first + rng.Below(b.size() - first), 2, rng.Chance(2) ? rng.Below(3) << 8 : uint32_t(rng.Next()));
+        for (uint32_t n = 1 + Below(rng, 4); n > 0; --n)
+            Store(b, first + Below(rng, b.size() - first), 2, Chance(rng, 2) ? Below(rng, 3) << 8 : uint32_t(rng()));
         break;
     }
     default:
-        if (rng.Chance(2)) {
-            b.resize(1 + rng.Below(b.size()));
+        if (Chance(rng, 2)) {
+            b.resize(1 + Below(rng, b.size()));
         } else {
-            const size_t from = rng.Below(b.size());
-            Bytes tail(b.begin() + from, b.begin() + std::min(b.size(), from + 1 + rng.Below(512)));
+            const size_t from = Below(rng, b.size());
+            Bytes tail(b.begin() + from, b.begin() + std::min(b.size(), from + 1 + Below(rng, 512)));
             for (BYTE& c : tail)
-                c = rng.Chance(2) ? c : BYTE(rng.Next());
+                c = Chance(rng, 2) ? c : BYTE(rng());
             b.insert(b.end(), tail.begin(), tail.end());
         }
     }
@@ -341,11 +336,11 @@ private:
     IMAGE_RESOURCE_DATA_ENTRY* m_entry = nullptr;
 };
 
-// Counts the driver and its child share.
+// What the driver and its children share, counted over the whole run.
 struct Shared
 {
-    volatile LONG current, done, stop, finished;
-    LONG fed[2], made[2], refused[2];   // per loader
+    volatile LONG current, done, stop;
+    LONG fed[2], made[2], refused[2];   // per loader: images, streams
     LONG gdiLeak;
     LONGLONG heapLeak;
 };
@@ -353,15 +348,19 @@ struct Shared
 class Feeder
 {
 public:
-    explicit Feeder(Shared& counts) : m_counts(counts), m_canvas(64, 64) {}
+    Feeder() : m_canvas(64, 64) {}
 
-    // outs: bit 0 asks for a palette, bit 1 for the size.
-    void Image(const Bytes& image, int outs)
+    // The bitmap loader (0) takes images, the resource loader (1) streams;
+    // true when the loader made something. outs: bit 0 asks for a palette,
+    // bit 1 for the size.
+    bool Feed(int loader, const Bytes& bytes, int outs) { return loader ? Stream(bytes, outs) : Image(bytes, outs); }
+
+private:
+    bool Image(const Bytes& image, int outs)
     {
         HPALETTE palette = NULL;
         SIZE size;
         HBITMAP bitmap = VELULoadMemBmp(m_arena.Place(image), outs & 1 ? &palette : NULL, outs & 2 ? &size : NULL);
-        ++(bitmap ? m_counts.made : m_counts.refused)[0];
         // Painted the ways the library does: blitted, stretched, as a nine-grid
         // skin, and sampled when its scan line fits the sampler.
         BITMAP bm = {};
@@ -379,61 +378,48 @@ public:
         }
         ::DeleteObject(bitmap);
         ::DeleteObject(palette);
+        return bitmap != NULL;
     }
     // An image inflated is fed to the bitmap loader as the library does.
-    void Stream(const Bytes& stream, int outs)
+    bool Stream(const Bytes& stream, int outs)
     {
         DWORD size = 0;
         LPBYTE block = LoadBinaryResource(m_module.Place(stream), FakeModule::kId, &size);
-        ++(block ? m_counts.made : m_counts.refused)[1];
         if (size >= 2 && block[0] == 'B' && block[1] == 'M')
             Image(Bytes(block, block + size), outs);
         FreeBinaryResource(block);
+        return block != NULL;
     }
 
-private:
-    Shared& m_counts;
     Arena m_arena;
     FakeModule m_module;
     vt::MemoryCanvas m_canvas;
 };
 
-// The two loaders, each with the bases of its inputs; one input in four is a stream.
-struct Target
-{
-    const char* name;
-    void (Feeder::*feed)(const Bytes&, int);
-    std::vector<Base> bases;
-};
-
 void RunChild(Shared& s, uint64_t seed, uint32_t from, uint32_t to)
 {
-    Target targets[] = {{"bitmap loader", &Feeder::Image, {}}, {"resource loader", &Feeder::Stream, {}}};
-    BuildCorpus(targets[0].bases, targets[1].bases);
-    {
-        Shared scratch = {};   // every base once: what the platform makes on first use is not counted
-        Feeder warmUp(scratch);
-        for (const Target& t : targets)
-            for (const Base& base : t.bases)
-                (warmUp.*t.feed)(base.bytes, 3);
+    std::vector<Base> bases[2];
+    BuildCorpus(bases[0], bases[1]);
+    Feeder feeder;
+    for (int loader = 0; loader < 2; ++loader) {   // every base once: what the platform makes on first use is not counted
+        for (const Base& base : bases[loader])
+            feeder.Feed(loader, base.bytes, 3);
     }
-    Feeder feeder(s);
     const int gdi = vt::GdiObjectCount();
     const SIZE_T heap = vt::HeapBytesInUse();
     for (uint32_t i = from; i < to && !s.stop; ++i) {
         s.current = LONG(i);
         Rng rng(seed * 0x2545F4914F6CDD1Dull + i);
-        const Target& t = targets[rng.Chance(4) ? 1 : 0];
-        const Base& base = t.bases[rng.Below(t.bases.size())];
+        const int loader = Chance(rng, 4) ? 1 : 0;   // one input in four is a stream
+        const Base& base = bases[loader][Below(rng, bases[loader].size())];
         Bytes bytes = base.bytes;
         Mutate(rng, base, bytes);
-        ++s.fed[&t - targets];
-        (feeder.*t.feed)(bytes, int(rng.Below(4)));
-        s.done = LONG(i + 1 - from);
+        ++s.fed[loader];
+        ++(feeder.Feed(loader, bytes, int(Below(rng, 4))) ? s.made : s.refused)[loader];
+        ++s.done;
     }
-    s.gdiLeak = vt::GdiObjectCount() - gdi;
-    s.heapLeak = LONGLONG(vt::HeapBytesInUse()) - LONGLONG(heap);
-    s.finished = 1;
+    s.gdiLeak += vt::GdiObjectCount() - gdi;
+    s.heapLeak += LONGLONG(vt::HeapBytesInUse()) - LONGLONG(heap);
 }
 
 // A crash in the child ends it at once, with no debugger and no dialog.
@@ -474,15 +460,13 @@ int main(int argc, char** argv)
     // fault or hang, until the range or the time is used up.
     const std::string name = "VeluFuzz-" + std::to_string(::GetCurrentProcessId());
     HANDLE map = ::CreateFileMappingA(INVALID_HANDLE_VALUE, NULL, PAGE_READWRITE, 0, sizeof(Shared), name.c_str());
-    Shared* s = static_cast<Shared*>(::MapViewOfFile(map, FILE_MAP_WRITE, 0, 0, 0));
-    Shared total = {};
+    Shared* s = static_cast<Shared*>(::MapViewOfFile(map, FILE_MAP_WRITE, 0, 0, 0));   // zero-filled
+    char exe[MAX_PATH];
+    ::GetModuleFileNameA(NULL, exe, MAX_PATH);
     LONG faults = 0, hangs = 0;
     const DWORD start = ::GetTickCount();
-    for (uint64_t next = from; next < count && !total.stop;) {
-        std::memset(s, 0, sizeof(*s));
+    for (uint64_t next = from; next < count && !s->stop;) {
         s->current = LONG(next);
-        char exe[MAX_PATH];
-        ::GetModuleFileNameA(NULL, exe, MAX_PATH);
         std::string cmd = "\"" + std::string(exe) + "\" --child=" + name + " --seed=" + std::to_string(seed) +
                           " --count=" + std::to_string(count) + " --from=" + std::to_string(next);
         STARTUPINFOA si = {sizeof(si)};
@@ -496,7 +480,7 @@ int main(int argc, char** argv)
         bool hung = false;
         while (::WaitForSingleObject(pi.hProcess, 100) == WAIT_TIMEOUT) {
             if (seconds && ::GetTickCount() - start > seconds * 1000)
-                s->stop = total.stop = 1;
+                s->stop = 1;
             if (s->done != seen) {
                 seen = s->done;
                 still = ::GetTickCount();
@@ -510,25 +494,17 @@ int main(int argc, char** argv)
         ::GetExitCodeProcess(pi.hProcess, &code);
         ::CloseHandle(pi.hThread);
         ::CloseHandle(pi.hProcess);
-        for (int t = 0; t < 2; ++t) {
-            total.fed[t] += s->fed[t];
-            total.made[t] += s->made[t];
-            total.refused[t] += s->refused[t];
-        }
-        total.gdiLeak += s->gdiLeak;
-        total.heapLeak += s->heapLeak;
-        if (s->finished)
+        if (code == 0 && !hung)
             break;
         ++(hung ? hangs : faults);
         std::printf("fuzz: input %ld %s (exit 0x%08lX)\n", s->current, hung ? "hangs" : "faults", code);
         next = uint64_t(s->current) + 1;
     }
-    std::printf("fuzz: seed %llu, %ld inputs from %llu in %.1f s%s\n", seed,
-                total.fed[0] + total.fed[1], from, (::GetTickCount() - start) / 1000.0,
-                total.stop ? " (time budget reached)" : "");
+    std::printf("fuzz: seed %llu, %ld inputs from %llu in %.1f s%s\n", seed, s->fed[0] + s->fed[1], from,
+                (::GetTickCount() - start) / 1000.0, s->stop ? " (time budget reached)" : "");
     std::printf("fuzz: %ld images, %ld streams; bitmaps loaded %ld, refused %ld; streams inflated %ld, rejected %ld\n",
-                total.fed[0], total.fed[1], total.made[0], total.refused[0], total.made[1], total.refused[1]);
+                s->fed[0], s->fed[1], s->made[0], s->refused[0], s->made[1], s->refused[1]);
     std::printf("fuzz: faults %ld, hangs %ld, leaked GDI objects %ld, leaked heap bytes %lld\n", faults, hangs,
-                total.gdiLeak, (long long)total.heapLeak);
-    return faults || hangs || total.gdiLeak || total.heapLeak ? 1 : 0;
+                s->gdiLeak, (long long)s->heapLeak);
+    return faults || hangs || s->gdiLeak || s->heapLeak ? 1 : 0;
 }

@@ -5,17 +5,13 @@
 
 using namespace skintest;
 
-namespace
-{
+namespace {
 
 // Bar skin pieces: red says the piece, green the position along the bar
 // within the piece, blue the line across the bar.
 enum BarPiece { kHead = 1, kMiddle = 2, kTail = 3 };
 
-const int kHeadLen = 5;
-const int kMiddleLen = 10;
-const int kTailLen = 5;
-const int kThickness = 6;
+const int kHeadLen = 5, kMiddleLen = 10, kTailLen = 5, kThickness = 6;
 const int kHeadInsets[kThickness] = { 3, 1, 0, 0, 1, 3 };
 const int kTailInsets[kThickness] = { 2, 1, 0, 0, 0, 1 };
 const COLORREF kFill = RGB(10, 200, 30);
@@ -30,8 +26,7 @@ protected:
 	// Skins run along x for horizontal bars and along y for vertical ones.
 	static HBITMAP MakeBarSkin(bool bHorizontal, int nMiddleLen = kMiddleLen)
 	{
-		auto at = [=](int nAlong, int nAcross)
-		{
+		auto at = [=](int nAlong, int nAcross) {
 			if (nAlong < kHeadLen)
 				return BarColour(kHead, nAlong, nAcross);
 			if (nAlong < kHeadLen + nMiddleLen)
@@ -67,17 +62,15 @@ protected:
 	::testing::AssertionResult EndsAreDrawn(const RECT& rc, bool bHorizontal, int nBarLen,
 		COLORREF crSolid = CLR_INVALID)
 	{
-		auto end = [&](int nPiece, int nStart, int nLen, const int* pInsets)
-		{
-			return RegionIs(m_canvas, Span(rc, bHorizontal, nStart, nStart + nLen), [=](int x, int y)
-				{
-					int nAlong = (bHorizontal ? x - rc.left : y - rc.top) - nStart;
-					int nAcross = bHorizontal ? y - rc.top : x - rc.left;
-					bool bInset = (nPiece == kHead) ? nAlong < pInsets[nAcross] : nAlong >= nLen - pInsets[nAcross];
-					if (bInset)
-						return kBackground;
-					return crSolid != CLR_INVALID ? crSolid : BarColour(nPiece, nAlong, nAcross);
-				});
+		auto end = [&](int nPiece, int nStart, int nLen, const int* pInsets) {
+			return RegionIs(m_canvas, Span(rc, bHorizontal, nStart, nStart + nLen), [=](int x, int y) {
+				int nAlong = (bHorizontal ? x - rc.left : y - rc.top) - nStart;
+				int nAcross = bHorizontal ? y - rc.top : x - rc.left;
+				bool bInset = (nPiece == kHead) ? nAlong < pInsets[nAcross] : nAlong >= nLen - pInsets[nAcross];
+				if (bInset)
+					return kBackground;
+				return crSolid != CLR_INVALID ? crSolid : BarColour(nPiece, nAlong, nAcross);
+			});
 		};
 		::testing::AssertionResult head = end(kHead, 0, kHeadLen, kHeadInsets);
 		if (!head)
@@ -90,11 +83,10 @@ protected:
 	// head; the last tile is cut where the tail begins.
 	::testing::AssertionResult MiddleIsTiled(const RECT& rc, bool bHorizontal, int nBarLen)
 	{
-		return RegionIs(m_canvas, Span(rc, bHorizontal, kHeadLen, nBarLen - kTailLen), [=](int x, int y)
-			{
-				int nAlong = (bHorizontal ? x - rc.left : y - rc.top) - kHeadLen;
-				return BarColour(kMiddle, nAlong % kMiddleLen, bHorizontal ? y - rc.top : x - rc.left);
-			});
+		return RegionIs(m_canvas, Span(rc, bHorizontal, kHeadLen, nBarLen - kTailLen), [=](int x, int y) {
+			int nAlong = (bHorizontal ? x - rc.left : y - rc.top) - kHeadLen;
+			return BarColour(kMiddle, nAlong % kMiddleLen, bHorizontal ? y - rc.top : x - rc.left);
+		});
 	}
 
 	// Across the bar nothing is painted past the thickness.
@@ -115,8 +107,7 @@ TEST_F(BarBitmapTest, MiddleIsTiledAndTheLastTileCutWhereTheTailBegins)
 {
 	// 100 long: nine whole tiles from 5 to 95; 101 long: a tenth of 1 pixel at 95.
 	const BarCase cases[] = { { true, 100 }, { true, 101 }, { false, 101 } };
-	for (const BarCase& c : cases)
-	{
+	for (const BarCase& c : cases) {
 		SCOPED_TRACE(::testing::Message() << (c.bHorizontal ? "horizontal " : "vertical ") << c.nLength);
 		m_canvas.Fill(kBackground);
 		vt::GdiObject skin(MakeBarSkin(c.bHorizontal));
@@ -158,8 +149,7 @@ TEST_F(BarBitmapTest, SolidBarFillsTheRoundedOutlineOnly)
 	// The skin, given or not, plays no part in a solid bar.
 	vt::GdiObject skin(MakeBarSkin(false));
 	const BarCase cases[] = { { true, 101 }, { false, 100 } };
-	for (const BarCase& c : cases)
-	{
+	for (const BarCase& c : cases) {
 		SCOPED_TRACE(c.bHorizontal ? "horizontal" : "vertical");
 		m_canvas.Fill(kBackground);
 		::SetBkColor(m_canvas, RGB(7, 7, 7));
@@ -180,12 +170,11 @@ TEST_F(BarBitmapTest, PaintingLeaksNothingAndLeavesTheDestinationAndTheSkinAsThe
 	const RECT rc = { 10, 4, 111, 24 };
 	HGDIOBJ hBitmapBefore = ::GetCurrentObject(m_canvas, OBJ_BITMAP);
 	const int nStretchBefore = ::GetStretchBltMode(m_canvas);
-	EXPECT_TRUE(vt::LeavesNothingBehind([&]
-		{
-			DrawBar(rc, skin.bitmap(), true);
-			DrawBar(rc, NULL, true, kMiddleLen, TRUE);
-			CRoundBitmap().ShowMe(m_canvas, &rc, skin.bitmap(), g_nStdCornerInsets, kStdCornerSize);
-		}, 100));
+	EXPECT_TRUE(vt::LeavesNothingBehind([&] {
+		DrawBar(rc, skin.bitmap(), true);
+		DrawBar(rc, NULL, true, kMiddleLen, TRUE);
+		CRoundBitmap().ShowMe(m_canvas, &rc, skin.bitmap(), g_nStdCornerInsets, kStdCornerSize);
+	}, 100));
 	EXPECT_EQ(hBitmapBefore, ::GetCurrentObject(m_canvas, OBJ_BITMAP));
 	EXPECT_EQ(nStretchBefore, ::GetStretchBltMode(m_canvas));
 	m_canvas.Fill(kBackground);

@@ -7,8 +7,7 @@
 #include <functional>
 #include <string>
 
-namespace skintest
-{
+namespace skintest {
 
 typedef std::function<COLORREF(int x, int y)> PixelFn;
 
@@ -23,10 +22,8 @@ inline HBITMAP MakeBitmap(int cx, int cy, const PixelFn& fn)
 	void* pBits = NULL;
 	HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
 	const int nStride = ((cx * 24 + 31) / 32) * 4;
-	for (int y = 0; hBitmap != NULL && y < cy; y++)
-	{
-		for (int x = 0; x < cx; x++)
-		{
+	for (int y = 0; hBitmap != NULL && y < cy; y++) {
+		for (int x = 0; x < cx; x++) {
 			COLORREF cr = fn(x, y);
 			BYTE* p = static_cast<BYTE*>(pBits) + (cy - 1 - y) * nStride + x * 3;
 			p[0] = GetBValue(cr);
@@ -43,10 +40,8 @@ inline ::testing::AssertionResult RegionMatches(const vt::MemoryCanvas& canvas, 
 	const std::function<bool(int x, int y, COLORREF cr)>& pred, const std::string& what)
 {
 	::GdiFlush();
-	for (int y = rc.top > 0 ? rc.top : 0; y < rc.bottom && y < canvas.height(); y++)
-	{
-		for (int x = rc.left > 0 ? rc.left : 0; x < rc.right && x < canvas.width(); x++)
-		{
+	for (int y = rc.top > 0 ? rc.top : 0; y < rc.bottom && y < canvas.height(); y++) {
+		for (int x = rc.left > 0 ? rc.left : 0; x < rc.right && x < canvas.width(); x++) {
 			if (!pred(x, y, canvas.At(x, y)))
 				return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is "
 					<< vt::ColourText(canvas.At(x, y)) << ", not " << what << " (canvas written to "
@@ -59,11 +54,10 @@ inline ::testing::AssertionResult RegionMatches(const vt::MemoryCanvas& canvas, 
 inline ::testing::AssertionResult RegionIs(const vt::MemoryCanvas& canvas, const RECT& rc, const PixelFn& expected)
 {
 	std::string strWanted;
-	::testing::AssertionResult result = RegionMatches(canvas, rc, [&](int x, int y, COLORREF cr)
-		{
-			strWanted = vt::ColourText(expected(x, y));
-			return cr == expected(x, y);
-		}, "the expected colour");
+	::testing::AssertionResult result = RegionMatches(canvas, rc, [&](int x, int y, COLORREF cr) {
+		strWanted = vt::ColourText(expected(x, y));
+		return cr == expected(x, y);
+	}, "the expected colour");
 	return result ? result : (result << "; expected " << strWanted);
 }
 

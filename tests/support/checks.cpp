@@ -51,12 +51,12 @@ CSize TextExtent(HFONT font, const char* text)
 
 ::testing::AssertionResult LeavesNothingBehind(const std::function<void()>& cycle, int times, bool heap)
 {
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3 && !::testing::Test::HasFatalFailure(); ++i)
         cycle();
     PumpPending();
     const int gdi = GdiObjectCount(), windows = ThreadWindowCount();
     const SIZE_T bytes = heap ? HeapBytesInUse() : 0;
-    for (int i = 0; i < times; ++i)
+    for (int i = 0; i < times && !::testing::Test::HasFatalFailure(); ++i)
         cycle();
     PumpPending();
     const int gdiAfter = GdiObjectCount(), windowsAfter = ThreadWindowCount();

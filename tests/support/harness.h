@@ -88,9 +88,6 @@ public:
     {
         HWND hwnd;
         UINT message;
-        WPARAM wParam;
-        LPARAM lParam;
-        bool posted;
     };
 
     MessageRecorder();
@@ -108,7 +105,7 @@ public:
 private:
     static LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK GetMsgProc(int code, WPARAM wParam, LPARAM lParam);
-    void Record(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool posted);
+    void Record(HWND hwnd, UINT message);
 
     HHOOK m_callHook;
     HHOOK m_getHook;
@@ -118,10 +115,7 @@ private:
     MessageRecorder* m_previous;
 };
 
-// Compares recorded message ids with an expected list; the failure message
-// shows both sequences with names.
-::testing::AssertionResult SequenceIs(const std::vector<UINT>& actual,
-                                      const std::vector<UINT>& expected);
+// "WM_PAINT" for the messages the suites name in traces, else the number.
 std::string MessageName(UINT message);
 
 // ---------------------------------------------------------------- pixels
@@ -137,8 +131,6 @@ public:
     int width() const { return m_width; }
     int height() const { return m_height; }
     COLORREF At(int x, int y) const;
-    // Writes a PNG; returns false on failure.
-    bool SavePng(const std::string& path) const;
 
 private:
     int m_width = 0;
@@ -155,7 +147,6 @@ std::string DumpForCurrentTest(const Capture& capture, const char* tag = "captur
 std::string ColourText(COLORREF colour);
 
 #define EXPECT_PIXEL(capture, x, y, color) EXPECT_TRUE(::vt::PixelIs((capture), (x), (y), (color)))
-#define ASSERT_PIXEL(capture, x, y, color) ASSERT_TRUE(::vt::PixelIs((capture), (x), (y), (color)))
 
 // ---------------------------------------------------------------- leaks
 
@@ -188,8 +179,9 @@ CRect BoundsOf(const Capture& shot, const RECT& rc, COLORREF colour);
 // One line of text as DrawText measures it with font (null: a DC's own font).
 CSize TextExtent(HFONT font, const char* text);
 // Runs cycle a few times, so that what the platform and the library make
-// once settles, then `times` more; succeeds when GDI objects, windows and,
-// if asked, heap bytes are back where they were.
+// once settles, then `times` more (stopping at a fatal failure inside it);
+// succeeds when GDI objects, windows and, if asked, heap bytes are back
+// where they were.
 ::testing::AssertionResult LeavesNothingBehind(const std::function<void()>& cycle, int times = 20,
                                                bool heap = false);
 

@@ -70,13 +70,10 @@ BOOL CALLBACK CountTopLevel(HWND hwnd, LPARAM counter)
 int GdiObjectCount()
 {
     ::GdiFlush();
-    const DWORD reported = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-    if (reported != 0)
-        return static_cast<int>(reported);
-    const GdiHandleEntry* table = GdiHandleTable(::GetCurrentProcess());
-    return table != nullptr ? CountLive(table) : -1;
+    return GdiObjectCount(::GetCurrentProcess());
 }
 
+// Another process's table is read through its memory, and so is this one's.
 int GdiObjectCount(HANDLE process)
 {
     const DWORD reported = ::GetGuiResources(process, GR_GDIOBJECTS);

@@ -55,17 +55,6 @@ COLORREF Capture::At(int x, int y) const
     return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
 }
 
-bool Capture::SavePng(const std::string& path) const
-{
-    std::vector<unsigned char> rgb(static_cast<size_t>(m_width) * m_height * 3);
-    for (size_t i = 0; i < m_pixels.size(); ++i) {
-        rgb[i * 3 + 0] = (m_pixels[i] >> 16) & 0xFF;
-        rgb[i * 3 + 1] = (m_pixels[i] >> 8) & 0xFF;
-        rgb[i * 3 + 2] = m_pixels[i] & 0xFF;
-    }
-    return stbi_write_png(path.c_str(), m_width, m_height, 3, rgb.data(), m_width * 3) != 0;
-}
-
 std::string DumpForCurrentTest(const Capture& capture, const char* tag)
 {
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -76,7 +65,14 @@ std::string DumpForCurrentTest(const Capture& capture, const char* tag)
     }
     ::CreateDirectoryA("test-output", NULL);
     const std::string path = "test-output/" + name + "." + tag + ".png";
-    capture.SavePng(path);
+    std::vector<unsigned char> rgb;
+    for (int y = 0; y < capture.height(); ++y) {
+        for (int x = 0; x < capture.width(); ++x) {
+            const COLORREF c = capture.At(x, y);
+            rgb.insert(rgb.end(), {GetRValue(c), GetGValue(c), GetBValue(c)});
+        }
+    }
+    stbi_write_png(path.c_str(), capture.width(), capture.height(), 3, rgb.data(), capture.width() * 3);
     return path;
 }
 

@@ -29,7 +29,7 @@ LRESULT CALLBACK MessageRecorder::CallWndProc(int code, WPARAM wParam, LPARAM lP
 {
     if (code == HC_ACTION && g_active != nullptr) {
         const CWPSTRUCT* cwp = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        g_active->Record(cwp->hwnd, cwp->message, cwp->wParam, cwp->lParam, false);
+        g_active->Record(cwp->hwnd, cwp->message);
     }
     return ::CallNextHookEx(NULL, code, wParam, lParam);
 }
@@ -39,18 +39,18 @@ LRESULT CALLBACK MessageRecorder::GetMsgProc(int code, WPARAM wParam, LPARAM lPa
     // Peeks that leave the message queued are not deliveries.
     if (code == HC_ACTION && wParam == PM_REMOVE && g_active != nullptr) {
         const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-        g_active->Record(msg->hwnd, msg->message, msg->wParam, msg->lParam, true);
+        g_active->Record(msg->hwnd, msg->message);
     }
     return ::CallNextHookEx(NULL, code, wParam, lParam);
 }
 
-void MessageRecorder::Record(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool posted)
+void MessageRecorder::Record(HWND hwnd, UINT message)
 {
     if (std::find(m_windows.begin(), m_windows.end(), hwnd) == m_windows.end())
         return;
     if (!m_filter.empty() && std::find(m_filter.begin(), m_filter.end(), message) == m_filter.end())
         return;
-    m_entries.push_back({hwnd, message, wParam, lParam, posted});
+    m_entries.push_back({hwnd, message});
 }
 
 std::vector<UINT> MessageRecorder::Messages(HWND hwnd) const
@@ -66,18 +66,10 @@ std::vector<UINT> MessageRecorder::Messages(HWND hwnd) const
 std::string MessageName(UINT message)
 {
     struct Known { UINT id; const char* name; };
+    // The messages the suites name in traces; others show as numbers.
 #define VT_NAMED(m) {m, #m}
     static const Known known[] = {
-        VT_NAMED(WM_CREATE), VT_NAMED(WM_DESTROY), VT_NAMED(WM_MOVE), VT_NAMED(WM_SIZE), VT_NAMED(WM_ACTIVATE),
-        VT_NAMED(WM_SETFOCUS), VT_NAMED(WM_KILLFOCUS), VT_NAMED(WM_ENABLE), VT_NAMED(WM_SETTEXT),
-        VT_NAMED(WM_GETTEXT), VT_NAMED(WM_PAINT), VT_NAMED(WM_ERASEBKGND), VT_NAMED(WM_SHOWWINDOW),
-        VT_NAMED(WM_SETCURSOR), VT_NAMED(WM_MOUSEACTIVATE), VT_NAMED(WM_DRAWITEM), VT_NAMED(WM_NOTIFY),
-        VT_NAMED(WM_NCHITTEST), VT_NAMED(WM_KEYDOWN), VT_NAMED(WM_KEYUP), VT_NAMED(WM_CHAR), VT_NAMED(WM_COMMAND),
-        VT_NAMED(WM_TIMER), VT_NAMED(WM_CTLCOLOREDIT), VT_NAMED(WM_CTLCOLORBTN), VT_NAMED(WM_CTLCOLORSTATIC),
-        VT_NAMED(WM_MOUSEMOVE), VT_NAMED(WM_LBUTTONDOWN), VT_NAMED(WM_LBUTTONUP), VT_NAMED(WM_LBUTTONDBLCLK),
-        VT_NAMED(WM_RBUTTONDOWN), VT_NAMED(WM_RBUTTONUP), VT_NAMED(WM_MOUSEWHEEL), VT_NAMED(WM_CAPTURECHANGED),
-        VT_NAMED(WM_MOUSEHOVER), VT_NAMED(WM_MOUSELEAVE), VT_NAMED(WM_CONTEXTMENU), VT_NAMED(WM_NCDESTROY),
-        VT_NAMED(WM_PASTE), VT_NAMED(WM_CUT), VT_NAMED(EM_REPLACESEL),
+        VT_NAMED(WM_SETTEXT), VT_NAMED(EM_REPLACESEL), VT_NAMED(WM_CONTEXTMENU), VT_NAMED(WM_PASTE), VT_NAMED(WM_CUT),
     };
 #undef VT_NAMED
     for (const Known& k : known) {
@@ -87,22 +79,6 @@ std::string MessageName(UINT message)
     char buf[16];
     std::snprintf(buf, sizeof(buf), "0x%04X", message);
     return buf;
-}
-
-::testing::AssertionResult SequenceIs(const std::vector<UINT>& actual,
-                                      const std::vector<UINT>& expected)
-{
-    if (actual == expected)
-        return ::testing::AssertionSuccess();
-    auto list = [](const std::vector<UINT>& ids) {
-        std::string s;
-        for (UINT id : ids)
-            s += (s.empty() ? "" : ", ") + MessageName(id);
-        return "[" + s + "]";
-    };
-    return ::testing::AssertionFailure()
-           << "message sequence differs\n  expected: " << list(expected)
-           << "\n  actual:   " << list(actual);
 }
 
 }  // namespace vt
