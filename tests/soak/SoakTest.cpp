@@ -407,8 +407,9 @@ TEST(Soak, EveryControlLeavesGdiObjectsWindowsAndHeapAsTheyWere)
     for (const Entry& entry : Subjects()) {
         SCOPED_TRACE(entry.name);
         const DWORD start = ::GetTickCount();
-        EXPECT_TRUE(vt::LeavesNothingBehind([&] { entry.cycle(host); }, cycles, true));
-        std::printf("soak: %-16s %5d cycles %6.1f s\n", entry.name, cycles, (::GetTickCount() - start) / 1000.0);
+        const ::testing::AssertionResult counts = vt::LeavesNothingBehind([&] { entry.cycle(host); }, cycles, true);
+        EXPECT_TRUE(counts);
+        std::printf("soak: %-16s %6.1f s, %s\n", entry.name, (::GetTickCount() - start) / 1000.0, counts.message());
     }
 }
 

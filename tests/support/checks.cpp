@@ -63,11 +63,12 @@ CSize TextExtent(HFONT font, const char* text)
     const SIZE_T bytesAfter = heap ? HeapBytesInUse() : 0;
     if (gdi <= 0)
         return ::testing::AssertionFailure() << "the GDI object counter does not work here";
-    if (gdi == gdiAfter && windows == windowsAfter && bytes == bytesAfter)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "after " << times << " cycles: GDI objects " << gdi << " -> "
-                                         << gdiAfter << ", windows " << windows << " -> " << windowsAfter
-                                         << ", heap bytes " << bytes << " -> " << bytesAfter;
+    // The counts go with success too, so that a soak can report them.
+    ::testing::AssertionResult result = gdi == gdiAfter && windows == windowsAfter && bytes == bytesAfter
+                                            ? ::testing::AssertionSuccess()
+                                            : ::testing::AssertionFailure();
+    return result << "after " << times << " cycles: GDI objects " << gdi << " -> " << gdiAfter << ", windows "
+                  << windows << " -> " << windowsAfter << ", heap bytes " << bytes << " -> " << bytesAfter;
 }
 
 }  // namespace vt
