@@ -16,13 +16,6 @@ const COLORREF kCaptionColors[kStateCount] = {
     RGB(200, 0, 0), RGB(0, 140, 0), RGB(0, 0, 190), RGB(150, 0, 150), RGB(0, 110, 120),
 };
 
-// A font with crisp (not smoothed) glyphs, so that caption pixels carry the text colour exactly.
-inline HFONT MakeTestFont()
-{
-    return ::CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                         CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, "MS Sans Serif");
-}
-
 // First ink column of text drawn at x = 0 with hFont.
 inline int InkLeft(HFONT hFont, const char* text)
 {
@@ -117,7 +110,7 @@ protected:
 
     CursorParked parked;
     vt::HostWnd host;
-    vt::GdiObject fontObject{MakeTestFont()};
+    vt::GdiObject fontObject{vt::MakeCrispFont()};
     const HFONT font = static_cast<HFONT>(fontObject.get());
     Probe<Control> ctl;
     const CRect rect;

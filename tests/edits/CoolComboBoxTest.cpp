@@ -74,7 +74,7 @@ protected:
     bool EditShown() { return (Edit()->GetStyle() & WS_VISIBLE) != 0; }
 
     vt::HostWnd host{320, 200, RGB(255, 255, 255)};
-    vt::GdiObject fontObject{MakeCrispFont()};
+    vt::GdiObject fontObject{vt::MakeCrispFont()};
     const HFONT font = static_cast<HFONT>(fontObject.get());
     CDialog dialog;
     CCoolComboBox combo;

@@ -17,7 +17,7 @@ TEST(Label, DrawsAsItsColoursFormatAndTextsSay)
 {
     vt::HostWnd host{320, 200, kHostColour};
     host.ModifyStyle(WS_CLIPCHILDREN, 0);
-    vt::GdiObject font{MakeCrispFont()};
+    vt::GdiObject font{vt::MakeCrispFont()};
     // 511 characters with the W last, and one more before it: the W is dropped.
     const std::string kept = "X" + std::string(508, ' ') + "\nW", cut = "X" + std::string(509, ' ') + "\nW";
     const struct Row {

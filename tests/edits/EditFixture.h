@@ -17,13 +17,6 @@ const UINT kEditId = 100;
 const char kExampleText[] = "2014-05-06 08:03:09";   // the masked edit's own example
 const CRect kEditRect(10, 10, 210, 34);
 
-// A font with crisp (not smoothed) glyphs, so that text drawn twice over itself looks the same.
-inline HFONT MakeCrispFont()
-{
-    return ::CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                         CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, "MS Sans Serif");
-}
-
 // Creates a borderless single-line edit in the host with the GUI font; each
 // further row sits below the previous one so that boxes never overlap.
 inline BOOL CreateEdit(CEdit& edit, CWnd& host, int row = 0)

@@ -276,6 +276,14 @@ private:
     HGDIOBJ m_object;
 };
 
+// An "MS Sans Serif" font with crisp (not smoothed) glyphs, so that text
+// pixels carry the text colour exactly and text drawn twice looks the same.
+inline HFONT MakeCrispFont()
+{
+    return ::CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                         CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, "MS Sans Serif");
+}
+
 // ---------------------------------------------------------------- programs
 
 // A program of this suite's folder started as a process of its own, for
