@@ -11,6 +11,7 @@
 #include "panes/VeluPanes.h"
 #include "tips/VeluTips.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -398,20 +399,29 @@ std::vector<Entry> Subjects()
     };
 }
 
-TEST(Soak, EveryControlLeavesGdiObjectsWindowsAndHeapAsTheyWere)
+// One test per subject, so that a subject failing mid-cycle does not stop the others.
+class Soak : public ::testing::TestWithParam<size_t> {};
+
+TEST_P(Soak, LeavesGdiObjectsWindowsAndHeapAsTheyWere)
 {
+    const Entry entry = Subjects()[GetParam()];
     vt::ParkCursor();
     vt::HostWnd host(320, 240);
     const char* text = std::getenv("VELU_SOAK_CYCLES");
     const int cycles = text && std::atoi(text) > 0 ? std::atoi(text) : 10;
-    for (const Entry& entry : Subjects()) {
-        SCOPED_TRACE(entry.name);
-        const DWORD start = ::GetTickCount();
-        const ::testing::AssertionResult counts = vt::LeavesNothingBehind([&] { entry.cycle(host); }, cycles, true);
-        EXPECT_TRUE(counts);
-        std::printf("soak: %-16s %6.1f s, %s\n", entry.name, (::GetTickCount() - start) / 1000.0, counts.message());
-    }
+    const DWORD start = ::GetTickCount();
+    const ::testing::AssertionResult counts = vt::LeavesNothingBehind([&] { entry.cycle(host); }, cycles, true);
+    EXPECT_TRUE(counts);
+    std::printf("soak: %-16s %6.1f s, %s\n", entry.name, (::GetTickCount() - start) / 1000.0, counts.message());
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryControl, Soak, ::testing::Range<size_t>(0, Subjects().size()),
+                         [](const ::testing::TestParamInfo<size_t>& info) {
+                             std::string name = Subjects()[info.param].name;
+                             for (char& c : name)
+                                 c = std::isalnum((unsigned char)c) ? c : '_';
+                             return name;
+                         });
 
 }  // namespace
 }  // namespace soak
