@@ -32,8 +32,14 @@ bool Play(std::vector<Step> steps)
 
 // Queued as real input, without pumping: the bar's drag loop takes it.
 const Step kRelease = [] { ::mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0); };
-const Step kRightClick = [] { ::mouse_event(MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, 0); ::mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0); };
-const Step kEscape = [] { ::keybd_event(VK_ESCAPE, 0, 0, 0); ::keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0); };
+const Step kRightClick = [] {
+    ::mouse_event(MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, 0);
+    ::mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
+};
+const Step kEscape = [] {
+    ::keybd_event(VK_ESCAPE, 0, 0, 0);
+    ::keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
+};
 
 // Either bar through the same calls; "along" is the axis it moves on.
 struct AnyBar
