@@ -163,6 +163,7 @@ private:
     // Scenes
     void FrameScenes();
     void FloatingScenes();
+    bool FloatAndDockAgain(const char* bar, CPoint grip, CPoint drop, const char* name, const char* caption);
     void PopupScenes();
     void ControlsDialogScenes();
     void SplitScene();
@@ -476,56 +477,48 @@ void Driver::FrameScenes()
 void Driver::FloatingScenes()
 {
     m_page.Heading("Docking");
-    HWND hToolBar = ToolBar();
-    const CRect rcBar = WindowRect(hToolBar);
+    const CRect rcBar = WindowRect(ToolBar());
     const CRect rcFrame = WindowRect(m_hFrame);
-    const std::vector<HWND> before = VisibleWindows();
     // The gripper at the bar's left end starts the drag; dropped over the
     // middle of the client area, the bar floats in a frame of its own.
-    Drag(CPoint(rcBar.left + 3, rcBar.CenterPoint().y), CPoint(rcFrame.left + 360, rcFrame.top + 260));
-    HWND hFloating = WaitForNewWindow(before);
-    if (hFloating == NULL)
-    {
-        Missed("floating the tool bar");
+    if (!FloatAndDockAgain("tool bar", CPoint(rcBar.left + 3, rcBar.CenterPoint().y),
+                           CPoint(rcFrame.left + 360, rcFrame.top + 260), "toolbar-floating",
+                           "The tool bar dragged by its gripper into the client area: it floats in its own "
+                           "small frame, laid out in rows"))
         return;
-    }
-    CRect area = rcFrame;
-    area.UnionRect(&area, WindowRect(hFloating));
-    area.InflateRect(kMargin, kMargin);
-    Shoot("toolbar-floating", "The tool bar dragged by its gripper into the client area: it floats in its own "
-                              "small frame, laid out in rows",
-          area);
-
-    // A double click on the floating frame's caption docks the bar again.
-    const CRect rcFloat = WindowRect(hFloating);
-    DoubleClick(CPoint(rcFloat.left + 24, rcFloat.top + ::GetSystemMetrics(SM_CYSMCAPTION) / 2 + 2));
-    if (!WaitFor([&] { return !::IsWindowVisible(hFloating); }))
-        Missed("docking the tool bar again");
     Settle();
     Shoot("toolbar-docked-again", "A double click on its caption: the tool bar is docked at the top again",
           WindowRect(m_hFrame));
 
     // The Folders bar, dragged by its caption band, floats with its list.
-    HWND hFolders = FindChild(m_hFrame, ID_VIEW_FOLDERS);
-    const CRect rcFolders = WindowRect(hFolders);
+    const CRect rcFolders = WindowRect(FindChild(m_hFrame, ID_VIEW_FOLDERS));
+    FloatAndDockAgain("Folders bar", rcFolders.TopLeft() + CSize(20, 12), CPoint(rcFrame.left + 420, rcFrame.top + 200),
+                      "folders-floating", "The Folders bar dragged by its caption band: it floats with its list, and the "
+                                          "client area takes the room it left");
+}
+
+// Drags a bar from grip to drop; once it floats, shoots it beside the frame and
+// docks it again with a double click on its small frame's caption. False when
+// the bar did not float.
+bool Driver::FloatAndDockAgain(const char* bar, CPoint grip, CPoint drop, const char* name, const char* caption)
+{
     const std::vector<HWND> docked = VisibleWindows();
-    Drag(rcFolders.TopLeft() + CSize(20, 12), CPoint(rcFrame.left + 420, rcFrame.top + 200));
-    HWND hFloatingFolders = WaitForNewWindow(docked);
-    if (hFloatingFolders == NULL)
+    Drag(grip, drop);
+    HWND hFloating = WaitForNewWindow(docked);
+    if (hFloating == NULL)
     {
-        Missed("floating the Folders bar");
-        return;
+        Missed((std::string("floating the ") + bar).c_str());
+        return false;
     }
-    area = rcFrame;
-    area.UnionRect(&area, WindowRect(hFloatingFolders));
+    const CRect rcFloat = WindowRect(hFloating);
+    CRect area = WindowRect(m_hFrame);
+    area.UnionRect(&area, rcFloat);
     area.InflateRect(kMargin, kMargin);
-    Shoot("folders-floating", "The Folders bar dragged by its caption band: it floats with its list, and the "
-                              "client area takes the room it left",
-          area);
-    const CRect rcFloatFolders = WindowRect(hFloatingFolders);
-    DoubleClick(CPoint(rcFloatFolders.left + 24, rcFloatFolders.top + ::GetSystemMetrics(SM_CYSMCAPTION) / 2 + 2));
-    if (!WaitFor([&] { return !::IsWindowVisible(hFloatingFolders); }))
-        Missed("docking the Folders bar again");
+    Shoot(name, caption, area);
+    DoubleClick(CPoint(rcFloat.left + 24, rcFloat.top + ::GetSystemMetrics(SM_CYSMCAPTION) / 2 + 2));
+    if (!WaitFor([&] { return !::IsWindowVisible(hFloating); }))
+        Missed((std::string("docking the ") + bar + " again").c_str());
+    return true;
 }
 
 void Driver::PopupScenes()
